@@ -1,0 +1,38 @@
+// Composition of the plain-text report that "Compute" appends to the results.
+// Pure functions: everything the report depends on is passed in.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Comparison.h"
+
+// One visible input of the worksheet: its label's caption and its edit text.
+struct Report_input {
+    std::string Caption;
+    std::string Text;
+};
+
+struct Report_request {
+    bool Results_hold_a_line = false;     // the results text already has a line
+    std::string Program_title;
+    std::string Notes_caption;            // caption of the notes label
+    std::vector<std::string> Notes_lines; // notes as the notes field displays them
+    std::vector<Report_input> Inputs;     // visible inputs in slot order
+    int Choice = 0;                       // 0 two-sided, 1 one-sided lower, 2 one-sided upper
+    Extended SD = 0;
+    Extended Case_A = 0;
+    Extended Case_B = 0;
+    Comparison_result Result;
+    char Decimal_separator = '.';
+};
+
+// The report's lines, in order, without line ends.
+std::vector<std::string> Compose_report(const Report_request& request);
+
+// " " + caption (trimmed, up to its last colon) + "= " + text.
+std::string Format_input_line(const std::string& caption, const std::string& text);
+
+// The %W.Pf pattern: fixed point, P decimals, right-aligned in at least W
+// characters, with the given decimal separator.
+std::string Format_fixed(Extended value, int width, int precision, char separator);

@@ -1,0 +1,214 @@
+// distrib: special functions, the uniform generator and the probability
+// distributions on which every statistic of the program rests.
+//
+// All arithmetic is 80-bit extended (long double with a 64-bit significand).
+// The value 2147483647 (2^31 - 1) stands for infinity in the supports of the
+// distributions and bounds their parameters; 5e-12 is the absolute closeness
+// and stopping tolerance.
+//
+// Layers: the free functions (closeness, checks, powers, log-gamma, incomplete
+// gamma and beta, generator) are the base; the class tree tDistribution ->
+// tContinuous_distribution -> {normal, gamma -> chi-square, t} is written on top
+// of them. The only state is the generator's two seeds.
+//
+// Errors: argument checks raise EArgumentError; invalid operation, division by
+// zero and overflow are detected from the floating-point status flags and
+// raised as Floating_point_error; an iteration that reaches its pass limit, or a
+// quantile whose probability is not reached inside the support, raises
+// EConvergence_error.
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+using Extended = long double;
+static_assert(std::numeric_limits<Extended>::digits == 64,
+              "the library needs 80-bit extended precision (64-bit significand)");
+
+inline constexpr Extended Closeness_tolerance = 5e-12L;
+inline constexpr Extended Integer_range_limit = 2147483647.0L;
+
+// The library's argument error, carrying one message.
+class EArgumentError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Invalid operation, division by zero or overflow during a computation.
+class Floating_point_error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// An iteration without convergence, or a target probability that the
+// distribution function does not reach inside the support.
+class EConvergence_error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// ---- Numeric primitives -------------------------------------------------
+
+bool Same_value(Extended a, Extended b);
+bool Is_whole_number(Extended x);
+
+// The decimal separator of Float_text (and so of Check_bound's messages).
+// The program sets it once at start-up from the user's locale; default '.'.
+void Set_decimal_separator(char separator);
+char Decimal_separator();
+
+// Pattern "0.############" with the decimal separator above.
+std::string Float_text(Extended x);
+
+// Text of a message number (empty for a number without a text).
+std::string Message_text(std::int32_t n);
+
+bool Check_argument(bool fails, std::int32_t n);
+bool Check_bound(std::int32_t n, Extended value, Extended bound);
+
+Extended Integer_power(Extended x, std::int32_t n);
+Extended Real_power(Extended base, Extended exponent);
+
+// ---- Special functions ---------------------------------------------------
+
+Extended Ln_gamma(Extended x);
+Extended Gamma_series(Extended x, Extended a);
+Extended Gamma_cont_fraction(Extended x, Extended a);
+Extended Incomplete_gamma(Extended x, Extended a);
+Extended Beta_cont_fraction(Extended x, Extended a, Extended b);
+Extended Incomplete_beta(Extended x, Extended a, Extended b);
+
+// ---- Uniform generator ----------------------------------------------------
+
+// Combined multiplicative congruential generator; a value strictly in (0, 1).
+Extended Uniform_random();
+
+// ---- Distributions ----------------------------------------------------------
+
+struct Parameter_spec {
+    Extended Value = 0;
+    bool Whole = false;
+    Extended Lower_limit = 0;
+    Extended Upper_limit = 0;
+};
+
+// Root of the distribution classes: up to three checked parameters and the
+// support [Support_lower, Support_upper]. The thirteen virtual operations are
+// declared in slot order.
+class tDistribution {
+public:
+    virtual ~tDistribution() = default;
+    tDistribution(const tDistribution&) = delete;
+    tDistribution& operator=(const tDistribution&) = delete;
+
+    virtual bool Set_parameters(Extended p1, Extended p2, Extended p3);
+    virtual bool In_support(Extended x) const;
+    virtual Extended Density(Extended x) const;
+    virtual Extended Point_probability(Extended x) const;
+    virtual Extended Cdf(Extended x) const;
+    virtual Extended Interval_probability(Extended lo, Extended hi) const;
+    virtual Extended Quantile(Extended p) const = 0;
+    virtual bool Has_mean() const;
+    virtual bool Has_variance() const;
+    virtual Extended Mean() const = 0;
+    virtual Extended Variance() const = 0;
+    virtual Extended Std_deviation() const;
+    virtual Extended Random_value();
+
+protected:
+    tDistribution() = default;
+    bool Check_parameter(int i) const;
+
+    std::uint8_t Parameter_count = 0;
+    Parameter_spec Parameters[4]{};  // indexed 1 to 3; slot 0 unused
+    Extended Support_lower = -Integer_range_limit;
+    Extended Support_upper = Integer_range_limit;
+};
+
+// Adds the generic quantile search (bracketing, Newton steps and bisection).
+class tContinuous_distribution : public tDistribution {
+public:
+    Extended Quantile(Extended p) const override;
+
+protected:
+    tContinuous_distribution() = default;
+};
+
+class tNormal_distribution : public tContinuous_distribution {
+public:
+    tNormal_distribution(Extended mu, Extended sigma_squared);
+
+    bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
+    Extended Density(Extended x) const override;
+    Extended Cdf(Extended x) const override;
+    Extended Mean() const override;
+    Extended Variance() const override;
+    Extended Random_value() override;
+
+private:
+    Extended Mu = 0;
+    Extended Sigma_squared = 0;
+    Extended Sigma = 0;
+    Extended Log_density_constant = 0;
+    Extended Sampling_constant = 0;
+};
+
+class tGamma_distribution : public tContinuous_distribution {
+public:
+    tGamma_distribution(Extended shape, Extended rate);
+
+    bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
+    bool In_support(Extended x) const override;
+    Extended Density(Extended x) const override;
+    Extended Cdf(Extended x) const override;
+    Extended Mean() const override;
+    Extended Variance() const override;
+    Extended Random_value() override;
+
+protected:
+    // Sets up the two parameter slots without setting the parameters, for a
+    // derived constructor that then calls its own Set_parameters.
+    tGamma_distribution();
+
+    Extended Shape = 0;
+    Extended Rate = 0;
+    Extended Log_density_constant = 0;
+    Extended Sampling_constant_1 = 0;
+    Extended Sampling_constant_2 = 0;
+};
+
+class tChi_square_distribution : public tGamma_distribution {
+public:
+    explicit tChi_square_distribution(Extended k);
+
+    bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
+
+private:
+    Extended Degrees_of_freedom = 0;
+};
+
+class tT_distribution : public tContinuous_distribution {
+public:
+    explicit tT_distribution(Extended nu);
+    ~tT_distribution() override;
+
+    bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
+    Extended Density(Extended x) const override;
+    Extended Cdf(Extended x) const override;
+    bool Has_mean() const override;
+    bool Has_variance() const override;
+    Extended Mean() const override;
+    Extended Variance() const override;
+    Extended Random_value() override;
+
+private:
+    Extended Degrees_of_freedom = 0;
+    Extended Log_density_constant = 0;
+    Extended Sampling_constant = 0;
+    // Owned; used only by Random_value when nu < 1.
+    std::unique_ptr<tNormal_distribution> Standard_normal;
+    std::unique_ptr<tGamma_distribution> Gamma_helper;
+};

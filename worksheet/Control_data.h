@@ -1,0 +1,29 @@
+// The control data file: the eight input texts, each followed by one blank,
+// no line ends. Reading treats the file as numbers separated by white space
+// (any run of codes 0 to 32). This part holds the format and the reader; the
+// worksheet window does the file operations.
+#pragma once
+
+#include <array>
+#include <istream>
+#include <stdexcept>
+#include <string>
+
+// An input/output error, carrying the system's or the reader's message.
+class EIn_out_error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The file's contents for the eight entries: each entry with its blanks
+// removed, followed by one blank.
+std::string Control_data_text(const std::array<std::string, 8>& entries);
+
+// Reads the next number: skips codes 0 to 32, takes at most 64 characters up to
+// the next such code or the end, and parses a decimal number (optional sign,
+// digits, optional point and digits, optional exponent). The end of the file
+// gives 0. Anything else raises EIn_out_error("Invalid numeric input").
+double Read_control_number(std::istream& in);
+
+// A restored value as the field shows it: "%1.6g" with a full stop.
+std::string Restored_text(double value);

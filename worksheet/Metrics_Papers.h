@@ -1,0 +1,25 @@
+// Input routines of the worksheet: the key filter, the six-character limit,
+// the numeric reader and the checks of SD and sample size. They talk to the
+// user only through the Platform (warning box and beep).
+#pragma once
+
+#include <string>
+
+#include "Platform.h"
+
+// Set by every Read_numeric_input: true when the text was empty or not numeric.
+extern bool Input_error;
+
+// The key filter of every input field: a comma becomes a full stop; backspace,
+// tab, Enter, '-', '.' and digits pass; anything else beeps, warns and gives 0.
+char Filter_numeric_key(Platform& platform, char key);
+
+// Called with a text longer than six characters: beeps, warns and returns its
+// first six characters.
+std::string Limit_input_length(Platform& platform, const std::string& text);
+
+// Reads the number in a field's text; sets Input_error and warns on refusal.
+double Read_numeric_input(Platform& platform, const std::string& text, const std::string& caption);
+
+bool Check_positive_sd(Platform& platform, const std::string& caption, double value);
+bool Check_sample_size(Platform& platform, const std::string& caption, double value);
