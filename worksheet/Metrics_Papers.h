@@ -1,6 +1,7 @@
 // Input routines of the worksheet: the key filter, the six-character limit,
 // the numeric reader and the checks of SD and sample size. They talk to the
-// user only through the Platform (warning box and beep).
+// user only through the Platform (warning box and beep). Message texts break
+// lines with a lone CR (code 13).
 #pragma once
 
 #include <string>
@@ -15,11 +16,17 @@ extern bool Input_error;
 char Filter_numeric_key(Platform& platform, char key);
 
 // Called with a text longer than six characters: beeps, warns and returns its
-// first six characters.
+// first six characters (UTF-8 characters, never a part of one).
 std::string Limit_input_length(Platform& platform, const std::string& text);
 
 // Reads the number in a field's text; sets Input_error and warns on refusal.
+// Blanks are skipped anywhere; a minus sign is allowed only as the first
+// character; one decimal point. A text without any digit, or one whose value
+// does not fit a double, is refused as not numeric.
 double Read_numeric_input(Platform& platform, const std::string& text, const std::string& caption);
 
+// True when value > 0; otherwise warns with the value as "%3.3f".
 bool Check_positive_sd(Platform& platform, const std::string& caption, double value);
+// True when value is a whole number from 3 to 2147483647, so that it converts
+// exactly to a signed 32-bit N; otherwise warns with the value as "%3.3f".
 bool Check_sample_size(Platform& platform, const std::string& caption, double value);

@@ -1,0 +1,103 @@
+#include "Control_data.h"
+
+#include <charconv>
+#include <string_view>
+#include <system_error>
+
+namespace {
+
+constexpr std::size_t Maximum_number_length = 64;
+
+bool Is_separator(int c)
+{
+    return c >= 0 && c <= 32;
+}
+
+bool Is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Moves past a run of digits; true when there was at least one.
+bool Skip_digits(std::string_view text, std::size_t& i)
+{
+    const std::size_t start = i;
+    while (i < text.size() && Is_digit(text[i]))
+        ++i;
+    return i > start;
+}
+
+// The grammar  [+|-] digits [. digits] [(E|e) [+|-] digit digits...],
+// where the digits on either side of the point may be missing but not both.
+bool Is_decimal_number(std::string_view text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    bool has_mantissa = Skip_digits(text, i);
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        has_mantissa = Skip_digits(text, i) || has_mantissa;
+    }
+    if (!has_mantissa)
+        return false;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (!Skip_digits(text, i))
+            return false;
+    }
+    return i == text.size();
+}
+
+}  // namespace
+
+std::string Control_data_text(const std::array<std::string, 8>& entries)
+{
+    std::string text;
+    for (const std::string& entry : entries) {
+        for (const char c : entry)
+            if (!Is_separator(static_cast<unsigned char>(c)))
+                text += c;
+        text += ' ';
+    }
+    return text;
+}
+
+double Read_control_number(std::istream& in)
+{
+    std::streambuf& buffer = *in.rdbuf();
+    using traits = std::streambuf::traits_type;
+    while (buffer.sgetc() != traits::eof() && Is_separator(buffer.sgetc()))
+        buffer.sbumpc();
+    if (buffer.sgetc() == traits::eof())
+        return 0;
+
+    std::string token;
+    while (token.size() < Maximum_number_length && buffer.sgetc() != traits::eof() &&
+           !Is_separator(buffer.sgetc()))
+        token += traits::to_char_type(buffer.sbumpc());
+
+    if (!Is_decimal_number(token))
+        throw EIn_out_error("Invalid numeric input");
+    // from_chars reads the C locale's form whatever the current locale, but
+    // takes no leading plus sign.
+    std::string_view digits = token;
+    if (digits.front() == '+')
+        digits.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size())
+        throw EIn_out_error("Invalid numeric input");
+    return value;
+}
+
+std::string Restored_text(double value)
+{
+    // to_chars with the general format and a precision is defined as printf's
+    // "%.6g" in the C locale, so the separator is always a full stop.
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+    return std::string(text, result.ptr);
+}
