@@ -1,0 +1,11 @@
+// Writing comma-separated values: one record a line, LF line ends, a field
+// quoted only when it holds a comma, a double quote, CR or LF.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+std::string Csv_field(const std::string& text);
+
+void Write_csv_record(std::ostream& out, const std::vector<std::string>& fields);

@@ -1,0 +1,410 @@
+// voran-report run as a user runs it: arguments through the shell, standard
+// input from a file, the exit status and both output streams compared.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Citation.h"
+#include "Csv_reader.h"
+#include "Program_strings.h"
+
+namespace {
+
+struct Run_result {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string Shell_quoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string File_text(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs voran-report under LC_ALL=C with the given arguments and standard input.
+Run_result Run_report(const std::vector<std::string>& arguments, const std::string& input = "")
+{
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("voran-report-test-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "in", std::ios::binary) << input;
+
+    std::string command = "LC_ALL=C " + Shell_quoted(VORAN_REPORT);
+    for (const std::string& argument : arguments)
+        command += " " + Shell_quoted(argument);
+    command += " <" + Shell_quoted(folder / "in") + " >" + Shell_quoted(folder / "out") + " 2>" +
+               Shell_quoted(folder / "err");
+    const int status = std::system(command.c_str());
+
+    Run_result result;
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by a signal: " << command;
+    result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.Out = File_text(folder / "out");
+    result.Err = File_text(folder / "err");
+    std::filesystem::remove_all(folder);
+    return result;
+}
+
+std::vector<std::string> Worked_example_arguments(const char* limits)
+{
+    return {"--sd", "10", "--n", "20", "--case-a", "50", "--case-b", "30", "--limits", limits};
+}
+
+const std::string Report_heading = [] {
+    Set_program_strings();
+    return "\n" + Program_title + "\n\n THIS PROGRAM WAS WRITTEN TO ACCOMPANY THE FOLLOWING PAPER:\n" +
+           std::string(Citation_line_1) + "\n" + std::string(Citation_line_2) + "\n\n";
+}();
+
+// The report of SD 10, N 20, cases 50 and 30, two-sided, into an empty text.
+const std::string Worked_example_report = Report_heading + R"( INPUTS:
+ Standard deviation of scores in the control sample= 10
+ Sample size of the control sample= 20
+ Test score for Case A= 50
+ Test score for Case B= 30
+
+ Credible limit required: 95% two-sided limit
+
+
+ OUTPUTS:
+ Raw difference between the scores of the two cases (Case A - Case B)  = 20.000
+ Sample estimate of the SD of the difference between the scores of two controls = 14.142
+
+ Bayesian hypothesis test (on  19 df)  - probability that a pair of controls would exhibit a larger 
+ difference than that observed for the two cases:
+ One-tailed probability = 0.086739
+ Two-tailed probability = 0.173477
+ (Note: The above p values test whether the null hypothesis (that the difference between cases is an
+ observation from the distribution of pairs of differences in the control population) can be rejected.)
+
+ Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = 1.414  (0.968 to 1.860)
+
+ Bayesian point estimate of the percentage of pairs of controls with differences that are in the same
+ direction as the two cases but are larger in magnitude =     8.6739%
+ 95% lower credible limit on the percentage =                 3.1471%
+ 95% upper credible limit on the percentage =                16.6457%
+
+)";
+
+TEST(Single_report, WorkedExampleTwoSidedIsTheDesktopReport)
+{
+    const Run_result run = Run_report(Worked_example_arguments("two-sided"));
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, Worked_example_report);
+    EXPECT_EQ(run.Err, "");
+}
+
+TEST(Single_report, TwoSidedIsTheDefault)
+{
+    EXPECT_EQ(Run_report({"--sd", "10", "--n=20", "--case-a", "50", "--case-b=30"}).Out,
+              Worked_example_report);
+}
+
+TEST(Single_report, OneSidedLimits)
+{
+    const struct {
+        const char* Limits;
+        std::string Lines;
+    } rows[] = {
+        {"lower",
+         " Effect size (Z-PCC) for difference between the two cases =   1.414 \n"
+         " 95% (one-sided) lower credible limit on the effect size =    1.032 \n"},
+        {"lower", " 95% (one-sided) lower credible limit on the percentage =     3.7432%\n"},
+        {"lower", " Credible limit required: 95% one-sided lower limit\n"},
+        {"upper", " 95% (one-sided) upper credible limit on the effect size =    1.781 \n"},
+        {"upper", " 95% (one-sided) upper credible limit on the percentage =    15.1045%\n"},
+        {"upper", " Credible limit required: 95% one-sided upper limit\n"},
+    };
+    for (const auto& row : rows) {
+        const Run_result run = Run_report(Worked_example_arguments(row.Limits));
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_NE(run.Out.find(row.Lines), std::string::npos) << row.Limits << "\n" << row.Lines;
+        EXPECT_EQ(run.Out.find("(plus 95% CI)"), std::string::npos);
+    }
+}
+
+TEST(Single_report, NotesAndInputsAsGiven)
+{
+    const Run_result run = Run_report({"--sd", "10", "--n", "020", "--case-a", " 50", "--case-b",
+                                       "30.", "--note", "first line", "--note", "second line"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find("\n\n User's Notes: first line\n               second line\n \n INPUTS:\n"
+                           " Standard deviation of scores in the control sample= 10\n"
+                           " Sample size of the control sample= 020\n"
+                           " Test score for Case A=  50\n"
+                           " Test score for Case B= 30.\n"),
+              std::string::npos)
+        << run.Out;
+    // The values read are those of the worked example.
+    EXPECT_NE(run.Out.find("(plus 95% CI) = 1.414  (0.968 to 1.860)\n"), std::string::npos);
+}
+
+TEST(Single_report, ExtremeInputsGiveAFullReport)
+{
+    const Run_result run = Run_report(
+        {"--sd", ".0001", "--n", "999999", "--case-a", "999999", "--case-b", "-99999"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find(" 95% upper credible limit on the percentage ="), std::string::npos);
+    EXPECT_EQ(run.Err, "");
+}
+
+TEST(Single_report, AFailingComparisonIsAnErrorNotACrash)
+{
+    // The largest N that the checks accept lies at the edge of the library's
+    // range: either a full report or a clear error, never both, never a crash.
+    const Run_result run =
+        Run_report({"--sd", "1", "--n", "2147483647", "--case-a", "1", "--case-b", "0"});
+    if (run.Status == 0) {
+        EXPECT_NE(run.Out.find(" OUTPUTS:"), std::string::npos);
+        EXPECT_EQ(run.Err, "");
+    } else {
+        EXPECT_EQ(run.Status, 3);
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(run.Err.rfind("voran-report: ", 0), 0u) << run.Err;
+    }
+}
+
+struct Refusal_row {
+    const char* Name;
+    std::vector<std::string> Arguments;
+    std::string Message;
+};
+
+class Refusal_test : public testing::TestWithParam<Refusal_row> {};
+
+TEST_P(Refusal_test, MessageOnStandardErrorAndStatusTwo)
+{
+    const Run_result run = Run_report(GetParam().Arguments);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, GetParam().Message);
+}
+
+std::vector<std::string> Inputs(const char* sd, const char* n, const char* a, const char* b)
+{
+    return {"--sd", sd, "--n", n, "--case-a", a, "--case-b", b};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, Refusal_test,
+    testing::Values(
+        Refusal_row{"SdZero", Inputs("0", "20", "50", "30"),
+                    "INPUT ERROR\n(  Standard deviation of scores in the control sample:  0.000  )\n"
+                    "Standard deviations must have a positive value.\n"},
+        // Only the first bad input is reported.
+        Refusal_row{"SdEmptyBeforeOthers", Inputs("", "x", "", ""),
+                    "INPUT ERROR\n\n(  Standard deviation of scores in the control sample:  )\n\n"
+                    "Data have not been entered in this field.\n"},
+        Refusal_row{"SampleSizeTwo", Inputs("10", "2", "x", "x"),
+                    "INPUT ERROR\n(  Sample size of the control sample:  2.000  )\n"
+                    "The value for sample size must be an integer greater than 2.\n"},
+        Refusal_row{"SampleSizeBeyondInt32", Inputs("10", "2147483648", "50", "30"),
+                    "INPUT ERROR\n(  Sample size of the control sample:  2147483648.000  )\n"
+                    "The value for sample size must be an integer greater than 2.\n"},
+        Refusal_row{"CaseANotNumeric", Inputs("10", "20", "12-3", "30"),
+                    "INPUT ERROR\n(  Test score for Case A:  12-3  )\n\nEnter numeric data only.\n"},
+        Refusal_row{"CaseAOnlyMinus", Inputs("10", "20", "-", "30"),
+                    "INPUT ERROR\n(  Test score for Case A:  -  )\n\nEnter numeric data only.\n"},
+        Refusal_row{"CaseBEmpty", Inputs("10", "20", "50", ""),
+                    "INPUT ERROR\n\n(  Test score for Case B:  )\n\n"
+                    "Data have not been entered in this field.\n"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+struct Usage_row {
+    const char* Name;
+    std::vector<std::string> Arguments;
+    const char* Problem;
+};
+
+class Usage_test : public testing::TestWithParam<Usage_row> {};
+
+TEST_P(Usage_test, OneLineHintAndStatus64)
+{
+    const Run_result run = Run_report(GetParam().Arguments);
+    EXPECT_EQ(run.Status, 64);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err.rfind(std::string("voran-report: ") + GetParam().Problem + ". usage: ", 0), 0u)
+        << run.Err;
+    EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << "not one line: " << run.Err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, Usage_test,
+    testing::Values(
+        Usage_row{"NoArguments", {}, "missing --sd"},
+        Usage_row{"MissingCaseB", {"--sd", "1", "--n", "5", "--case-a", "1"}, "missing --case-b"},
+        Usage_row{"MissingValue", {"--sd"}, "--sd needs a value"},
+        Usage_row{"Unknown", {"--sd", "1", "--mean", "3"}, "unknown argument '--mean'"},
+        Usage_row{"Positional", {"10"}, "unknown argument '10'"},
+        Usage_row{"GivenTwice", {"--sd", "1", "--sd", "2"}, "--sd given twice"},
+        Usage_row{"BadLimits",
+                  {"--sd", "1", "--n", "5", "--case-a", "1", "--case-b", "2", "--limits", "both"},
+                  "--limits must be one of two-sided|lower|upper"},
+        Usage_row{"CsvWithSingleOptions", {"--csv", "-", "--sd", "1"}, "--csv takes no --sd"},
+        Usage_row{"CsvWithNote", {"--csv", "-", "--note", "x"}, "--csv takes no --note"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(Help, PrintsTheUsageLine)
+{
+    const Run_result run = Run_report({"--help"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out.rfind("usage: voran-report --sd TEXT", 0), 0u);
+}
+
+// ---- CSV batch -------------------------------------------------------------------
+
+const std::string Csv_header =
+    "sd,n,case_a,case_b,limits,raw_difference,sd_difference,df,p_one_tailed,p_two_tailed,"
+    "effect_size,effect_lower,effect_upper,percent_estimate,percent_lower,percent_upper,error";
+
+std::vector<std::vector<std::string>> Csv_records(const std::string& text)
+{
+    std::istringstream in(text);
+    Csv_reader reader(in);
+    std::vector<std::vector<std::string>> records;
+    std::vector<std::string> fields;
+    while (reader.Next_record(fields))
+        records.push_back(fields);
+    return records;
+}
+
+double Number(const std::string& field)
+{
+    EXPECT_FALSE(field.empty());
+    return std::strtod(field.c_str(), nullptr);
+}
+
+TEST(Csv_batch, RowsPassOrAreRefusedAndTheRunGoesOn)
+{
+    const std::string input =
+        "sd,n,case_a,case_b,limits\r\n"
+        "10,20,50,30\r\n"
+        "\"10\",\"20\",\"30\",\"50\",two-sided\r\n"
+        "10,20,50,30,lower\r\n"
+        "0,20,50,30\r\n"
+        "\"1,5\",20,50,30,upper\r\n"
+        "10,20,\"5\n0\",30\r\n"
+        "10,20,50\r\n"
+        "10,20,50,30,sideways\r\n"
+        "\r\n"
+        "10,2147483648,50,30\r\n";
+    const Run_result run = Run_report({"--csv", "-"}, input);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "");
+    ASSERT_EQ(run.Out.substr(0, Csv_header.size() + 1), Csv_header + "\n");
+
+    const auto records = Csv_records(run.Out);
+    ASSERT_EQ(records.size(), 10u);
+    for (const auto& record : records)
+        EXPECT_EQ(record.size(), 17u);
+
+    // The worked example, two-sided, and with the cases exchanged.
+    const auto& two_sided = records[1];
+    EXPECT_EQ(two_sided[4], "two-sided");
+    EXPECT_EQ(two_sided[5], "20");
+    EXPECT_EQ(two_sided[6], "14.1421356237");  // sqrt(200) to 12 digits
+    EXPECT_EQ(two_sided[7], "19");
+    EXPECT_NEAR(Number(two_sided[8]), 0.086739, 5e-7);
+    EXPECT_NEAR(Number(two_sided[9]), 0.173477, 5e-7);
+    EXPECT_NEAR(Number(two_sided[10]), 1.414213562373, 1e-11);
+    EXPECT_NEAR(Number(two_sided[11]), 0.968, 5e-4);
+    EXPECT_NEAR(Number(two_sided[12]), 1.860, 5e-4);
+    EXPECT_NEAR(Number(two_sided[13]), 8.6739, 5e-5);
+    EXPECT_NEAR(Number(two_sided[14]), 3.1471, 5e-5);
+    EXPECT_NEAR(Number(two_sided[15]), 16.6457, 5e-5);
+    EXPECT_EQ(two_sided[16], "");
+
+    const auto& exchanged = records[2];
+    EXPECT_EQ(exchanged[5], "-20");
+    EXPECT_EQ(exchanged[8], two_sided[8]);
+    EXPECT_NEAR(Number(exchanged[11]), -1.860, 5e-4);
+    EXPECT_NEAR(Number(exchanged[12]), -0.968, 5e-4);
+    EXPECT_EQ(exchanged[16], "");
+
+    const auto& lower = records[3];
+    EXPECT_EQ(lower[4], "lower");
+    EXPECT_NEAR(Number(lower[11]), 1.032, 5e-4);
+    EXPECT_NEAR(Number(lower[14]), 3.7432, 5e-5);
+
+    // Refused rows keep their inputs, leave the numbers empty and say why.
+    const std::vector<std::string> empty_numbers(11, "");
+    const auto expect_refused = [&](const std::vector<std::string>& record,
+                                    const std::vector<std::string>& inputs,
+                                    const std::string& error) {
+        EXPECT_EQ(std::vector<std::string>(record.begin(), record.begin() + 5), inputs);
+        EXPECT_EQ(std::vector<std::string>(record.begin() + 5, record.begin() + 16), empty_numbers);
+        EXPECT_EQ(record[16], error);
+    };
+    expect_refused(records[4], {"0", "20", "50", "30", "two-sided"},
+                   "INPUT ERROR (  Standard deviation of scores in the control sample:  0.000  ) "
+                   "Standard deviations must have a positive value.");
+    expect_refused(records[5], {"1,5", "20", "50", "30", "upper"},
+                   "INPUT ERROR (  Standard deviation of scores in the control sample:  1,5  )  "
+                   "Enter numeric data only.");
+    expect_refused(records[6], {"10", "20", "5\n0", "30", "two-sided"},
+                   "INPUT ERROR (  Test score for Case A:  5\n0  )  Enter numeric data only.");
+    expect_refused(records[7], {"10", "20", "50", "", "two-sided"},
+                   "expected 4 or 5 fields (sd,n,case_a,case_b[,limits]), found 3");
+    expect_refused(records[8], {"10", "20", "50", "30", "sideways"},
+                   "limits must be one of two-sided|lower|upper");
+    expect_refused(records[9], {"10", "2147483648", "50", "30", "two-sided"},
+                   "INPUT ERROR (  Sample size of the control sample:  2147483648.000  ) "
+                   "The value for sample size must be an integer greater than 2.");
+    // The quoted input and the message with a comma are quoted again.
+    EXPECT_NE(run.Out.find("\n\"1,5\",20,50,30,upper,,,,,,,,,,,,\"INPUT ERROR"), std::string::npos);
+}
+
+TEST(Csv_batch, AllRowsPassingGiveStatusZero)
+{
+    const Run_result run = Run_report({"--csv", "-"}, "sd,n,case_a,case_b\n2,3,12,10\n");
+    EXPECT_EQ(run.Status, 0);
+    const auto records = Csv_records(run.Out);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_NEAR(Number(records[1][8]), 0.276393, 5e-7);
+    EXPECT_NEAR(Number(records[1][11]), 0.113, 5e-4);
+    EXPECT_NEAR(Number(records[1][12]), 1.358, 5e-4);
+}
+
+TEST(Csv_batch, ReadsAFile)
+{
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("voran-report-table-" + std::to_string(getpid()) + ".csv");
+    std::ofstream(path, std::ios::binary) << "sd,n,case_a,case_b\n10,20,50,30";
+    const Run_result run = Run_report({"--csv", path.string()});
+    std::filesystem::remove(path);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(Csv_records(run.Out).size(), 2u);
+}
+
+TEST(Csv_batch, InputProblemsAreReportedWithTheirOwnStatus)
+{
+    const Run_result missing = Run_report({"--csv", "/nonexistent/table.csv"});
+    EXPECT_EQ(missing.Status, 66);
+    EXPECT_EQ(missing.Out, "");
+    EXPECT_EQ(missing.Err.rfind("voran-report: cannot open /nonexistent/table.csv: ", 0), 0u);
+
+    const Run_result malformed = Run_report({"--csv", "-"}, "sd,n,case_a,case_b\n\"10,20,50,30\n");
+    EXPECT_EQ(malformed.Status, 65);
+    EXPECT_EQ(malformed.Err, "voran-report: standard input, line 2: a quoted field is not closed\n");
+}
+
+}  // namespace
