@@ -96,15 +96,17 @@ void Qt_print_surface::End_document()
     }
 }
 
-void Print_text(QPrinter& printer, const std::string& font_family, const std::string& text)
+QFont Printer_font(const std::string& font_family)
 {
     QFont font(QString::fromStdString(font_family), Font_points);
     font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+void Print_text(QPrinter& printer, const std::string& font_family, const std::string& text)
+{
     printer.setDocName(QString());
     printer.setFullPage(false);
-    Qt_print_surface surface(printer, font);
-    Text_device device(surface);
-    device.Write(text);
-    device.Write("\r\n");
-    device.Close();
+    Qt_print_surface surface(printer, Printer_font(font_family));
+    Print_on(surface, text);
 }

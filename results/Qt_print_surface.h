@@ -40,6 +40,10 @@ private:
     QPainter painter_;
 };
 
+// The printer's font: the family at 8 points, falling back to a fixed-pitch
+// family when the family is not installed.
+QFont Printer_font(const std::string& font_family);
+
 // One print job on `printer`: the text in the font family at 8 points,
 // followed by one further line end, laid out by the text device.
 void Print_text(QPrinter& printer, const std::string& font_family, const std::string& text);

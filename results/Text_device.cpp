@@ -137,3 +137,11 @@ void Text_device::New_page()
     y_ = 0;
     ++page_;
 }
+
+void Print_on(Print_surface& surface, std::string_view text)
+{
+    Text_device device(surface);
+    device.Write(text);
+    device.Write("\r\n");
+    device.Close();
+}

@@ -66,3 +66,7 @@ private:
     int page_ = 0;             // index of the page the position is on
     int pages_started_ = 0;    // pages begun on the surface
 };
+
+// One print job: the text followed by one further line end (CR LF), which
+// prints nothing and only advances the position.
+void Print_on(Print_surface& surface, std::string_view text);
