@@ -121,6 +121,8 @@ public:
 protected:
     tDistribution() = default;
     bool Check_parameter(int i) const;
+    // Declares parameter i (1 to 3) with its limits; the value is set later.
+    void Declare_parameter(int i, Extended lower_limit, Extended upper_limit, bool whole = false);
 
     std::uint8_t Parameter_count = 0;
     Parameter_spec Parameters[4]{};  // indexed 1 to 3; slot 0 unused

@@ -1,0 +1,57 @@
+#include "Floating_point.h"
+
+#include <cmath>
+
+namespace {
+
+// Clears the flags raised in a scope and sets the caller's again.
+void Restore(int caller_flags)
+{
+    std::feclearexcept(Error_flags);
+    if (caller_flags != 0)
+        std::feraiseexcept(caller_flags);
+}
+
+}  // namespace
+
+Floating_point_scope::Floating_point_scope() : Caller_flags(std::fetestexcept(Error_flags))
+{
+    if (Caller_flags != 0)
+        std::feclearexcept(Error_flags);
+}
+
+void Floating_point_scope::Check()
+{
+    const int raised = std::fetestexcept(Error_flags);
+    if (raised == 0) {
+        if (Caller_flags != 0)
+            std::feraiseexcept(Caller_flags);
+        return;
+    }
+    Restore(Caller_flags);
+    if (raised & FE_INVALID)
+        throw Floating_point_error("Invalid floating point operation");
+    if (raised & FE_DIVBYZERO)
+        throw Floating_point_error("Floating point division by zero");
+    throw Floating_point_error("Floating point overflow");
+}
+
+Extended Floating_point_scope::Checked(Extended value)
+{
+    Check();
+    return value;
+}
+
+bool Floating_point_scope::Failed(Extended)
+{
+    const bool failed = std::fetestexcept(Error_flags) != 0;
+    if (failed || Caller_flags != 0)
+        Restore(Caller_flags);
+    return failed;
+}
+
+void Check_number(Extended x)
+{
+    if (std::isnan(x))
+        throw Floating_point_error("Invalid floating point operation");
+}

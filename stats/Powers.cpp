@@ -1,0 +1,46 @@
+// Integer and real powers.
+#include "Floating_point.h"
+#include "Raw_functions.h"
+
+#include <cmath>
+
+// Binary exponentiation over the bits of |n| from the lowest: the running
+// square x^(2^j) is multiplied in for each set bit j; no square is formed
+// beyond the highest set bit. A negative n takes the reciprocal at the end.
+Extended raw::Integer_power(Extended x, std::int32_t n)
+{
+    if (n == 0)
+        return 1.0L;
+    std::uint32_t bits = n < 0 ? 0u - static_cast<std::uint32_t>(n) : static_cast<std::uint32_t>(n);
+    Extended result = 1.0L;
+    Extended square = x;
+    for (;;) {
+        if (bits & 1u)
+            result *= square;
+        bits >>= 1;
+        if (bits == 0)
+            break;
+        square *= square;
+    }
+    return n < 0 ? 1.0L / result : result;
+}
+
+// base^exponent; an integral exponent goes through Integer_power so that a
+// negative base works, anything else through exp(exponent * ln(base)).
+Extended raw::Real_power(Extended base, Extended exponent)
+{
+    if (exponent == 0.0L)
+        return 1.0L;
+    if (base == 0.0L && exponent > 0.0L)
+        return 0.0L;
+    if (std::trunc(exponent) == exponent && std::fabs(exponent) <= Integer_range_limit)
+        return raw::Integer_power(base, static_cast<std::int32_t>(std::trunc(exponent)));
+    return std::exp(exponent * std::log(base));
+}
+
+Extended Integer_power(Extended x, std::int32_t n) { return Guarded(raw::Integer_power, x, n); }
+
+Extended Real_power(Extended base, Extended exponent)
+{
+    return Guarded(raw::Real_power, base, exponent);
+}

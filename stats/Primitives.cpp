@@ -1,0 +1,83 @@
+// Closeness, whole numbers, the text of a value and the argument checks.
+#include "Floating_point.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// The decimal separator of Float_text, set once from the user's locale.
+char Separator = '.';
+
+}  // namespace
+
+bool Same_value(Extended a, Extended b)
+{
+    Check_number(a);
+    Check_number(b);
+    Floating_point_scope scope;
+    const Extended distance = std::fabs(a - b);
+    scope.Checked(distance);
+    return distance < Closeness_tolerance;
+}
+
+bool Is_whole_number(Extended x)
+{
+    Check_number(x);
+    if (!(std::fabs(x) < Integer_range_limit))
+        return false;
+    // Nearest integer, ties to even (the default rounding mode).
+    const auto nearest = static_cast<Extended>(std::llrint(x));
+    return Same_value(x, nearest);
+}
+
+void Set_decimal_separator(char separator) { Separator = separator; }
+
+char Decimal_separator() { return Separator; }
+
+std::string Float_text(Extended x)
+{
+    if (std::isnan(x))
+        return "NaN";
+    if (std::isinf(x))
+        return x > 0 ? "INF" : "-INF";
+    // Fixed point with twelve decimals, rounded; to_chars ignores the C locale.
+    char buffer[5000];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 12);
+    std::string text(buffer, error == std::errc{} ? end : buffer);
+    const std::size_t point = text.find('.');
+    if (point != std::string::npos) {
+        const std::size_t last = text.find_last_not_of('0');
+        text.erase(last == point ? point : last + 1);
+    }
+    if (text == "-0")
+        return "0";
+    if (point != std::string::npos && point < text.size())
+        text[point] = Separator;
+    return text;
+}
+
+bool Check_argument(bool fails, std::int32_t n)
+{
+    if (fails)
+        throw EArgumentError(Message_text(n));
+    return true;
+}
+
+bool Check_bound(std::int32_t n, Extended value, Extended bound)
+{
+    Check_number(value);
+    Check_number(bound);
+    bool holds = true;
+    switch (n) {
+    case 1301: case 1305: case 1309: holds = value > bound; break;
+    case 1302: case 1306: case 1310: holds = value >= bound; break;
+    case 1303: case 1307: case 1311: holds = value < bound; break;
+    case 1315: holds = value <= bound; break;
+    default: break;  // selects no relation
+    }
+    if (!holds)
+        throw EArgumentError(Message_text(n) + Float_text(bound));
+    return true;
+}

@@ -1,0 +1,28 @@
+// The library's numeric functions without a floating-point scope of their
+// own (internal header). A public operation opens one scope and calls these;
+// the public free functions of distrib.h are these inside a scope.
+#pragma once
+
+#include "distrib.h"
+
+namespace raw {
+
+Extended Integer_power(Extended x, std::int32_t n);
+Extended Real_power(Extended base, Extended exponent);
+Extended Ln_gamma(Extended x);
+Extended Gamma_series(Extended x, Extended a);
+Extended Gamma_cont_fraction(Extended x, Extended a);
+Extended Incomplete_gamma(Extended x, Extended a);
+Extended Beta_cont_fraction(Extended x, Extended a, Extended b);
+Extended Incomplete_beta(Extended x, Extended a, Extended b);
+
+// The standard normal distribution function at z = ±sqrt(2q), the upper sign
+// when upper_half: (1 ± P(1/2, q)) / 2.
+Extended Normal_probability(Extended half_square, bool upper_half);
+
+}  // namespace raw
+
+// Pass limit of the continued fractions and of each loop of the quantile
+// search, a guard against non-finite or out-of-range input.
+inline constexpr int Fraction_pass_limit = 1000000;
+inline constexpr int Search_pass_limit = 10000;

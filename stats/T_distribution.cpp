@@ -1,0 +1,130 @@
+// Student's t distribution with ν > 0 degrees of freedom.
+#include "Floating_point.h"
+#include "Raw_functions.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr Extended Pi = 3.141592653589793238462643383279502884L;
+
+// The ratio-of-uniforms bound of the t density for ν >= 1,
+//   (ν − 1)^((ν−1)/4) · sqrt(2ν) / (ν + 1)^((ν+1)/4),
+// taken through its logarithm so that no power leaves the extended range:
+//   ln = ((ν−1)/4) ln((ν−1)/(ν+1)) − (1/2) ln(ν+1) + (1/2) ln(2ν),
+// with ln((ν−1)/(ν+1)) = log1p(−2/(ν+1)). At ν = 1 the first factor is 0^0 = 1.
+Extended T_sampling_bound(Extended nu)
+{
+    const Extended power_ratio =
+        nu == 1.0L ? -std::log(nu + 1.0L) / 2.0L
+                   : (nu - 1.0L) / 4.0L * std::log1p(-2.0L / (nu + 1.0L)) - std::log(nu + 1.0L) / 2.0L;
+    return std::exp(power_ratio + std::log(2.0L * nu) / 2.0L);
+}
+
+}  // namespace
+
+tT_distribution::tT_distribution(Extended nu)
+{
+    Parameter_count = 1;
+    Declare_parameter(1, 0.0L, Integer_range_limit);
+    Standard_normal = std::make_unique<tNormal_distribution>(0.0L, 1.0L);
+    Gamma_helper = std::make_unique<tGamma_distribution>(nu / 2.0L, 1.0L);
+    Set_parameters(nu, 0.0L, 0.0L);
+}
+
+tT_distribution::~tT_distribution()
+{
+    Standard_normal.reset();
+    Gamma_helper.reset();
+}
+
+bool tT_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
+{
+    const bool result = tContinuous_distribution::Set_parameters(p1, p2, p3);
+    Floating_point_scope scope;
+    const Extended nu = p1;
+    Degrees_of_freedom = nu;
+    Log_density_constant =
+        raw::Ln_gamma((nu + 1.0L) / 2.0L) - raw::Ln_gamma(nu / 2.0L) - std::log(nu * Pi) / 2.0L;
+    if (nu >= 1.0L) {
+        Sampling_constant = T_sampling_bound(nu);
+    } else {
+        Sampling_constant = std::sqrt(nu / 2.0L);
+        Gamma_helper->Set_parameters(nu / 2.0L, 1.0L, 0.0L);
+    }
+    scope.Check();
+    return result;
+}
+
+// Γ((ν+1)/2) / (Γ(ν/2) sqrt(νπ)) · (ν / (ν + x²))^((ν+1)/2).
+Extended tT_distribution::Density(Extended x) const
+{
+    if (!In_support(x))
+        return 0.0L;
+    Floating_point_scope scope;
+    const Extended nu = Degrees_of_freedom;
+    return scope.Checked(std::exp(Log_density_constant + ((nu + 1.0L) / 2.0L) * std::log(nu / (nu + x * x))));
+}
+
+// Above 1000 degrees of freedom the standard normal; otherwise
+// P(|T| > |x|) = I_w(ν/2, 1/2) with w = ν / (ν + x²).
+Extended tT_distribution::Cdf(Extended x) const
+{
+    if (!In_support(x))
+        return tContinuous_distribution::Cdf(x);
+    Floating_point_scope scope;
+    const Extended nu = Degrees_of_freedom;
+    if (nu > 1000.0L)
+        return scope.Checked(raw::Normal_probability(x * x / 2.0L, x > 0.0L));
+    const Extended tail = raw::Incomplete_beta(nu / (nu + x * x), nu / 2.0L, 0.5L);
+    return scope.Checked(x >= 0.0L ? 1.0L - tail / 2.0L : tail / 2.0L);
+}
+
+bool tT_distribution::Has_mean() const { return Degrees_of_freedom > 1.0L; }
+
+bool tT_distribution::Has_variance() const { return Degrees_of_freedom > 2.0L; }
+
+Extended tT_distribution::Mean() const
+{
+    Check_argument(!Has_mean(), 1362);
+    return 0.0L;
+}
+
+Extended tT_distribution::Variance() const
+{
+    Check_argument(!Has_variance(), 1363);
+    Floating_point_scope scope;
+    return scope.Checked(Degrees_of_freedom / (Degrees_of_freedom - 2.0L));
+}
+
+// ν = 1 and ν = 3 from a point (c, b) uniform in the unit disc: b/c is Cauchy
+// and sqrt(3) b / (c + 1) is t with 3 degrees of freedom. Other ν >= 1 by the
+// ratio of uniforms: x = v/u is accepted when u² <= (1 + x²/ν)^(−(ν+1)/2),
+// that is ν (u^(−4/(ν+1)) − 1) >= x². Below ν = 1, z / sqrt(χ²_ν / ν) with
+// χ²_ν = 2g, g gamma with shape ν/2 and rate 1.
+Extended tT_distribution::Random_value()
+{
+    const Extended nu = Degrees_of_freedom;
+    if (nu < 1.0L) {
+        const Extended z = Standard_normal->Random_value();
+        const Extended g = Gamma_helper->Random_value();
+        Floating_point_scope scope;
+        return scope.Checked(z * Sampling_constant / std::sqrt(g));
+    }
+    Floating_point_scope scope;
+    if (nu == 1.0L || nu == 3.0L) {
+        Extended c, b;
+        do {
+            c = 2.0L * Uniform_random() - 1.0L;
+            b = 2.0L * Uniform_random() - 1.0L;
+        } while (c * c + b * b > 1.0L);
+        return scope.Checked(nu == 1.0L ? b / c : std::sqrt(3.0L) * b / (c + 1.0L));
+    }
+    for (;;) {
+        const Extended u = Uniform_random();
+        const Extended v = (2.0L * Uniform_random() - 1.0L) * Sampling_constant;
+        const Extended x = v / u;
+        if (nu * (raw::Real_power(u, -4.0L / (nu + 1.0L)) - 1.0L) >= x * x)
+            return scope.Checked(x);
+    }
+}
