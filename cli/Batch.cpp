@@ -93,9 +93,10 @@ int Run_batch(std::istream& in, std::ostream& out)
         const std::string limits = has_limits ? fields[Input_columns] : "two-sided";
         const Row_result result = Compare_row(fields, limits);
 
-        std::vector<std::string> row(fields.begin(),
-                                     fields.begin() + std::min(fields.size(), Input_columns));
-        row.resize(Input_columns);
+        // The inputs as given, a missing one empty, then the limits applied.
+        std::vector<std::string> row(Input_columns);
+        for (std::size_t i = 0; i < Input_columns && i < fields.size(); ++i)
+            row[i] = fields[i];
         row.push_back(limits);
         if (result.Error.empty())
             row.insert(row.end(), result.Numbers.begin(), result.Numbers.end());

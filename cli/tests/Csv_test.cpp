@@ -27,6 +27,8 @@ struct Read_row {
     const char* Name;
     std::string Text;
     Records Expected;
+    // CTest shows the row's name rather than its bytes.
+    friend void PrintTo(const Read_row& row, std::ostream* out) { *out << row.Name; }
 };
 
 class Csv_reader_test : public testing::TestWithParam<Read_row> {};

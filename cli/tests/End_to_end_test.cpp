@@ -187,6 +187,8 @@ struct Refusal_row {
     const char* Name;
     std::vector<std::string> Arguments;
     std::string Message;
+    // CTest shows the row's name rather than its bytes.
+    friend void PrintTo(const Refusal_row& row, std::ostream* out) { *out << row.Name; }
 };
 
 class Refusal_test : public testing::TestWithParam<Refusal_row> {};
@@ -233,6 +235,8 @@ struct Usage_row {
     const char* Name;
     std::vector<std::string> Arguments;
     const char* Problem;
+    // CTest shows the row's name rather than its bytes.
+    friend void PrintTo(const Usage_row& row, std::ostream* out) { *out << row.Name; }
 };
 
 class Usage_test : public testing::TestWithParam<Usage_row> {};

@@ -39,6 +39,8 @@ struct Read_row {
     const char* Name;
     std::string Content;
     std::vector<double> Numbers;  // read one after the other
+    // CTest shows the row's name rather than its bytes.
+    friend void PrintTo(const Read_row& row, std::ostream* out) { *out << row.Name; }
 };
 
 class Read_control_number_test : public testing::TestWithParam<Read_row> {};

@@ -25,6 +25,8 @@ struct Key_row {
     const char* Name;
     char Key;
     char Result;  // 0: refused
+    // CTest shows the row's name rather than its bytes.
+    friend void PrintTo(const Key_row& row, std::ostream* out) { *out << row.Name; }
 };
 
 class Filter_numeric_key_test : public testing::TestWithParam<Key_row> {};
@@ -87,6 +89,8 @@ struct Accepted_row {
     const char* Name;
     const char* Text;
     double Value;
+    // CTest shows the row's name rather than its bytes.
+    friend void PrintTo(const Accepted_row& row, std::ostream* out) { *out << row.Name; }
 };
 
 class Read_numeric_input_accepts : public testing::TestWithParam<Accepted_row> {};
@@ -134,6 +138,8 @@ struct Refused_row {
     const char* Name;
     std::string Text;
     std::string Message;
+    // CTest shows the row's name rather than its bytes.
+    friend void PrintTo(const Refused_row& row, std::ostream* out) { *out << row.Name; }
 };
 
 class Read_numeric_input_refuses : public testing::TestWithParam<Refused_row> {};
@@ -208,6 +214,8 @@ struct Check_row {
     std::string (*Message)(const std::string&);
     double Value;
     const char* Shown;
+    // CTest shows the row's name rather than its bytes.
+    friend void PrintTo(const Check_row& row, std::ostream* out) { *out << row.Name; }
 };
 
 Check_row Sd_row(const char* name, double value, const char* shown)
