@@ -1,26 +1,32 @@
 // The Bayesian comparison of two single cases against a control sample.
+//
+// The caller reads and checks the inputs (SD > 0, N a whole number above 2)
+// and passes them in; Compare_two_cases fills one Comparison_result, keeps no
+// state between calls and creates and releases its own three distributions.
+// The report composition (Report.h) prints the record.
 #pragma once
 
 #include <cstdint>
 
 #include "distrib.h"
 
-// The ten numbers that one comparison yields, in report order of definition.
+// The ten numbers that one comparison yields, in this order of definition.
 struct Comparison_result {
-    Extended Test_statistic = 0;
-    Extended Df = 0;
-    Extended P_one_tailed = 0;
-    Extended P_two_tailed = 0;
-    Extended Percent_estimate = 0;
-    Extended Percent_lower = 0;
+    Extended Test_statistic = 0;    // d / sqrt(2 SD^2), d = Case A - Case B
+    Extended Df = 0;                // N - 1
+    Extended P_one_tailed = 0;      // t tail beyond Test_statistic on its side
+    Extended P_two_tailed = 0;      // 2 P_one_tailed
+    Extended Percent_estimate = 0;  // 100 P_one_tailed
+    Extended Percent_lower = 0;     // credible limits on that percentage
     Extended Percent_upper = 0;
-    Extended Effect_size = 0;
-    Extended Effect_lower = 0;
+    Extended Effect_size = 0;       // Z-PCC; the same value as Test_statistic
+    Extended Effect_lower = 0;      // credible limits on the effect size
     Extended Effect_upper = 0;
 };
 
 // N controls (N > 2), two-sided interval or one-sided limits, the record to
 // fill, the two case scores, the controls' SD (> 0) and the credible level in
-// percent.
+// percent. Exceptions of the distributions pass through unchanged; the record
+// is then partly filled.
 void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result,
                        Extended Case_A, Extended Case_B, Extended SD, Extended Level);

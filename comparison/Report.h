@@ -1,11 +1,13 @@
 // Composition of the plain-text report that "Compute" appends to the results.
-// Pure functions: everything the report depends on is passed in.
+// Pure functions: everything the report depends on is passed in, and the
+// numbers are written with the decimal separator given in the request.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "Comparison.h"
+#include "Number_format.h"
 
 // One visible input of the worksheet: its label's caption and its edit text.
 struct Report_input {
@@ -27,12 +29,9 @@ struct Report_request {
     char Decimal_separator = '.';
 };
 
-// The report's lines, in order, without line ends.
+// The report's lines, in order, without line ends. A Choice outside 0 to 2
+// raises std::invalid_argument.
 std::vector<std::string> Compose_report(const Report_request& request);
 
-// " " + caption (trimmed, up to its last colon) + "= " + text.
+// " " + caption (trimmed of blanks, up to its last colon) + "= " + text.
 std::string Format_input_line(const std::string& caption, const std::string& text);
-
-// The %W.Pf pattern: fixed point, P decimals, right-aligned in at least W
-// characters, with the given decimal separator.
-std::string Format_fixed(Extended value, int width, int precision, char separator);

@@ -1,0 +1,13 @@
+// Numbers as the report's %W.Pf patterns write them.
+#pragma once
+
+#include <string>
+
+#include "distrib.h"
+
+// The %W.Pf pattern: fixed point with exactly P decimals (none and no
+// separator for P = 0), right-aligned with leading blanks in at least W
+// characters (wider numbers are not cut), with the given decimal separator.
+// The value is correctly rounded from its own extended value, independently
+// of the C locale.
+std::string Format_fixed(Extended value, int width, int precision, char separator);

@@ -1,0 +1,140 @@
+// The report: heading, citation, notes, inputs, the credible-limit choice and
+// the outputs, one string per line, in the fixed wording of the program.
+#include "Report.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <string_view>
+
+#include "Citation.h"
+
+namespace {
+
+constexpr std::string_view Separator_line =
+    "_______________________________________________________________________________________________________";
+constexpr std::string_view Notes_continuation_indent = "               ";
+
+constexpr std::string_view Choice_lines[] = {
+    " Credible limit required: 95% two-sided limit",
+    " Credible limit required: 95% one-sided lower limit",
+    " Credible limit required: 95% one-sided upper limit",
+};
+
+void Add_notes(std::vector<std::string>& lines, const Report_request& request)
+{
+    if (request.Notes_lines.empty())
+        return;
+    lines.push_back(" " + request.Notes_caption + " " + request.Notes_lines.front());
+    for (std::size_t i = 1; i < request.Notes_lines.size(); ++i)
+        lines.push_back(std::string(Notes_continuation_indent) + request.Notes_lines[i]);
+    lines.push_back(" ");
+}
+
+void Add_outputs(std::vector<std::string>& lines, const Report_request& request)
+{
+    const Comparison_result& r = request.Result;
+    const auto fixed = [&request](Extended value, int width, int precision) {
+        return Format_fixed(value, width, precision, request.Decimal_separator);
+    };
+
+    lines.push_back(" OUTPUTS:");
+    lines.push_back(" Raw difference between the scores of the two cases (Case A - Case B)  = " +
+                    fixed(request.Case_A - request.Case_B, 5, 3));
+    lines.push_back(
+        " Sample estimate of the SD of the difference between the scores of two controls = " +
+        fixed(std::sqrt(request.SD * request.SD * 2.0L), 3, 3));
+    lines.push_back("");
+    lines.push_back(" Bayesian hypothesis test (on " + fixed(r.Df, 3, 0) +
+                    " df)  - probability that a pair of controls would exhibit a larger ");
+    lines.push_back(" difference than that observed for the two cases:");
+    lines.push_back(" One-tailed probability = " + fixed(r.P_one_tailed, 1, 6));
+    lines.push_back(" Two-tailed probability = " + fixed(r.P_two_tailed, 1, 6));
+    lines.push_back(
+        " (Note: The above p values test whether the null hypothesis (that the difference between cases is an");
+    lines.push_back(
+        " observation from the distribution of pairs of differences in the control population) can be rejected.)");
+    lines.push_back("");
+
+    if (request.Choice == 0) {
+        lines.push_back(
+            " Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = " +
+            fixed(r.Effect_size, 1, 3) + "  (" + fixed(r.Effect_lower, 1, 3) + " to " +
+            fixed(r.Effect_upper, 1, 3) + ")");
+    } else {
+        lines.push_back(" Effect size (Z-PCC) for difference between the two cases =   " +
+                        fixed(r.Effect_size, 1, 3) + " ");
+        lines.push_back(request.Choice == 1
+                            ? " 95% (one-sided) lower credible limit on the effect size =    " +
+                                  fixed(r.Effect_lower, 1, 3) + " "
+                            : " 95% (one-sided) upper credible limit on the effect size =    " +
+                                  fixed(r.Effect_upper, 1, 3) + " ");
+    }
+    lines.push_back("");
+
+    lines.push_back(
+        " Bayesian point estimate of the percentage of pairs of controls with differences that are in the same");
+    lines.push_back(" direction as the two cases but are larger in magnitude =   " +
+                    fixed(r.Percent_estimate, 8, 4) + "%");
+    switch (request.Choice) {
+    case 0:
+        lines.push_back(" 95% lower credible limit on the percentage =               " +
+                        fixed(r.Percent_lower, 8, 4) + "%");
+        lines.push_back(" 95% upper credible limit on the percentage =               " +
+                        fixed(r.Percent_upper, 8, 4) + "%");
+        break;
+    case 1:
+        lines.push_back(" 95% (one-sided) lower credible limit on the percentage =   " +
+                        fixed(r.Percent_lower, 8, 4) + "%");
+        break;
+    default:
+        lines.push_back(" 95% (one-sided) upper credible limit on the percentage =   " +
+                        fixed(r.Percent_upper, 8, 4) + "%");
+        break;
+    }
+    lines.push_back("");
+}
+
+}  // namespace
+
+std::string Format_input_line(const std::string& caption, const std::string& text)
+{
+    const auto first = caption.find_first_not_of(' ');
+    std::string name = first == std::string::npos
+                           ? std::string()
+                           : caption.substr(first, caption.find_last_not_of(' ') - first + 1);
+    // A caption without a colon is kept whole.
+    if (const auto colon = name.rfind(':'); colon != std::string::npos)
+        name.erase(colon);
+    return " " + name + "= " + text;
+}
+
+std::vector<std::string> Compose_report(const Report_request& request)
+{
+    if (request.Choice < 0 || request.Choice > 2)
+        throw std::invalid_argument("Compose_report: credible-limit choice " +
+                                    std::to_string(request.Choice) + " is not 0, 1 or 2");
+
+    std::vector<std::string> lines;
+    if (request.Results_hold_a_line)
+        lines.emplace_back(Separator_line);
+    lines.push_back("");
+    lines.push_back(request.Program_title);
+    lines.push_back("");
+    lines.push_back(" THIS PROGRAM WAS WRITTEN TO ACCOMPANY THE FOLLOWING PAPER:");
+    lines.emplace_back(Citation_line_1);
+    lines.emplace_back(Citation_line_2);
+    lines.push_back("");
+
+    Add_notes(lines, request);
+
+    lines.push_back(" INPUTS:");
+    for (const Report_input& input : request.Inputs)
+        lines.push_back(Format_input_line(input.Caption, input.Text));
+    lines.push_back("");
+    lines.emplace_back(Choice_lines[request.Choice]);
+    lines.push_back("");
+    lines.push_back("");
+
+    Add_outputs(lines, request);
+    return lines;
+}

@@ -1,0 +1,65 @@
+// Format_fixed: the %W.Pf patterns of the report.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "Number_format.h"
+
+namespace {
+
+struct Format_row {
+    std::string Name;
+    Extended Value;
+    int Width, Precision;
+    char Separator;
+    std::string Expected;
+};
+
+class Format_fixed_rows : public testing::TestWithParam<Format_row> {};
+
+TEST_P(Format_fixed_rows, WritesThePattern)
+{
+    const Format_row& row = GetParam();
+    EXPECT_EQ(Format_fixed(row.Value, row.Width, row.Precision, row.Separator), row.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Format_fixed_rows,
+    testing::Values(
+        Format_row{"PadsDecimalsWithZeros", 20, 5, 3, '.', "20.000"},
+        Format_row{"RoundsDown", 1.41421356237L, 1, 3, '.', "1.414"},
+        Format_row{"RoundsUp", 0.0867386L, 1, 6, '.', "0.086739"},
+        Format_row{"RoundingCarriesIntoIntegerPart", 9.99996L, 1, 4, '.', "10.0000"},
+        Format_row{"RoundsFromExtendedNotDouble", 0.1234565000000000001L, 1, 6, '.', "0.123457"},
+        Format_row{"Negative", -20, 5, 3, '.', "-20.000"},
+        Format_row{"NegativeRounded", -1.8604L, 1, 3, '.', "-1.860"},
+        Format_row{"NegativePadded", -0.5L, 8, 4, '.', " -0.5000"},
+        Format_row{"CommaSeparator", 3.14159L, 1, 3, ',', "3,142"},
+        Format_row{"CommaSeparatorPadded", 8.67386L, 8, 4, ',', "  8,6739"},
+        Format_row{"NoDecimalsNoSeparator", 19, 3, 0, ',', " 19"},
+        Format_row{"NoDecimalsRounds", 2.7L, 3, 0, '.', "  3"},
+        Format_row{"PadsToWidth", 16.64567L, 8, 4, '.', " 16.6457"},
+        Format_row{"ExactWidth", 100, 8, 4, '.', "100.0000"},
+        Format_row{"WideNumberNotCut", 12345678.5L, 8, 4, '.', "12345678.5000"},
+        Format_row{"WideIntegerNotCut", 999998, 3, 0, '.', "999998"},
+        Format_row{"ZeroWidth", 0.5L, 0, 1, '.', "0.5"},
+        Format_row{"ExactTieRoundsToEven", 0.125L, 1, 2, '.', "0.12"}),
+    [](const testing::TestParamInfo<Format_row>& info) { return info.param.Name; });
+
+TEST(Format_fixed_extremes, LargestExtendedValueIsWrittenInFull)
+{
+    const Extended largest = std::numeric_limits<Extended>::max();
+    const std::string text = Format_fixed(-largest, 1, 3, ',');
+    // 4933 integer digits, the sign, the separator and three decimals.
+    EXPECT_EQ(text.size(), 4933u + 5u);
+    EXPECT_EQ(text.substr(0, 21), "-11897314953572317650");
+    EXPECT_EQ(text.substr(text.size() - 4), ",000");
+}
+
+TEST(Format_fixed_extremes, NegativePrecisionIsRefused)
+{
+    EXPECT_THROW(Format_fixed(1, 1, -1, '.'), std::invalid_argument);
+}
+
+}  // namespace
