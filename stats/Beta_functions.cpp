@@ -19,7 +19,7 @@ Extended raw::Beta_cont_fraction(Extended x, Extended a, Extended b)
     const Extended qam = a - 1.0L;
     Extended am = 1.0L, bm = 1.0L, az = 1.0L;
     Extended bz = 1.0L - qab * x / qap;
-    for (int m = 1; m <= Fraction_pass_limit; ++m) {
+    for (int m = 1; m <= Series_pass_limit; ++m) {
         const Extended em = m;
         const Extended tem = em + em;
         Extended d = em * (b - em) * x / ((qam + tem) * (a + tem));

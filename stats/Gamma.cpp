@@ -66,8 +66,11 @@ Extended tGamma_distribution::Density(Extended x) const
 //   (βx/α)^(1/3) ≈ N(1 − 1/(9α), 1/(9α)),  z = 3 sqrt(α) w,  z²/2 = 4.5 α w².
 Extended tGamma_distribution::Cdf(Extended x) const
 {
+    // Outside the support: 0 below it and at the excluded point 0 (shape
+    // below 1), 1 above it. The base rule would send x = 0 back here through
+    // Interval_probability(0, 0) without end.
     if (!In_support(x))
-        return tContinuous_distribution::Cdf(x);
+        return x >= Support_upper ? 1.0L : 0.0L;
     Floating_point_scope scope;
     if (Shape > 500.0L) {
         const Extended w = raw::Real_power(Rate * x / Shape, 1.0L / 3.0L) - 1.0L + 1.0L / (9.0L * Shape);

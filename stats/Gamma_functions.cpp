@@ -26,7 +26,9 @@ Extended raw::Ln_gamma(Extended x)
 }
 
 // P(a, x) by its power series, e^−x x^a / Γ(a) · Σ x^n / (a (a+1) ... (a+n)),
-// at most 100 terms; the partial sum is used when they do not suffice.
+// summed until a term falls below the tolerance relative to the sum. Near
+// x = a this takes some 7 sqrt(a) terms (about 160 at a = 500), so the sum is
+// not cut off at a fixed number of terms.
 Extended raw::Gamma_series(Extended x, Extended a)
 {
     if (Same_value(x, 0.0L))
@@ -34,14 +36,16 @@ Extended raw::Gamma_series(Extended x, Extended a)
     Extended ap = a;
     Extended del = 1.0L / a;
     Extended sum = del;
-    for (int pass = 0; pass < 100; ++pass) {
+    for (int pass = 0; pass < Series_pass_limit; ++pass) {
         ap = ap + 1.0L;
         del = del * x / ap;
         sum = sum + del;
         if (std::fabs(del) < std::fabs(sum) * Closeness_tolerance)
-            break;
+            return sum * std::exp(a * std::log(x) - x - raw::Ln_gamma(a));
+        if (std::isnan(sum))
+            return sum;  // the invalid operation behind it is reported by the scope
     }
-    return sum * std::exp(a * std::log(x) - x - raw::Ln_gamma(a));
+    throw EConvergence_error("The series of the incomplete gamma function did not converge");
 }
 
 // Q(a, x) = e^−x x^a / Γ(a) · 1/(x + (1−a)/(1 + 1/(x + (2−a)/(1 + 2/(x + ...)))))
@@ -53,7 +57,7 @@ Extended raw::Gamma_cont_fraction(Extended x, Extended a)
     Check_number(a);
     Extended a0 = 1.0L, a1 = x, b0 = 0.0L, b1 = 1.0L, fac = 1.0L;
     Extended g = 0.0L, g_old = 1.0L;
-    for (int n = 1; n <= Fraction_pass_limit; ++n) {
+    for (int n = 1; n <= Series_pass_limit; ++n) {
         const Extended ana = n - a;
         a0 = (a1 + a0 * ana) * fac;
         b0 = (b1 + b0 * ana) * fac;

@@ -22,7 +22,9 @@ Extended Normal_probability(Extended half_square, bool upper_half);
 
 }  // namespace raw
 
-// Pass limit of the continued fractions and of each loop of the quantile
-// search, a guard against non-finite or out-of-range input.
-inline constexpr int Fraction_pass_limit = 1000000;
+// Pass limit of the gamma series and the continued fractions, far above what
+// they need for any admissible argument (some sqrt(a) passes near x = a), and
+// of each loop of the quantile search: a guard against non-finite or
+// out-of-range input.
+inline constexpr int Series_pass_limit = 1000000;
 inline constexpr int Search_pass_limit = 10000;

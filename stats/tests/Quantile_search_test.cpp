@@ -1,0 +1,73 @@
+// The quantile search over the whole range of chi-square degrees of freedom
+// that a comparison can ask for (k = N − 1 up to 2147483646), where the
+// quantile's ulp exceeds the closeness tolerance.
+#include "distrib.h"
+
+#include <boost/math/distributions/gamma.hpp>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr Extended Probabilities[] = {0.025L, 0.05L, 0.95L, 0.975L};
+
+// Wilson–Hilferty quantile of chi-square with k degrees of freedom, the
+// library's own distribution function above shape 500 (z from the normal quantile).
+Extended Wilson_hilferty_quantile(Extended k, Extended z)
+{
+    const Extended c = 2.0L / (9.0L * k);
+    const Extended r = 1.0L - c + z * std::sqrt(c);
+    return k * r * r * r;
+}
+
+constexpr Extended Z[] = {-1.959963984540054L, -1.644853626951472L, 1.644853626951472L, 1.959963984540054L};
+
+class Large_chi_square : public testing::TestWithParam<Extended> {};
+
+TEST_P(Large_chi_square, Quantile_converges_to_the_root)
+{
+    const Extended k = GetParam();
+    tChi_square_distribution chi_square(k);
+    for (int i = 0; i < 4; ++i) {
+        const Extended expected = Wilson_hilferty_quantile(k, Z[i]);
+        if (expected >= Integer_range_limit) {
+            EXPECT_THROW(chi_square.Quantile(Probabilities[i]), EConvergence_error) << k;
+            continue;
+        }
+        const Extended x = chi_square.Quantile(Probabilities[i]);
+        EXPECT_NEAR(x / expected, 1.0L, 1e-9L) << "k " << k << " p " << Probabilities[i];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Degrees_of_freedom, Large_chi_square,
+                         testing::Values(1002.0L, 12345.0L, 999998.0L, 1e7L + 1.0L, 123456789.0L, 1e9L,
+                                         2147000000.0L, 2147483000.0L, 2147483646.0L));
+
+// The target above the support's end is out of reach: an error, not a hang.
+TEST(Quantile_search, Target_outside_the_support_is_an_error)
+{
+    tChi_square_distribution chi_square(2147483646.0L);
+    EXPECT_THROW(chi_square.Quantile(0.975L), EConvergence_error);
+    EXPECT_NO_THROW(chi_square.Quantile(0.025L));
+}
+
+// Below the initial bracket the search widens downwards.
+TEST(Quantile_search, Widens_downwards_far_from_zero)
+{
+    tNormal_distribution shifted(1e9L, 1.0L);
+    EXPECT_NEAR(shifted.Quantile(0.001L) - 1e9L, -3.090232306167813L, 1e-6L);
+    EXPECT_NEAR(shifted.Quantile(0.999L) - 1e9L, 3.090232306167813L, 1e-6L);
+}
+
+// The search stops on an absolute step below 5e-12: a quantile near 0 is
+// found to that absolute accuracy, not to relative accuracy.
+TEST(Quantile_search, Gamma_with_shape_below_one)
+{
+    tGamma_distribution gamma(0.3L, 2.0L);
+    const boost::math::gamma_distribution<Extended> oracle(0.3L, 0.5L);
+    for (Extended p : {1e-6L, 0.01L, 0.5L, 0.99L})
+        EXPECT_NEAR(gamma.Quantile(p), boost::math::quantile(oracle, p), 1e-10L) << p;
+}
+
+}  // namespace

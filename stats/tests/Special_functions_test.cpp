@@ -1,0 +1,120 @@
+#include "Expect_refusal.h"
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct Value_row {
+    const char* name;
+    Extended computed, expected, tolerance;
+};
+
+// Ln_gamma's deliberate offset (its leading series term is 1): the values
+// below are the series' own, not ln Γ.
+TEST(Ln_gamma, Values_of_the_series)
+{
+    const Value_row rows[] = {
+        {"one", Ln_gamma(1.0L), -4.565e-12L, 1e-15L},
+        {"two", Ln_gamma(2.0L), -1.187e-11L, 1e-14L},
+        {"half", Ln_gamma(0.5L), 0.5723649429209L, 1e-12L},
+        {"ten_within_the_series_error", Ln_gamma(10.0L), std::lgamma(10.0L), 1e-10L},
+    };
+    for (const auto& row : rows)
+        EXPECT_NEAR(row.computed, row.expected, row.tolerance) << row.name;
+    EXPECT_NE(Ln_gamma(1.0L), 0.0L);
+}
+
+TEST(Incomplete_gamma, Spot_values_and_branches)
+{
+    const Value_row rows[] = {
+        {"zero", Incomplete_gamma(0.0L, 1.0L), 0.0L, 0.0L},
+        {"within_tolerance_of_zero", Incomplete_gamma(1e-13L, 1.0L), 0.0L, 0.0L},
+        {"fraction_at_a_plus_1", Incomplete_gamma(2.0L, 1.0L), 1.0L - std::exp(-2.0L), 1e-10L},
+        {"series_just_below", Incomplete_gamma(1.999L, 1.0L), 1.0L - std::exp(-1.999L), 1e-10L},
+        {"shape_half", Incomplete_gamma(0.5L, 0.5L), std::erf(std::sqrt(0.5L)), 1e-10L},
+        {"branches_agree_at_a_plus_1",
+         Incomplete_gamma(11.0L, 10.0L) - Incomplete_gamma(std::nextafter(11.0L, 0.0L), 10.0L), 0.0L, 1e-10L},
+    };
+    for (const auto& row : rows)
+        EXPECT_NEAR(row.computed, row.expected, row.tolerance) << row.name;
+    // The series is the one branch that returns exact zero from the tolerance test.
+    EXPECT_EQ(Gamma_series(0.0L, 3.0L), 0.0L);
+    EXPECT_NEAR(Gamma_cont_fraction(2.0L, 1.0L), std::exp(-2.0L), 1e-11L);
+}
+
+TEST(Incomplete_gamma, Refusals)
+{
+    EXPECT_EQ(Refusal_text([] { Incomplete_gamma(-1.0L, 1.0L); }), Bound_text(1302, "0"));
+    EXPECT_EQ(Refusal_text([] { Incomplete_gamma(1.0L, 0.0L); }), Bound_text(1301, "0"));
+    EXPECT_EQ(Refusal_text([] { Incomplete_gamma(3e9L, 1.0L); }), Message_text(1361));
+    EXPECT_EQ(Refusal_text([] { Incomplete_gamma(1.0L, 3e9L); }), Message_text(1361));
+    EXPECT_NO_THROW(Incomplete_gamma(2147483647.0L, 1.0L));
+}
+
+TEST(Incomplete_beta, Spot_values_and_branches)
+{
+    const Value_row rows[] = {
+        {"zero", Incomplete_beta(0.0L, 2.0L, 3.0L), 0.0L, 0.0L},
+        {"negative", Incomplete_beta(-0.5L, 2.0L, 3.0L), 0.0L, 0.0L},
+        {"one", Incomplete_beta(1.0L, 2.0L, 3.0L), 1.0L, 0.0L},
+        {"symmetric_at_the_switch", Incomplete_beta(0.5L, 2.0L, 2.0L), 0.5L, 1e-11L},
+        // I_x(1, b) = 1 − (1 − x)^b, on both sides of the switch (a+1)/(a+b+2) = 0.4.
+        {"direct_branch", Incomplete_beta(0.3L, 1.0L, 3.0L), 1.0L - 0.343L, 1e-11L},
+        {"swapped_branch", Incomplete_beta(0.6L, 1.0L, 3.0L), 1.0L - 0.064L, 1e-11L},
+    };
+    for (const auto& row : rows)
+        EXPECT_NEAR(row.computed, row.expected, row.tolerance) << row.name;
+}
+
+TEST(Incomplete_beta, Floating_point_error_gives_one)
+{
+    // ln Γ(0) divides by zero; the true value would be 1 − 0.5 = 0.5.
+    EXPECT_EQ(Incomplete_beta(0.5L, 0.0L, 1.0L), 1.0L);
+    EXPECT_EQ(Incomplete_beta(std::numeric_limits<Extended>::quiet_NaN(), 1.0L, 1.0L), 1.0L);
+    EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), 0);
+}
+
+struct Fp_row {
+    const char* name;
+    Extended (*call)();
+    const char* message;
+};
+
+const Fp_row Fp_rows[] = {
+    {"zero_to_negative_power", [] { return Integer_power(0.0L, -1); }, "Floating point division by zero"},
+    {"negative_base_real_exponent", [] { return Real_power(-2.0L, 0.5L); }, "Invalid floating point operation"},
+    {"power_overflow", [] { return Real_power(10.0L, 5000.5L); }, "Floating point overflow"},
+    {"log_gamma_of_zero", [] { return Ln_gamma(-4.0L); }, "Floating point division by zero"},
+    {"integer_power_overflow", [] { return Integer_power(10.0L, 5000); }, "Floating point overflow"},
+};
+
+TEST(Floating_point_error, Flags_become_exceptions)
+{
+    for (const auto& row : Fp_rows) {
+        try {
+            row.call();
+            ADD_FAILURE() << row.name << ": no error";
+        } catch (const Floating_point_error& error) {
+            EXPECT_STREQ(error.what(), row.message) << row.name;
+        }
+    }
+}
+
+TEST(Floating_point_error, Flags_left_by_the_caller_are_no_error_and_stay)
+{
+    std::feraiseexcept(FE_OVERFLOW);
+    const Extended p = Incomplete_gamma(1.0L, 1.0L);
+    const bool still_set = std::fetestexcept(FE_OVERFLOW) != 0;
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EXPECT_NEAR(p, 1.0L - std::exp(-1.0L), 1e-10L);
+    EXPECT_TRUE(still_set);
+}
+
+TEST(Floating_point_error, Underflow_is_silent)
+{
+    EXPECT_EQ(Real_power(10.0L, -5000.5L), 0.0L);
+}
+
+}  // namespace
