@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include "Comparison.h"
@@ -23,6 +24,8 @@ struct Worked_example {
     Extended Effect_size, P_one_tailed, Effect_lower, Effect_upper;
     Extended Percent_lower, Percent_upper;
 };
+
+void PrintTo(const Worked_example& row, std::ostream* os) { *os << row.Name; }
 
 constexpr Extended Percent_digits = 0.5e-4L;
 constexpr Extended Effect_digits = 0.5e-3L;
@@ -71,6 +74,8 @@ struct Extreme_case {
     std::int32_t N;
     Extended Case_A, Case_B, SD;
 };
+
+void PrintTo(const Extreme_case& row, std::ostream* os) { *os << row.Name; }
 
 class Compare_extreme : public testing::TestWithParam<Extreme_case> {};
 

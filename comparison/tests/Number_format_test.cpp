@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "Number_format.h"
@@ -15,6 +16,8 @@ struct Format_row {
     char Separator;
     std::string Expected;
 };
+
+void PrintTo(const Format_row& row, std::ostream* os) { *os << row.Name; }
 
 class Format_fixed_rows : public testing::TestWithParam<Format_row> {};
 

@@ -2,6 +2,7 @@
 // the rules for the separator, the notes and the input lines.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,8 @@ struct Report_row {
     Lines Expected_from_inputs;
 };
 
+void PrintTo(const Report_row& row, std::ostream* os) { *os << row.Name; }
+
 class Report_examples : public testing::TestWithParam<Report_row> {};
 
 TEST_P(Report_examples, LinesMatchCharacterForCharacter)
@@ -213,6 +216,8 @@ struct Notes_row {
     Lines Expected;  // the lines between the heading and " INPUTS:"
 };
 
+void PrintTo(const Notes_row& row, std::ostream* os) { *os << row.Name; }
+
 class Report_notes : public testing::TestWithParam<Notes_row> {};
 
 TEST_P(Report_notes, FollowTheHeading)
@@ -269,6 +274,8 @@ TEST(Report_choice, OutsideTheThreeItemsIsRefused)
 struct Input_line_row {
     std::string Name, Caption, Text, Expected;
 };
+
+void PrintTo(const Input_line_row& row, std::ostream* os) { *os << row.Name; }
 
 class Input_lines : public testing::TestWithParam<Input_line_row> {};
 
