@@ -25,27 +25,40 @@ const Lines Captions = {
     "Test score for Case B:",
 };
 
-// The request that "Compute" builds for the four typed texts, the choice and
-// the values they were read as.
-Report_request Request(const Lines& texts, int choice, std::int32_t N, Extended sd, Extended a,
-                       Extended b)
+// What the user typed and chose, and the values the texts were read as.
+struct Typed_inputs {
+    Lines Texts;
+    int Choice;
+    std::int32_t N;
+    Extended SD, Case_A, Case_B;
+};
+
+// The request that "Compute" builds from the typed inputs. Built inside the
+// tests, not while the parameter tables are initialised.
+Report_request Request(const Typed_inputs& typed)
 {
     Report_request request;
     request.Program_title = Title;
     request.Notes_caption = "User's Notes:";
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        request.Inputs.push_back({Captions[i], texts[i]});
-    request.Choice = choice;
-    request.SD = sd;
-    request.Case_A = a;
-    request.Case_B = b;
-    Compare_two_cases(N, choice == 0, request.Result, a, b, sd, 95);
+    for (std::size_t i = 0; i < typed.Texts.size(); ++i)
+        request.Inputs.push_back({Captions[i], typed.Texts[i]});
+    request.Choice = typed.Choice;
+    request.SD = typed.SD;
+    request.Case_A = typed.Case_A;
+    request.Case_B = typed.Case_B;
+    Compare_two_cases(typed.N, typed.Choice == 0, request.Result, typed.Case_A, typed.Case_B,
+                      typed.SD, 95);
     return request;
+}
+
+Typed_inputs Worked_inputs(int choice)
+{
+    return {{"10", "20", "50", "30"}, choice, 20, 10, 50, 30};
 }
 
 Report_request Worked_example(int choice)
 {
-    return Request({"10", "20", "50", "30"}, choice, 20, 10, 50, 30);
+    return Request(Worked_inputs(choice));
 }
 
 const Lines Heading = {
@@ -123,7 +136,7 @@ Lines Tail_from_inputs(const Lines& report)
 
 struct Report_row {
     std::string Name;
-    Report_request Request;
+    Typed_inputs Typed;
     Lines Expected_from_inputs;
 };
 
@@ -134,7 +147,7 @@ class Report_examples : public testing::TestWithParam<Report_row> {};
 TEST_P(Report_examples, LinesMatchCharacterForCharacter)
 {
     const Report_row& row = GetParam();
-    const Lines report = Compose_report(row.Request);
+    const Lines report = Compose_report(Request(row.Typed));
     const Lines heading(report.begin(),
                         report.begin() + std::min(report.size(), Heading.size()));
     EXPECT_EQ(heading, Heading);
@@ -151,22 +164,22 @@ const std::string Effect_one_sided = " Effect size (Z-PCC) for difference betwee
 INSTANTIATE_TEST_SUITE_P(
     Examples, Report_examples,
     testing::Values(
-        Report_row{"TwoSided", Worked_example(0),
+        Report_row{"TwoSided", Worked_inputs(0),
                    Example_lines(Two_sided_choice,
                                  {" Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = 1.414  (0.968 to 1.860)"},
                                  {" 95% lower credible limit on the percentage =                 3.1471%",
                                   " 95% upper credible limit on the percentage =                16.6457%"})},
-        Report_row{"OneSidedLower", Worked_example(1),
+        Report_row{"OneSidedLower", Worked_inputs(1),
                    Example_lines(" Credible limit required: 95% one-sided lower limit",
                                  {Effect_one_sided,
                                   " 95% (one-sided) lower credible limit on the effect size =    1.032 "},
                                  {" 95% (one-sided) lower credible limit on the percentage =     3.7432%"})},
-        Report_row{"OneSidedUpper", Worked_example(2),
+        Report_row{"OneSidedUpper", Worked_inputs(2),
                    Example_lines(" Credible limit required: 95% one-sided upper limit",
                                  {Effect_one_sided,
                                   " 95% (one-sided) upper credible limit on the effect size =    1.781 "},
                                  {" 95% (one-sided) upper credible limit on the percentage =    15.1045%"})},
-        Report_row{"ExchangedCases", Request({"10", "20", "30", "50"}, 0, 20, 10, 30, 50),
+        Report_row{"ExchangedCases", Typed_inputs{{"10", "20", "30", "50"}, 0, 20, 10, 30, 50},
                    Example_lines(Two_sided_choice,
                                  {" Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = -1.414  (-1.860 to -0.968)"},
                                  {" 95% lower credible limit on the percentage =                 3.1471%",
@@ -176,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   " Test score for Case A= 30",
                                   " Test score for Case B= 50"},
                                  "-20.000")},
-        Report_row{"TextsEchoedAsTyped", Request({"10", "020", "50", "30."}, 0, 20, 10, 50, 30),
+        Report_row{"TextsEchoedAsTyped", Typed_inputs{{"10", "020", "50", "30."}, 0, 20, 10, 50, 30},
                    Example_lines(Two_sided_choice,
                                  {" Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = 1.414  (0.968 to 1.860)"},
                                  {" 95% lower credible limit on the percentage =                 3.1471%",
@@ -185,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   " Sample size of the control sample= 020",
                                   " Test score for Case A= 50",
                                   " Test score for Case B= 30."})},
-        Report_row{"SmallestSample", Request({"2", "3", "12", "10"}, 0, 3, 2, 12, 10),
+        Report_row{"SmallestSample", Typed_inputs{{"2", "3", "12", "10"}, 0, 3, 2, 12, 10},
                    From_inputs({" Standard deviation of scores in the control sample= 2",
                                 " Sample size of the control sample= 3",
                                 " Test score for Case A= 12",
