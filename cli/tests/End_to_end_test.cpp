@@ -40,15 +40,17 @@ std::string File_text(const std::filesystem::path& path)
     return text.str();
 }
 
-// Runs voran-report under LC_ALL=C with the given arguments and standard input.
-Run_result Run_report(const std::vector<std::string>& arguments, const std::string& input = "")
+// Runs voran-report with the given arguments and standard input, under the
+// given environment settings (LC_ALL=C unless told otherwise).
+Run_result Run_report(const std::vector<std::string>& arguments, const std::string& input = "",
+                      const std::string& environment = "LC_ALL=C")
 {
     const auto folder = std::filesystem::temp_directory_path() /
                         ("voran-report-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "in", std::ios::binary) << input;
 
-    std::string command = "LC_ALL=C " + Shell_quoted(VORAN_REPORT);
+    std::string command = environment + " " + Shell_quoted(VORAN_REPORT);
     for (const std::string& argument : arguments)
         command += " " + Shell_quoted(argument);
     command += " <" + Shell_quoted(folder / "in") + " >" + Shell_quoted(folder / "out") + " 2>" +
@@ -187,6 +189,47 @@ TEST(Single_report, AFailingComparisonIsAnErrorNotACrash)
         EXPECT_EQ(run.Out, "");
         EXPECT_EQ(run.Err.rfind("voran-report: ", 0), 0u) << run.Err;
     }
+}
+
+// A locale whose decimal separator is a comma, compiled into a folder of its
+// own; empty when the system cannot compile one.
+std::string Comma_locale_environment(const std::filesystem::path& folder)
+{
+    const std::string command = "localedef -i de_DE -f UTF-8 " +
+                                Shell_quoted(folder / "de_DE.UTF-8") + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0)
+        return "";
+    return "LOCPATH=" + Shell_quoted(folder) + " LC_ALL=de_DE.UTF-8";
+}
+
+TEST(Single_report, NumbersAndMessagesUseTheLocalesSeparator)
+{
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("voran-report-locale-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string environment = Comma_locale_environment(folder);
+    if (environment.empty()) {
+        std::filesystem::remove_all(folder);
+        GTEST_SKIP() << "no de_DE locale can be compiled here";
+    }
+    const Run_result report = Run_report(Worked_example_arguments("two-sided"), "", environment);
+    const Run_result refusal =
+        Run_report({"--sd", "-1.5", "--n", "20", "--case-a", "1", "--case-b", "2"}, "", environment);
+    const Run_result batch = Run_report({"--csv", "-"}, "sd,n,case_a,case_b\n10,20,50,30\n0,20,1,2\n",
+                                        environment);
+    std::filesystem::remove_all(folder);
+
+    EXPECT_NE(report.Out.find("(Case A - Case B)  = 20,000\n"), std::string::npos) << report.Out;
+    EXPECT_NE(report.Out.find(" One-tailed probability = 0,086739\n"), std::string::npos);
+    EXPECT_NE(report.Out.find("(plus 95% CI) = 1,414  (0,968 to 1,860)\n"), std::string::npos);
+    EXPECT_NE(refusal.Err.find("  -1,500  )"), std::string::npos) << refusal.Err;
+    // The table's numbers keep the full stop; its messages speak the user's form.
+    EXPECT_NE(batch.Out.find("\n10,20,50,30,two-sided,20,14.1421356237,19,"), std::string::npos)
+        << batch.Out;
+    EXPECT_NE(batch.Out.find("\"INPUT ERROR (  Standard deviation of scores in the control sample:  "
+                             "0,000  ) Standard"),
+              std::string::npos)
+        << batch.Out;
 }
 
 struct Refusal_row {
