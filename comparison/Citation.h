@@ -1,17 +1,54 @@
 // The reference to the paper that the program accompanies, held once and used
-// by the report and by the worksheet's description text.
+// by the report and by the worksheet's description text. The paper's title is
+// the program's own title; the texts below are joined from it at compile time.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <string_view>
+
+inline constexpr std::string_view Paper_title =
+    "Bayesian inferential methods for comparing the scores of two single-cases in "
+    "case-controls designs";
+
+namespace citation_detail {
+
+// The characters of several texts one after the other, in static storage.
+template <const std::string_view&... Parts>
+inline constexpr auto Joined_chars = [] {
+    std::array<char, (Parts.size() + ...)> chars{};
+    auto at = chars.begin();
+    ((at = std::copy(Parts.begin(), Parts.end(), at)), ...);
+    return chars;
+}();
+
+template <const std::string_view&... Parts>
+inline constexpr std::string_view Joined{Joined_chars<Parts...>.data(),
+                                         Joined_chars<Parts...>.size()};
+
+// The report breaks the title after its word "of".
+inline constexpr std::size_t Title_break = Paper_title.find(" of ") + 3;
+inline constexpr std::string_view Title_start = Paper_title.substr(0, Title_break);
+inline constexpr std::string_view Title_rest = Paper_title.substr(Title_break + 1);
+
+inline constexpr std::string_view Line_1_lead = " The accompanying paper: \"";
+inline constexpr std::string_view Line_2_lead = " ";
+inline constexpr std::string_view Line_2_tail = "\" (the paper that this program accompanies).";
+inline constexpr std::string_view Sentence_lead = "the authors of \"";
+inline constexpr std::string_view Sentence_tail = "\" (the accompanying paper).";
+
+}  // namespace citation_detail
 
 // The two citation lines of the report, each beginning with one blank.
 inline constexpr std::string_view Citation_line_1 =
-    " The accompanying paper: \"Bayesian inferential methods for comparing the scores of";
+    citation_detail::Joined<citation_detail::Line_1_lead, citation_detail::Title_start>;
 inline constexpr std::string_view Citation_line_2 =
-    " two single-cases in case-controls designs\" (the paper that this program accompanies).";
+    citation_detail::Joined<citation_detail::Line_2_lead, citation_detail::Title_rest,
+                            citation_detail::Line_2_tail>;
 
 // The same reference as it follows "the paper by " in the worksheet's
 // description text, ending in a full stop.
 inline constexpr std::string_view Citation_sentence =
-    "the authors of \"Bayesian inferential methods for comparing the scores of "
-    "two single-cases in case-controls designs\" (the accompanying paper).";
+    citation_detail::Joined<citation_detail::Sentence_lead, Paper_title,
+                            citation_detail::Sentence_tail>;

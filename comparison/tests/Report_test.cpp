@@ -311,3 +311,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Input_line_row>& info) { return info.param.Name; });
 
 }  // namespace
+
+namespace {
+
+TEST(Report_citation, TwoLinesEachAfterOneBlankHoldTheWholeTitle)
+{
+    for (const std::string_view line : {Citation_line_1, Citation_line_2}) {
+        ASSERT_GE(line.size(), 2u);
+        EXPECT_EQ(line[0], ' ');
+        EXPECT_NE(line[1], ' ');
+    }
+    const std::string title_across_lines =
+        std::string(Citation_line_1.substr(Citation_line_1.find('"') + 1)) + " " +
+        std::string(Citation_line_2.substr(1, Citation_line_2.find('"') - 1));
+    EXPECT_EQ(title_across_lines, Paper_title);
+    EXPECT_NE(Citation_sentence.find(Paper_title), std::string_view::npos);
+}
+
+}  // namespace
