@@ -9,13 +9,15 @@
 // Layers: the free functions (closeness, checks, powers, log-gamma, incomplete
 // gamma and beta, generator) are the base; the class tree tDistribution ->
 // tContinuous_distribution -> {normal, gamma -> chi-square, t} is written on top
-// of them. The only state is the generator's two seeds.
+// of them. The only state is the generator's two seeds and the decimal
+// separator of Float_text, which the program sets once from the user's locale.
 //
 // Errors: argument checks raise EArgumentError; invalid operation, division by
 // zero and overflow are detected from the floating-point status flags and
-// raised as Floating_point_error; an iteration that reaches its pass limit, or a
-// quantile whose probability is not reached inside the support, raises
-// EConvergence_error.
+// raised as Floating_point_error (hardware traps are not used; a NaN compared
+// by a check or a distribution counts as an invalid operation); an iteration
+// that reaches its pass limit, or a quantile whose probability is not reached
+// inside the support, raises EConvergence_error.
 #pragma once
 
 #include <cstdint>

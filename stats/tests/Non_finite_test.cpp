@@ -31,6 +31,8 @@ Outcome Outcome_of(const std::function<void()>& call)
     }
 }
 
+// Each call must end with a value or a library exception: a hang fails on
+// CTest's timeout, any other exception or a crash fails the test.
 TEST(Non_finite, Free_functions_end)
 {
     for (Extended v : Inputs) {
