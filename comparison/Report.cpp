@@ -30,65 +30,76 @@ void Add_notes(std::vector<std::string>& lines, const Report_request& request)
     lines.push_back(" ");
 }
 
-void Add_outputs(std::vector<std::string>& lines, const Report_request& request)
+// A number in the %W.Pf pattern with the request's decimal separator.
+std::string Fixed(const Report_request& request, Extended value, int width, int precision)
+{
+    return Format_fixed(value, width, precision, request.Decimal_separator);
+}
+
+void Add_test(std::vector<std::string>& lines, const Report_request& request)
 {
     const Comparison_result& r = request.Result;
-    const auto fixed = [&request](Extended value, int width, int precision) {
-        return Format_fixed(value, width, precision, request.Decimal_separator);
-    };
-
     lines.push_back(" OUTPUTS:");
     lines.push_back(" Raw difference between the scores of the two cases (Case A - Case B)  = " +
-                    fixed(request.Case_A - request.Case_B, 5, 3));
+                    Fixed(request, request.Case_A - request.Case_B, 5, 3));
     lines.push_back(
         " Sample estimate of the SD of the difference between the scores of two controls = " +
-        fixed(std::sqrt(request.SD * request.SD * 2.0L), 3, 3));
+        Fixed(request, std::sqrt(request.SD * request.SD * 2.0L), 3, 3));
     lines.push_back("");
-    lines.push_back(" Bayesian hypothesis test (on " + fixed(r.Df, 3, 0) +
+    lines.push_back(" Bayesian hypothesis test (on " + Fixed(request, r.Df, 3, 0) +
                     " df)  - probability that a pair of controls would exhibit a larger ");
     lines.push_back(" difference than that observed for the two cases:");
-    lines.push_back(" One-tailed probability = " + fixed(r.P_one_tailed, 1, 6));
-    lines.push_back(" Two-tailed probability = " + fixed(r.P_two_tailed, 1, 6));
+    lines.push_back(" One-tailed probability = " + Fixed(request, r.P_one_tailed, 1, 6));
+    lines.push_back(" Two-tailed probability = " + Fixed(request, r.P_two_tailed, 1, 6));
     lines.push_back(
         " (Note: The above p values test whether the null hypothesis (that the difference between cases is an");
     lines.push_back(
         " observation from the distribution of pairs of differences in the control population) can be rejected.)");
     lines.push_back("");
+}
 
+void Add_effect_size(std::vector<std::string>& lines, const Report_request& request)
+{
+    const Comparison_result& r = request.Result;
     if (request.Choice == 0) {
         lines.push_back(
             " Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = " +
-            fixed(r.Effect_size, 1, 3) + "  (" + fixed(r.Effect_lower, 1, 3) + " to " +
-            fixed(r.Effect_upper, 1, 3) + ")");
+            Fixed(request, r.Effect_size, 1, 3) + "  (" + Fixed(request, r.Effect_lower, 1, 3) +
+            " to " + Fixed(request, r.Effect_upper, 1, 3) + ")");
     } else {
         lines.push_back(" Effect size (Z-PCC) for difference between the two cases =   " +
-                        fixed(r.Effect_size, 1, 3) + " ");
+                        Fixed(request, r.Effect_size, 1, 3) + " ");
         lines.push_back(request.Choice == 1
                             ? " 95% (one-sided) lower credible limit on the effect size =    " +
-                                  fixed(r.Effect_lower, 1, 3) + " "
+                                  Fixed(request, r.Effect_lower, 1, 3) + " "
                             : " 95% (one-sided) upper credible limit on the effect size =    " +
-                                  fixed(r.Effect_upper, 1, 3) + " ");
+                                  Fixed(request, r.Effect_upper, 1, 3) + " ");
     }
     lines.push_back("");
+}
 
+void Add_percentages(std::vector<std::string>& lines, const Report_request& request)
+{
+    const Comparison_result& r = request.Result;
+    const auto percent = [&request](Extended value) { return Fixed(request, value, 8, 4) + "%"; };
     lines.push_back(
         " Bayesian point estimate of the percentage of pairs of controls with differences that are in the same");
     lines.push_back(" direction as the two cases but are larger in magnitude =   " +
-                    fixed(r.Percent_estimate, 8, 4) + "%");
+                    percent(r.Percent_estimate));
     switch (request.Choice) {
     case 0:
         lines.push_back(" 95% lower credible limit on the percentage =               " +
-                        fixed(r.Percent_lower, 8, 4) + "%");
+                        percent(r.Percent_lower));
         lines.push_back(" 95% upper credible limit on the percentage =               " +
-                        fixed(r.Percent_upper, 8, 4) + "%");
+                        percent(r.Percent_upper));
         break;
     case 1:
         lines.push_back(" 95% (one-sided) lower credible limit on the percentage =   " +
-                        fixed(r.Percent_lower, 8, 4) + "%");
+                        percent(r.Percent_lower));
         break;
     default:
         lines.push_back(" 95% (one-sided) upper credible limit on the percentage =   " +
-                        fixed(r.Percent_upper, 8, 4) + "%");
+                        percent(r.Percent_upper));
         break;
     }
     lines.push_back("");
@@ -135,6 +146,8 @@ std::vector<std::string> Compose_report(const Report_request& request)
     lines.push_back("");
     lines.push_back("");
 
-    Add_outputs(lines, request);
+    Add_test(lines, request);
+    Add_effect_size(lines, request);
+    Add_percentages(lines, request);
     return lines;
 }
