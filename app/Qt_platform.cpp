@@ -1,0 +1,54 @@
+#include "Qt_platform.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+QString Message_box_text(const std::string& text)
+{
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown.replace(QChar('\r'), QChar('\n'));
+}
+
+void Qt_platform::Beep()
+{
+    QApplication::beep();
+}
+
+void Qt_platform::Show_warning(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Warning, "Warning", Message_box_text(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool Qt_platform::Confirm(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Question, "Confirm", Message_box_text(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* yes = box.addButton("&Yes", QMessageBox::YesRole);
+    box.addButton("&No", QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void Qt_platform::Show_error(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Critical, "VORAN", Message_box_text(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+std::optional<std::string> Qt_platform::Ask_save_file_name()
+{
+    // The dialog asks before it overwrites a file and adds no extension.
+    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                                        last_file_name_, QStringLiteral("*.txt"));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    last_file_name_ = chosen;
+    return chosen.toStdString();
+}

@@ -1,0 +1,23 @@
+// The platform layer realised with Qt: message boxes, beep and the save
+// dialog, each modal and parented to the active window.
+#pragma once
+
+#include <QString>
+
+#include "Platform.h"
+
+class Qt_platform : public Platform {
+public:
+    void Beep() override;
+    void Show_warning(const std::string& text) override;
+    bool Confirm(const std::string& text) override;
+    void Show_error(const std::string& text) override;
+    std::optional<std::string> Ask_save_file_name() override;
+
+private:
+    // The save dialog proposes the name chosen last.
+    QString last_file_name_ = QStringLiteral("results.txt");
+};
+
+// A message text as the box shows it: each lone CR breaks the line.
+QString Message_box_text(const std::string& text);

@@ -1,0 +1,29 @@
+// The program entry: the program's strings, the Qt application with its
+// error report, the two windows and the event loop. The worksheet is the
+// main window; closing it, or "Exit" answered with Yes, ends the program.
+#include <QCoreApplication>
+
+#include "Default_printer.h"
+#include "Program_strings.h"
+#include "Qt_platform.h"
+#include "Report_font.h"
+#include "TemplateForm.h"
+#include "TemplateResults.h"
+#include "Voran_application.h"
+#include "distrib.h"
+
+int main(int argc, char** argv)
+{
+    Set_program_strings();
+    Qt_platform platform;
+    Voran_application application(argc, argv, platform);
+    Set_decimal_separator(System_decimal_separator());
+
+    const std::unique_ptr<Results_printer> printer = Make_default_printer(Report_font().family().toStdString());
+    // The viewer is made first (hidden, empty) because the worksheet's
+    // "Compute" writes into it.
+    TfrmTemplateResults frmTemplateResults(platform, *printer);
+    TfrmTemplate frmTemplate(platform, frmTemplateResults, QCoreApplication::applicationDirPath());
+    frmTemplate.show();
+    return application.exec();
+}

@@ -1,0 +1,182 @@
+#include "TemplateResults.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTextCursor>
+
+#include "Platform.h"
+#include "Report_font.h"
+#include "Results_printer.h"
+#include "Results_text.h"
+#include "Save_file.h"
+
+namespace {
+
+QFrame* Make_panel(QWidget* parent, const QString& name, QFrame::Shadow bevel, const QRect& geometry)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | bevel);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+}  // namespace
+
+TfrmTemplateResults::TfrmTemplateResults(Platform& platform, Results_printer& printer, QWidget* parent)
+    : QWidget(parent), platform_(platform), printer_(printer)
+{
+    Build_controls();
+    FormCreate();
+    move(screen()->availableGeometry().center() - rect().center());
+}
+
+void TfrmTemplateResults::Build_controls()
+{
+    // A fixed window whose title bar carries no buttons: the viewer is left
+    // only through "Return to Worksheet" or "Exit".
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle("Output");
+    QFont form_font = QApplication::font();
+    form_font.setPixelSize(11);
+    setFont(form_font);
+
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName("MainMenu1");
+    File1 = MainMenu1->addMenu("Printer options...");
+    File1->setObjectName("File1");
+    mnuPrint = File1->addAction("Print All", this, &TfrmTemplateResults::mnuPrintClick);
+    mnuPrint->setObjectName("mnuPrint");
+    mnuPrintSelection = File1->addAction("Print Selection", this, &TfrmTemplateResults::mnuPrintSelectionClick);
+    mnuPrintSelection->setObjectName("mnuPrintSelection");
+
+    // The client area (792 x 554) lies below the menu bar.
+    const int menu_height = MainMenu1->sizeHint().height();
+    MainMenu1->setGeometry(0, 0, 792, menu_height);
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    client->setGeometry(0, menu_height, 792, 554);
+    setFixedSize(792, menu_height + 554);
+
+    Panel1 = Make_panel(client, "Panel1", QFrame::Raised, {12, 2, 765, 468});
+    memoResults = new QPlainTextEdit(Panel1);
+    memoResults->setObjectName("memoResults");
+    memoResults->setGeometry(8, 8, 749, 452);
+    memoResults->setFont(Report_font());
+    QPalette palette = memoResults->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    memoResults->setPalette(palette);
+    memoResults->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memoResults->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memoResults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    Panel2 = Make_panel(client, "Panel2", QFrame::Sunken, {12, 482, 765, 49});
+    QFont button_font = QApplication::font();
+    button_font.setPixelSize(13);
+    button_font.setBold(true);
+    const auto make_button = [client, &button_font](const char* name, const char* caption, int left) {
+        auto* button = new QPushButton(caption, client);
+        button->setObjectName(name);
+        button->setGeometry(left, 488, 161, 37);
+        button->setFont(button_font);
+        return button;
+    };
+    cmdSaveOutput = make_button("cmdSaveOutput", "Save Output", 28);
+    cmdClearResults = make_button("cmdClearResults", "Clear Results", 220);
+    cmdReturn = make_button("cmdReturn", "Return to Worksheet", 411);
+    cmdExit = make_button("cmdExit", "Exit", 603);
+    connect(cmdSaveOutput, &QPushButton::clicked, this, &TfrmTemplateResults::cmdSaveOutputClick);
+    connect(cmdClearResults, &QPushButton::clicked, this, &TfrmTemplateResults::cmdClearResultsClick);
+    connect(cmdReturn, &QPushButton::clicked, this, &TfrmTemplateResults::cmdReturnClick);
+    connect(cmdExit, &QPushButton::clicked, this, &TfrmTemplateResults::cmdExitClick);
+
+    setTabOrder(memoResults, cmdSaveOutput);
+    setTabOrder(cmdSaveOutput, cmdClearResults);
+    setTabOrder(cmdClearResults, cmdReturn);
+    setTabOrder(cmdReturn, cmdExit);
+}
+
+void TfrmTemplateResults::FormCreate()
+{
+    memoResults->clear();
+}
+
+void TfrmTemplateResults::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmTemplateResults::FormShow()
+{
+    raise();
+    activateWindow();
+    cmdReturn->setFocus();
+}
+
+bool TfrmTemplateResults::Holds_a_line() const
+{
+    return !memoResults->document()->isEmpty();
+}
+
+void TfrmTemplateResults::Append_lines(const std::vector<std::string>& lines)
+{
+    QString addition;
+    // Text that the user typed after the last line break is a line of its
+    // own; what follows starts below it.
+    if (Holds_a_line() && !memoResults->toPlainText().endsWith(QChar('\n')))
+        addition += QChar('\n');
+    for (const std::string& line : lines)
+        addition += QString::fromStdString(line) + QChar('\n');
+    QTextCursor cursor(memoResults->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(addition);
+    memoResults->setTextCursor(cursor);
+}
+
+void TfrmTemplateResults::cmdSaveOutputClick()
+{
+    const std::optional<std::string> file_name = platform_.Ask_save_file_name();
+    if (!file_name)
+        return;
+    Save_file(QString::fromStdString(*file_name), Results_file_contents(memoResults->toPlainText()));
+}
+
+void TfrmTemplateResults::cmdClearResultsClick()
+{
+    memoResults->clear();
+}
+
+void TfrmTemplateResults::cmdReturnClick()
+{
+    hide();
+    emit Worksheet_requested();
+}
+
+void TfrmTemplateResults::cmdExitClick()
+{
+    if (platform_.Confirm("Exit from program?"))
+        QCoreApplication::quit();
+}
+
+void TfrmTemplateResults::mnuPrintClick()
+{
+    printer_.Print(Printer_text(memoResults->toPlainText()));
+}
+
+void TfrmTemplateResults::mnuPrintSelectionClick()
+{
+    const QTextCursor cursor = memoResults->textCursor();
+    if (!cursor.hasSelection()) {
+        platform_.Show_warning("You have not selected any text.");
+        return;
+    }
+    printer_.Print(Printer_text(cursor.selectedText()));
+}

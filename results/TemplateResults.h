@@ -1,0 +1,66 @@
+// The results viewer: one editable, scrolling text to which every successful
+// "Compute" appends its report. From here the user saves the text to a file,
+// clears it, prints all of it or the selection, returns to the worksheet or
+// leaves the program. The window lives from start-up to the end and is only
+// shown and hidden, so its text survives a return to the worksheet.
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class Platform;
+class Results_printer;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QFrame;
+class QPlainTextEdit;
+class QPushButton;
+
+class TfrmTemplateResults : public QWidget {
+    Q_OBJECT
+
+public:
+    TfrmTemplateResults(Platform& platform, Results_printer& printer, QWidget* parent = nullptr);
+
+    // True when the text holds at least one line.
+    bool Holds_a_line() const;
+    // Appends each line at the end of the text, on a line of its own.
+    void Append_lines(const std::vector<std::string>& lines);
+
+    void cmdSaveOutputClick();
+    void cmdClearResultsClick();
+    void cmdReturnClick();
+    void cmdExitClick();
+    void mnuPrintClick();
+    void mnuPrintSelectionClick();
+
+signals:
+    // "Return to Worksheet": the viewer has hidden itself; the worksheet shows.
+    void Worksheet_requested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Build_controls();
+    void FormCreate();
+    void FormShow();
+
+    Platform& platform_;
+    Results_printer& printer_;
+
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuPrintSelection = nullptr;
+    QFrame* Panel1 = nullptr;
+    QPlainTextEdit* memoResults = nullptr;
+    QFrame* Panel2 = nullptr;
+    QPushButton* cmdSaveOutput = nullptr;
+    QPushButton* cmdClearResults = nullptr;
+    QPushButton* cmdReturn = nullptr;
+    QPushButton* cmdExit = nullptr;
+};

@@ -1,0 +1,202 @@
+// The results viewer: appending, saving, clearing, printing, returning and
+// leaving, driven through real key and mouse events.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "Event_loop.h"
+
+#include "Scripted_platform.h"
+#include "TemplateResults.h"
+
+namespace {
+
+class Results_viewer : public ::testing::Test {
+protected:
+    QTemporaryDir directory;
+    Scripted_platform& platform = Test_platform();
+    Recording_printer printer;
+    TfrmTemplateResults viewer{platform, printer};
+    QPlainTextEdit* text = viewer.findChild<QPlainTextEdit*>("memoResults");
+
+    void SetUp() override
+    {
+        ASSERT_NE(text, nullptr);
+        viewer.show();
+        viewer.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+    }
+
+    void Click(const char* name) { QTest::mouseClick(viewer.findChild<QPushButton*>(name), Qt::LeftButton); }
+    void Trigger(const char* name) { viewer.findChild<QAction*>(name)->trigger(); }
+
+    QByteArray Saved(const QString& name)
+    {
+        QFile file(directory.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+    }
+    void Save_as(const QString& name)
+    {
+        platform.File_name = directory.filePath(name).toStdString();
+        Click("cmdSaveOutput");
+    }
+};
+
+struct Placement {
+    const char* Name;
+    QRect Geometry;
+};
+
+TEST_F(Results_viewer, LayoutAndWindow)
+{
+    const Placement placements[] = {
+        {"Panel1", {12, 2, 765, 468}},          {"memoResults", {8, 8, 749, 452}},
+        {"Panel2", {12, 482, 765, 49}},         {"cmdSaveOutput", {28, 488, 161, 37}},
+        {"cmdClearResults", {220, 488, 161, 37}}, {"cmdReturn", {411, 488, 161, 37}},
+        {"cmdExit", {603, 488, 161, 37}},       {"ClientArea", {0, viewer.height() - 554, 792, 554}},
+    };
+    for (const Placement& placement : placements)
+        EXPECT_EQ(viewer.findChild<QWidget*>(placement.Name)->geometry(), placement.Geometry) << placement.Name;
+    EXPECT_EQ(viewer.windowTitle(), "Output");
+    EXPECT_FALSE(viewer.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(viewer.minimumSize(), viewer.maximumSize());
+    EXPECT_EQ(text->font().pixelSize(), 12);
+    EXPECT_TRUE(QFontInfo(text->font()).fixedPitch());
+    EXPECT_EQ(viewer.findChild<QMenu*>("File1")->title(), "Printer options...");
+    EXPECT_EQ(viewer.findChild<QAction*>("mnuPrint")->text(), "Print All");
+    EXPECT_EQ(viewer.findChild<QAction*>("mnuPrintSelection")->text(), "Print Selection");
+    EXPECT_EQ(QApplication::focusWidget(), viewer.findChild<QPushButton*>("cmdReturn"));
+}
+
+TEST_F(Results_viewer, AppendedLinesStandBelowTextTheUserTyped)
+{
+    EXPECT_FALSE(viewer.Holds_a_line());
+    text->setFocus();
+    QTest::keyClicks(text, "typed");
+    EXPECT_TRUE(viewer.Holds_a_line());
+    viewer.Append_lines({"one", "", "two"});
+    EXPECT_EQ(text->toPlainText(), "typed\none\n\ntwo\n");
+    viewer.Append_lines({"three"});
+    EXPECT_EQ(text->toPlainText(), "typed\none\n\ntwo\nthree\n");
+}
+
+TEST_F(Results_viewer, SaveOutputWritesEveryLineWithCrLf)
+{
+    viewer.Append_lines({"", "A long report line that the view wraps on screen because it is much wider than "
+                             "the text box, but the file keeps it whole", "last", ""});
+    text->moveCursor(QTextCursor::End);
+    text->setFocus();
+    QTest::keyClicks(text, "edit ");
+    QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QString::fromUtf8("\xC3\xA9"), Qt::NoModifier);
+    Save_as("results.txt");
+    EXPECT_EQ(platform.Save_dialogs, 1);
+    EXPECT_EQ(Saved("results.txt"),
+              QByteArray("\r\nA long report line that the view wraps on screen because it is much wider than "
+                         "the text box, but the file keeps it whole\r\nlast\r\n\r\nedit \xC3\xA9\r\n"));
+    EXPECT_TRUE(platform.Errors.empty());
+}
+
+TEST_F(Results_viewer, SavingAnEmptyViewCreatesAnEmptyFile)
+{
+    Save_as("empty.txt");
+    EXPECT_EQ(Saved("empty.txt"), QByteArray());
+}
+
+TEST_F(Results_viewer, SecondSaveReplacesTheFirstWhole)
+{
+    viewer.Append_lines({"first report", "with two lines"});
+    Save_as("same.txt");
+    Click("cmdClearResults");
+    viewer.Append_lines({"second"});
+    Save_as("same.txt");
+    EXPECT_EQ(Saved("same.txt"), "second\r\n");
+}
+
+TEST_F(Results_viewer, CancelledSaveWritesNothing)
+{
+    viewer.Append_lines({"report"});
+    platform.File_name.reset();
+    Click("cmdSaveOutput");
+    EXPECT_EQ(platform.Save_dialogs, 1);
+    EXPECT_TRUE(QDir(directory.path()).isEmpty());
+    EXPECT_TRUE(platform.Errors.empty());
+}
+
+TEST_F(Results_viewer, FailedSaveIsReportedAndLeavesTheTextAndOldFile)
+{
+    viewer.Append_lines({"report"});
+    Save_as("missing-folder/results.txt");
+    ASSERT_EQ(platform.Errors.size(), 1u);
+    EXPECT_NE(platform.Errors[0].find("missing-folder"), std::string::npos) << platform.Errors[0];
+    EXPECT_EQ(platform.Errors[0].back(), '.');
+    EXPECT_EQ(text->toPlainText(), "report\n");
+}
+
+TEST_F(Results_viewer, ClearResultsEmptiesWithoutAsking)
+{
+    viewer.Append_lines({"report"});
+    Click("cmdClearResults");
+    EXPECT_EQ(text->toPlainText(), "");
+    EXPECT_FALSE(viewer.Holds_a_line());
+    EXPECT_TRUE(platform.Questions.empty());
+}
+
+TEST_F(Results_viewer, PrintAllHandsTheWholeTextWithCrLf)
+{
+    viewer.Append_lines({"line one", "", "line three"});
+    Trigger("mnuPrint");
+    EXPECT_EQ(printer.Jobs, std::vector<std::string>{"line one\r\n\r\nline three\r\n"});
+}
+
+TEST_F(Results_viewer, PrintSelectionPrintsOnlyTheSelection)
+{
+    viewer.Append_lines({"alpha beta", "gamma delta"});
+    Trigger("mnuPrintSelection");
+    EXPECT_TRUE(printer.Jobs.empty());
+    EXPECT_EQ(platform.Warnings, std::vector<std::string>{"You have not selected any text."});
+
+    QTextCursor cursor = text->textCursor();
+    cursor.setPosition(6);
+    cursor.setPosition(16, QTextCursor::KeepAnchor);
+    text->setTextCursor(cursor);
+    Trigger("mnuPrintSelection");
+    EXPECT_EQ(printer.Jobs, std::vector<std::string>{"beta\r\ngamma"});
+    EXPECT_EQ(platform.Warnings.size(), 1u);
+}
+
+TEST_F(Results_viewer, ReturnHidesTheViewerAndAsksForTheWorksheet)
+{
+    viewer.Append_lines({"kept"});
+    QSignalSpy requested(&viewer, &TfrmTemplateResults::Worksheet_requested);
+    Click("cmdReturn");
+    EXPECT_FALSE(viewer.isVisible());
+    EXPECT_EQ(requested.count(), 1);
+    EXPECT_EQ(text->toPlainText(), "kept\n");
+}
+
+TEST_F(Results_viewer, ExitAskedAndAnsweredNoKeepsEverything)
+{
+    viewer.Append_lines({"kept"});
+    platform.Answers = {false};
+    EXPECT_EQ(Exit_code_around([this] { Click("cmdExit"); }), 42);
+    EXPECT_EQ(platform.Questions, std::vector<std::string>{"Exit from program?"});
+    EXPECT_TRUE(viewer.isVisible());
+    EXPECT_EQ(text->toPlainText(), "kept\n");
+}
+
+TEST_F(Results_viewer, ExitAnsweredYesEndsTheProgram)
+{
+    platform.Answers = {true};
+    EXPECT_EQ(Exit_code_around([this] { Click("cmdExit"); }), 0);
+    EXPECT_FALSE(viewer.isVisible());
+}
+
+}  // namespace

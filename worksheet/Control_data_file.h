@@ -1,0 +1,36 @@
+// The control data file on disk: "VORAN.txt" in the folder that the
+// worksheet's creator names. The format and the number reader are those of
+// Control_data.h; this part opens, replaces and deletes the file.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <sstream>
+#include <string>
+
+class Control_data_file {
+public:
+    explicit Control_data_file(QString directory);
+
+    // The file's path, worked out afresh from Data_file_name on every call.
+    QString Path() const;
+
+    // Replaces the file with the eight entries (blanks removed). The new text
+    // goes to a temporary file that replaces the old one only when complete,
+    // so a failed write leaves the previous file as it was. Raises
+    // EIn_out_error with the system's message on failure.
+    void Save(const std::array<std::string, 8>& entries) const;
+
+    // The file's contents for Read_control_number, or nothing when there is
+    // no file. A file that exists but cannot be read raises EIn_out_error.
+    std::optional<std::istringstream> Open_for_reading() const;
+
+    // Deletes the file; an absent file is no error, one that stays raises
+    // EIn_out_error.
+    void Remove() const;
+
+private:
+    QString directory_;
+};

@@ -1,0 +1,17 @@
+// Helpers of the worksheet's notes box: its length limit and its lines as
+// they appear on screen.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+
+// Refuses text beyond max_length characters: whatever an edit inserts past
+// the limit (typed or pasted) is cut from the end of the insertion.
+void Limit_text_length(QPlainTextEdit& edit, int max_length);
+
+// The text's lines as the box displays them: each line that the box wraps at
+// its right edge counts as a line of its own; an empty last line (after a
+// final line break) is not counted.
+std::vector<std::string> Displayed_lines(const QPlainTextEdit& edit);

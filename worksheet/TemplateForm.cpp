@@ -1,0 +1,271 @@
+#include "TemplateForm.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <cstdint>
+
+#include "Control_data.h"
+#include "Description_text.h"
+#include "Metrics_Papers.h"
+#include "Notes_box.h"
+#include "Platform.h"
+#include "Program_strings.h"
+#include "Report.h"
+#include "TemplateResults.h"
+
+Worksheet_configuration Worksheet_config;
+
+namespace {
+
+// The description box gets a scroll bar from this length on.
+constexpr int Description_scroll_length = 551;
+// Heights of the notes box at rest and while the user works in it.
+constexpr int Notes_height_at_rest = 25;
+constexpr int Notes_height_in_use = 70;
+
+QString To_qt(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TfrmTemplate::TfrmTemplate(Platform& platform, TfrmTemplateResults& results, const QString& data_directory,
+                           QWidget* parent)
+    : QWidget(parent), platform_(platform), results_(results), data_file_(data_directory)
+{
+    Build_controls();
+    connect(&results_, &TfrmTemplateResults::Worksheet_requested, this, &QWidget::show);
+    FormCreate();
+    move(screen()->availableGeometry().center() - rect().center());
+}
+
+void TfrmTemplate::FormCreate()
+{
+    memoComments->clear();
+    for (QLineEdit* field : inputs_)
+        field->clear();
+    setWindowTitle(To_qt(Program_title));
+    DescripFld->setPlainText(To_qt(Description_text()));
+    for (std::size_t slot = 0; slot < Input_captions.size(); ++slot) {
+        labels_[slot]->setText(To_qt(Input_captions[slot]));
+        inputs_[slot]->setAccessibleName(labels_[slot]->text());
+    }
+    lblComments->setText(To_qt(Notes_caption));
+    lblComments->adjustSize();
+    RadioGroup1->setTitle("95% limits required...");
+    radio_items_[0]->setChecked(true);
+
+    // Correlation-matrix entry and the item grid are switched off; their
+    // controls are not built at all.
+    Worksheet_config = Worksheet_configuration{};
+
+    // Creation runs outside the event loop, so a failed read of the control
+    // data is reported here as the application reports a handler's error;
+    // start-up goes on with whatever was restored before the failure.
+    try {
+        LoadPreviousData();
+    } catch (const std::exception& error) {
+        platform_.Show_error(Error_report_text(error.what()));
+    }
+}
+
+void TfrmTemplate::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmTemplate::FormShow()
+{
+    if (inputs_[0]->text().isEmpty()) {
+        inputs_[0]->setFocus();
+        return;
+    }
+    raise();
+    activateWindow();
+    // The first slot after the restored control data: Case A's score.
+    QLineEdit* first_case = inputs_[Worksheet_config.Restored_count];
+    (first_case->isHidden() ? inputs_[Worksheet_config.Restored_count - 1] : first_case)->setFocus();
+}
+
+void TfrmTemplate::DescripFldChange()
+{
+    const bool long_text = DescripFld->toPlainText().size() >= Description_scroll_length;
+    DescripFld->setVerticalScrollBarPolicy(long_text ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+void TfrmTemplate::Show_configured_slots()
+{
+    for (int slot = 0; slot < Slot_count; ++slot) {
+        labels_[slot]->setVisible(slot < Worksheet_config.Input_count);
+        inputs_[slot]->setVisible(slot < Worksheet_config.Input_count);
+    }
+}
+
+void TfrmTemplate::LoadPreviousData()
+{
+    // The slot visibility comes first, so that a failed read cannot leave the
+    // spare slots showing.
+    Show_configured_slots();
+    std::optional<std::istringstream> contents = data_file_.Open_for_reading();
+    if (!contents)
+        return;
+    for (int slot = 0; slot < Worksheet_config.Restored_count; ++slot)
+        inputs_[slot]->setText(QString::fromStdString(Restored_text(Read_control_number(*contents))));
+}
+
+void TfrmTemplate::SaveCurrentData()
+{
+    std::array<std::string, Slot_count> entries;
+    for (int slot = 0; slot < Slot_count; ++slot)
+        entries[slot] = inputs_[slot]->text().toStdString();
+    data_file_.Save(entries);
+}
+
+int TfrmTemplate::Choice() const
+{
+    const auto checked = std::ranges::find_if(radio_items_, [](const QRadioButton* item) { return item->isChecked(); });
+    return static_cast<int>(checked - radio_items_.begin());
+}
+
+void TfrmTemplate::cmdComputeClick()
+{
+    const auto text = [this](int slot) { return inputs_[slot]->text().toStdString(); };
+    const auto caption = [this](int slot) { return labels_[slot]->text().toStdString(); };
+    const auto refuse = [this](int slot) { inputs_[slot]->setFocus(); };
+
+    // The entries are checked strictly in slot order; the first refusal has
+    // shown its message and ends the request with nothing saved or computed.
+    const double sd = Read_numeric_input(platform_, text(0), caption(0));
+    if (Input_error || !Check_positive_sd(platform_, caption(0), sd))
+        return refuse(0);
+    const double n = Read_numeric_input(platform_, text(1), caption(1));
+    if (Input_error || !Check_sample_size(platform_, caption(1), n))
+        return refuse(1);
+    const double case_a = Read_numeric_input(platform_, text(2), caption(2));
+    if (Input_error)
+        return refuse(2);
+    const double case_b = Read_numeric_input(platform_, text(3), caption(3));
+    if (Input_error)
+        return refuse(3);
+
+    SaveCurrentData();
+
+    Report_request request;
+    request.Choice = Choice();
+    // The sample-size check has made n a whole number, so truncation is exact.
+    Compare_two_cases(static_cast<std::int32_t>(n), request.Choice == 0, request.Result, case_a, case_b, sd, 95);
+
+    request.Results_hold_a_line = results_.Holds_a_line();
+    request.Program_title = Program_title;
+    request.Notes_caption = lblComments->text().toStdString();
+    request.Notes_lines = Displayed_lines(*memoComments);
+    for (int slot = 0; slot < Slot_count; ++slot)
+        if (!inputs_[slot]->isHidden())
+            request.Inputs.push_back({caption(slot), text(slot)});
+    request.SD = sd;
+    request.Case_A = case_a;
+    request.Case_B = case_b;
+    request.Decimal_separator = Decimal_separator();
+
+    results_.show();
+    hide();
+    results_.setWindowTitle(To_qt("Results viewer: " + Program_title));
+    results_.Append_lines(Compose_report(request));
+}
+
+void TfrmTemplate::btnclearDataClick()
+{
+    for (QLineEdit* field : inputs_)
+        field->clear();
+    memoComments->clear();
+    data_file_.Remove();
+    inputs_[0]->setFocus();
+}
+
+void TfrmTemplate::ExitBtnClick()
+{
+    if (platform_.Confirm("Exit from program?"))
+        QCoreApplication::quit();
+}
+
+bool TfrmTemplate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == memoComments) {
+        if (event->type() == QEvent::FocusIn)
+            memoCommentsEnter();
+        else if (event->type() == QEvent::FocusOut)
+            memoCommentsExit();
+        else if (event->type() == QEvent::KeyRelease)
+            memoCommentsKeyUp(static_cast<const QKeyEvent&>(*event));
+        return false;
+    }
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (field != nullptr && std::ranges::find(inputs_, field) != inputs_.end()) {
+        const auto& key_event = static_cast<const QKeyEvent&>(*event);
+        if (event->type() == QEvent::KeyPress)
+            return txtInput1KeyPress(*field, key_event);
+        // An auto-repeating key is released only once, when the user lets go.
+        if (event->type() == QEvent::KeyRelease && !key_event.isAutoRepeat())
+            txtInput1KeyUp(*field);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TfrmTemplate::txtInput1KeyPress(QLineEdit& field, const QKeyEvent& event)
+{
+    // Keys that type no character (arrows, Home, Delete, Shift+Tab, the
+    // modifiers) are editing keys and pass untouched.
+    const QString typed = event.text();
+    if (typed.isEmpty() || event.key() == Qt::Key_Delete || event.key() == Qt::Key_Backtab)
+        return false;
+    QString accepted;
+    for (const QChar character : typed) {
+        // A character outside ASCII can be no part of a number: it reaches
+        // the filter as code 0, which the filter refuses like a letter.
+        const char key = character.unicode() < 128 ? static_cast<char>(character.unicode()) : '\0';
+        const char result = Filter_numeric_key(platform_, key);
+        if (result != '\0')
+            accepted += QChar(result);
+    }
+    if (accepted == typed)
+        return false;
+    field.insert(accepted);
+    return true;
+}
+
+void TfrmTemplate::txtInput1KeyUp(QLineEdit& field)
+{
+    if (field.text().size() <= 6)
+        return;
+    field.setText(QString::fromStdString(Limit_input_length(platform_, field.text().toStdString())));
+    field.selectAll();
+}
+
+void TfrmTemplate::memoCommentsEnter()
+{
+    if (Displayed_lines(*memoComments).size() > 1)
+        memoComments->resize(memoComments->width(), Notes_height_in_use);
+}
+
+void TfrmTemplate::memoCommentsKeyUp(const QKeyEvent& event)
+{
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    if (enter || Displayed_lines(*memoComments).size() > 1)
+        memoComments->resize(memoComments->width(), Notes_height_in_use);
+}
+
+void TfrmTemplate::memoCommentsExit()
+{
+    memoComments->resize(memoComments->width(), Notes_height_at_rest);
+}

@@ -1,0 +1,54 @@
+// A Platform for the widget tests: it records every beep, message and dialog
+// and answers confirmations and the save dialog from a script, so no test
+// ever blocks on a modal box.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Platform.h"
+#include "Results_printer.h"
+
+class Scripted_platform : public Platform {
+public:
+    int Beeps = 0;
+    std::vector<std::string> Warnings;
+    std::vector<std::string> Errors;
+    std::vector<std::string> Questions;
+    int Save_dialogs = 0;
+
+    // The answers to the next confirmations (No when none is left) and the
+    // name the save dialog returns (cancel when empty).
+    std::deque<bool> Answers;
+    std::optional<std::string> File_name;
+
+    void Beep() override { ++Beeps; }
+    void Show_warning(const std::string& text) override { Warnings.push_back(text); }
+    void Show_error(const std::string& text) override { Errors.push_back(text); }
+    bool Confirm(const std::string& text) override
+    {
+        Questions.push_back(text);
+        if (Answers.empty())
+            return false;
+        const bool answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> Ask_save_file_name() override
+    {
+        ++Save_dialogs;
+        return File_name;
+    }
+};
+
+// The platform that the tests' application reports its errors to; each test
+// starts with a fresh record.
+Scripted_platform& Test_platform();
+
+class Recording_printer : public Results_printer {
+public:
+    std::vector<std::string> Jobs;
+    void Print(const std::string& text) override { Jobs.push_back(text); }
+};
