@@ -1,0 +1,118 @@
+// The key filter and the numeric reader of the input fields on arbitrary
+// bytes. Every byte is offered to the key filter as a typed key; the whole
+// input is then read as a field's text (as pasted text would arrive) and the
+// reader's verdict and value are compared with an independent parser of the
+// same grammar:
+//   text   = ["-"] { blank | digit | "." }   (one "." at most, a digit somewhere)
+// where a minus sign counts only as the very first character. The reference
+// value is strtold of the digits and point, which rounds correctly; the
+// reader accumulates digit by digit in double, so the two agree to a few
+// units in the last place.
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "Counting_platform.h"
+#include "Fuzz_check.h"
+#include "Metrics_Papers.h"
+
+namespace {
+
+const std::string Caption = "Test score for Case A:";
+
+bool Key_passes(char key)
+{
+    return key == 8 || key == 9 || key == 13 || key == '-' || key == '.' || key == ',' ||
+           (key >= '0' && key <= '9');
+}
+
+void Check_key_filter(char key)
+{
+    Counting_platform platform;
+    const char result = Filter_numeric_key(platform, key);
+    if (Key_passes(key)) {
+        FUZZ_CHECK(result == (key == ',' ? '.' : key), "a passing key was changed");
+        FUZZ_CHECK(platform.Beeps == 0 && platform.Warnings == 0, "a passing key warned");
+    } else {
+        FUZZ_CHECK(result == 0, "a refused key was not discarded");
+        FUZZ_CHECK(platform.Beeps == 1 && platform.Warnings == 1, "a refused key did not warn once");
+        FUZZ_CHECK(platform.Last_warning == "INPUT ERROR\r\rEnter numeric data only.",
+                   "wrong refusal message of the key filter");
+    }
+}
+
+// The independent parser: the value of an accepted text, or nothing.
+std::optional<long double> Reference_value(const std::string& text)
+{
+    const bool negative = !text.empty() && text[0] == '-';
+    std::string number = negative ? "-" : "";
+    bool point = false;
+    bool digit = false;
+    for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ')
+            continue;
+        if (c == '.' && !point) {
+            point = true;
+            number += c;
+        } else if (c >= '0' && c <= '9') {
+            digit = true;
+            number += c;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digit)
+        return std::nullopt;
+    return std::strtold(number.c_str(), nullptr);
+}
+
+void Check_reader(const std::string& text)
+{
+    Counting_platform platform;
+    Input_error = !text.empty();  // the reader must set the flag either way
+    const double value = Read_numeric_input(platform, text, Caption);
+    if (text.empty()) {
+        FUZZ_CHECK(Input_error, "an empty text was accepted");
+        FUZZ_CHECK(platform.Last_warning == "INPUT ERROR\r\r(  " + Caption +
+                                                "  )\r\rData have not been entered in this field.",
+                   "wrong message for an empty text");
+        return;
+    }
+    const std::optional<long double> reference = Reference_value(text);
+    const std::string refusal = "INPUT ERROR\r(  " + Caption + "  " + text + "  )\r\rEnter numeric data only.";
+    if (!reference) {
+        FUZZ_CHECK(Input_error, "a text outside the grammar was accepted");
+        FUZZ_CHECK(platform.Warnings == 1 && platform.Last_warning == refusal,
+                   "wrong message for a non-numeric text");
+        return;
+    }
+    const long double magnitude = std::fabs(*reference);
+    // Within a relative 1e-12 of the largest double either verdict is sound.
+    if (magnitude > DBL_MAX * (1 + 1e-12L)) {
+        FUZZ_CHECK(Input_error && platform.Last_warning == refusal,
+                   "a value beyond the range of a double was accepted");
+        return;
+    }
+    if (magnitude >= DBL_MAX * (1 - 1e-12L))
+        return;
+    FUZZ_CHECK(!Input_error && platform.Warnings == 0, "a numeric text was refused");
+    // Below the normal range a double keeps fewer digits: an absolute bound.
+    const long double tolerance = 1e-12L * magnitude + 1e-300L;
+    FUZZ_CHECK(std::fabs(static_cast<long double>(value) - *reference) <= tolerance,
+               "the value read differs from the reference parser's");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    for (const char key : text)
+        Check_key_filter(key);
+    Check_reader(text);
+    return 0;
+}
