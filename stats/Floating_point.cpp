@@ -1,7 +1,5 @@
 #include "Floating_point.h"
 
-#include <cmath>
-
 namespace {
 
 // Clears the flags raised in a scope and sets the caller's again.
@@ -30,7 +28,7 @@ void Floating_point_scope::Check()
     }
     Restore(Caller_flags);
     if (raised & FE_INVALID)
-        throw Floating_point_error("Invalid floating point operation");
+        Raise_invalid_operation();
     if (raised & FE_DIVBYZERO)
         throw Floating_point_error("Floating point division by zero");
     throw Floating_point_error("Floating point overflow");
@@ -50,8 +48,4 @@ bool Floating_point_scope::Failed(Extended)
     return failed;
 }
 
-void Check_number(Extended x)
-{
-    if (std::isnan(x))
-        throw Floating_point_error("Invalid floating point operation");
-}
+void Raise_invalid_operation() { throw Floating_point_error("Invalid floating point operation"); }

@@ -15,6 +15,7 @@
 #include "distrib.h"
 
 #include <cfenv>
+#include <cmath>
 
 inline constexpr int Error_flags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
@@ -37,8 +38,14 @@ private:
     int Caller_flags;
 };
 
+[[noreturn]] void Raise_invalid_operation();
+
 // A NaN operand of a comparison is an invalid operation.
-void Check_number(Extended x);
+inline void Check_number(Extended x)
+{
+    if (std::isnan(x))
+        Raise_invalid_operation();
+}
 
 // A public function: the raw computation inside its own scope.
 template <typename Function, typename... Arguments>

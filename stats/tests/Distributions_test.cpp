@@ -195,3 +195,37 @@ TEST(Interval_probability, Ends_and_clamping)
 }
 
 }  // namespace
+
+namespace {
+
+// No class of the library declares a whole-number parameter; this one
+// declares three, with limits (0, 10), to exercise that path of the check.
+class Whole_parameters : public tContinuous_distribution {
+public:
+    Whole_parameters()
+    {
+        Parameter_count = 3;
+        for (int i = 1; i <= 3; ++i)
+            Declare_parameter(i, 0.0L, 10.0L, true);
+    }
+    Extended Mean() const override { return 0.0L; }
+    Extended Variance() const override { return 1.0L; }
+};
+
+TEST(Parameters, Whole_number_checks)
+{
+    const std::vector<Refusal_row> rows = {
+        {"p1_not_whole", [] { Whole_parameters().Set_parameters(2.5L, 1.0L, 1.0L); }, Message_text(1304)},
+        {"p2_not_whole", [] { Whole_parameters().Set_parameters(2.0L, 1.5L, 1.0L); }, Message_text(1308)},
+        {"p3_not_whole", [] { Whole_parameters().Set_parameters(2.0L, 1.0L, 7.25L); }, Message_text(1312)},
+        {"p1_at_upper", [] { Whole_parameters().Set_parameters(10.0L, 1.0L, 1.0L); }, Bound_text(1303, "10")},
+        {"p2_at_upper", [] { Whole_parameters().Set_parameters(1.0L, 10.0L, 1.0L); }, Bound_text(1307, "10")},
+        {"p3_at_upper", [] { Whole_parameters().Set_parameters(1.0L, 1.0L, 11.0L); }, Bound_text(1311, "10")},
+        {"p2_at_lower", [] { Whole_parameters().Set_parameters(1.0L, 0.0L, 1.0L); }, Bound_text(1305, "0")},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Refusal_text(row.call), row.message) << row.name;
+    EXPECT_TRUE(Whole_parameters().Set_parameters(3.0L, 9.0L, 7.0L + 1e-12L));
+}
+
+}  // namespace
