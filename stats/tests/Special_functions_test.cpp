@@ -118,3 +118,18 @@ TEST(Floating_point_error, Underflow_is_silent)
 }
 
 }  // namespace
+
+namespace {
+
+// The series runs until it converges (some 7 sqrt(a) terms near x = a), not
+// for a fixed number of terms; beyond its pass limit it reports the failure.
+TEST(Gamma_series, Converges_for_large_shapes_and_reports_its_limit)
+{
+    // At a = 1e8 the factor exp(a ln x − x − ln Γ(a)) loses some 1e-9 to cancellation.
+    EXPECT_NEAR(Incomplete_gamma(99990000.0L, 1e8L), 0.158655253528L, 5e-9L);  // Boost: gamma_p(1e8, 99990000)
+    EXPECT_NEAR(Incomplete_gamma(999900.0L, 1e6L), 0.460303160251L, 1e-9L);    // Boost: gamma_p(1e6, 999900)
+    EXPECT_NEAR(Incomplete_gamma(475.0L, 500.0L), 0.130875934254L, 1e-9L);     // Boost: gamma_p(500, 475)
+    EXPECT_THROW(Gamma_series(1e14L, 1e14L), EConvergence_error);
+}
+
+}  // namespace
