@@ -1,0 +1,139 @@
+// Prints a known results text on the default printer, as the print server
+// test needs it: three reports of the comparison of two cases, one below the
+// other, as they accumulate in the results viewer (two pages at 8 points).
+//
+//   voran_print_report direct   one job through Make_default_printer
+//   voran_print_report viewer   one job through the viewer's "Print All"
+//
+// Writes "pages N", the number of pages the text device lays the text out on
+// with the default printer's metrics, then the printed text (LF line ends),
+// so the caller can compare them with what the printer produced. Errors: message on standard
+// error, exit status 1.
+#include <QApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "Comparison.h"
+#include "Default_printer.h"
+#include "Platform.h"
+#include "Program_strings.h"
+#include "Qt_print_surface.h"
+#include "Report.h"
+#include "TemplateResults.h"
+
+namespace {
+
+const std::string Font_family = "Courier New";
+
+// The viewer's dialogs, answered in the terminal; this program never asks.
+class Terminal_platform : public Platform {
+public:
+    void Beep() override {}
+    void Show_warning(const std::string& text) override { throw std::runtime_error("warning: " + text); }
+    bool Confirm(const std::string&) override { return false; }
+    void Show_error(const std::string& text) override { std::cerr << text << '\n'; }
+    std::optional<std::string> Ask_save_file_name() override { return std::nullopt; }
+};
+
+// Measures like the printer but draws nothing: counts the pages started.
+class Page_counter : public Print_surface {
+public:
+    explicit Page_counter(Print_surface& metrics) : metrics_(metrics) {}
+    int pages = 0;
+
+    int Text_width(std::string_view run) override { return metrics_.Text_width(run); }
+    int Text_height(std::string_view run) override { return metrics_.Text_height(run); }
+    int Char_height() override { return metrics_.Char_height(); }
+    int Average_char_width() override { return metrics_.Average_char_width(); }
+    int Page_width() override { return metrics_.Page_width(); }
+    int Page_height() override { return metrics_.Page_height(); }
+    void Begin_document() override { ++pages; }
+    void New_page() override { ++pages; }
+    void Draw_text(int, int, std::string_view) override {}
+    void End_document() override {}
+
+private:
+    Print_surface& metrics_;
+};
+
+int Pages_on_default_printer(const std::string& text)
+{
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    Qt_print_surface metrics(printer, Printer_font(Font_family));
+    Page_counter counter(metrics);
+    Print_on(counter, text);
+    return counter.pages;
+}
+
+// SD 10, N 20, Case A 45, Case B 60, two-sided limits at 95%.
+std::vector<std::string> Known_report(bool results_hold_a_line)
+{
+    Report_request request;
+    request.Results_hold_a_line = results_hold_a_line;
+    request.Program_title = Program_title;
+    request.Notes_caption = std::string(Notes_caption);
+    request.Notes_lines = {"Printed by the print server test."};
+    const char* texts[] = {"10", "20", "45", "60"};
+    for (int i = 0; i < 4; ++i) {
+        request.Inputs.push_back({std::string(Input_captions[i]), texts[i]});
+    }
+    request.SD = 10;
+    request.Case_A = 45;
+    request.Case_B = 60;
+    Compare_two_cases(20, true, request.Result, request.Case_A, request.Case_B, request.SD, 95);
+    return Compose_report(request);
+}
+
+std::vector<std::string> Known_results()
+{
+    std::vector<std::string> lines;
+    for (int report = 0; report < 3; ++report) {
+        const auto more = Known_report(report > 0);
+        lines.insert(lines.end(), more.begin(), more.end());
+    }
+    return lines;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc == 2 ? argv[1] : "";
+    if (mode != "direct" && mode != "viewer") {
+        std::cerr << "usage: voran_print_report direct|viewer\n";
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    try {
+        Set_program_strings();
+        const auto lines = Known_results();
+        std::string text;
+        for (const auto& line : lines) {
+            text += line + "\r\n";
+        }
+        const auto printer = Make_default_printer(Font_family);
+        if (mode == "direct") {
+            printer->Print(text);
+        } else {
+            Terminal_platform platform;
+            TfrmTemplateResults viewer(platform, *printer);
+            viewer.Append_lines(lines);
+            viewer.mnuPrintClick();
+        }
+        std::cout << "pages " << Pages_on_default_printer(text) << '\n';
+        for (const auto& line : lines) {
+            std::cout << line << '\n';
+        }
+    } catch (const std::exception& error) {
+        std::cerr << "voran_print_report: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
