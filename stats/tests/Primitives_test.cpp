@@ -89,7 +89,7 @@ constexpr Bound_row Bound_rows[] = {
     {"at_least_below", 1306, -1e-30L, 0.0L, false},   {"at_least_p3", 1310, -1.0L, 0.0L, false},
     {"less_equal_fails", 1303, 5.0L, 5.0L, false},    {"less_p2", 1307, 6.0L, 5.0L, false},
     {"less_p3_passes", 1311, 4.0L, 5.0L, true},       {"at_most_equal", 1315, 1.0L, 1.0L, true},
-    {"at_most_above", 1315, 1.01L, 1.0L, false},      {"no_relation_1304", 1304, 5.0L, 0.0L, true},
+    {"at_most_above", 1315, 1.01L, 1.0L, false},      {"no_relation_1304", 1304, -5.0L, 0.0L, true},
     {"no_relation_outside", 1000, -5.0L, 0.0L, true}, {"no_relation_1300", 1300, -5.0L, 0.0L, true},
 };
 
