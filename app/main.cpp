@@ -6,7 +6,7 @@
 #include "Default_printer.h"
 #include "Program_strings.h"
 #include "Qt_platform.h"
-#include "Report_font.h"
+#include "Window_fonts.h"
 #include "TemplateForm.h"
 #include "TemplateResults.h"
 #include "Voran_application.h"

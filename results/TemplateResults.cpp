@@ -1,6 +1,6 @@
 #include "TemplateResults.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,7 +11,7 @@
 #include <QTextCursor>
 
 #include "Platform.h"
-#include "Report_font.h"
+#include "Window_fonts.h"
 #include "Results_printer.h"
 #include "Results_text.h"
 #include "Save_file.h"
@@ -43,9 +43,7 @@ void TfrmTemplateResults::Build_controls()
     // only through "Return to Worksheet" or "Exit".
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle("Output");
-    QFont form_font = QApplication::font();
-    form_font.setPixelSize(11);
-    setFont(form_font);
+    setFont(System_font(11));
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName("MainMenu1");
@@ -77,8 +75,7 @@ void TfrmTemplateResults::Build_controls()
     memoResults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     Panel2 = Make_panel(client, "Panel2", QFrame::Sunken, {12, 482, 765, 49});
-    QFont button_font = QApplication::font();
-    button_font.setPixelSize(13);
+    QFont button_font = System_font(13);
     button_font.setBold(true);
     const auto make_button = [client, &button_font](const char* name, const char* caption, int left) {
         auto* button = new QPushButton(caption, client);

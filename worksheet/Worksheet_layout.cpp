@@ -1,7 +1,6 @@
 // The worksheet's controls, built in code at the positions and sizes of a
 // 96 dpi screen (pixels from the top-left corner of the client area, or of
 // the panel that holds a control).
-#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,7 +11,7 @@
 
 #include "Notes_box.h"
 #include "Program_strings.h"
-#include "Report_font.h"
+#include "Window_fonts.h"
 #include "TemplateForm.h"
 
 namespace {
@@ -60,9 +59,7 @@ void TfrmTemplate::Build_controls()
     setFixedSize(792, 573);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    QFont system_font = QApplication::font();
-    system_font.setPixelSize(13);
-    setFont(system_font);
+    setFont(System_font(13));
 
     DescripFld = Make<QPlainTextEdit>(this, "DescripFld", 12, 7, 768, 94);
     DescripFld->setReadOnly(true);
