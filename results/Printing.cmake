@@ -8,7 +8,7 @@ add_library(voran_printing STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Default_printer.cpp
 )
 target_include_directories(voran_printing PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(voran_printing PUBLIC Qt6::Gui Qt6::PrintSupport)
+target_link_libraries(voran_printing PUBLIC Qt6::Gui Qt6::PrintSupport PRIVATE ${CMAKE_DL_LIBS})
 
 if(BUILD_TESTING)
   add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/print_tests ${CMAKE_CURRENT_BINARY_DIR}/print_tests)

@@ -192,4 +192,12 @@ print_and_check() {
 
 print_and_check direct
 print_and_check viewer
+
+# A printer that refuses jobs: the job cannot be handed over, and the program
+# must say so rather than report success.
+cupsreject -h "$server" voran_pdf
+if "$report_program" direct >/dev/null 2>"$root/refused.txt"; then
+  fail "a job refused by the printer was reported as printed"
+fi
+echo "print_server_test: refused job reported: $(tail -n 1 "$root/refused.txt")"
 echo "print_server_test: passed"
