@@ -29,10 +29,13 @@ bool tGamma_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     if (alpha > 1.0L) {
         // Ratio of uniforms for y = x − (α − 1): the v-range of the region
         // u² <= f(y) runs between (1 ∓ h) sqrt(f at y = ∓h), h = sqrt(2α − 1).
+        // The lower end needs ln((α − h)/(α − 1)); since α² − h² = (α − 1)²,
+        // α − h = (α − 1)² / (α + h), and the ratio is (α − 1)/(α + h), which
+        // does not cancel to 0 for a shape just above 1.
         const Extended h = std::sqrt(2.0L * alpha - 1.0L);
         Sampling_constant_1 =
             (1.0L - h) *
-            std::sqrt(std::exp((alpha - 1.0L) * (std::log(alpha - h) - std::log(alpha - 1.0L)) + h - 1.0L));
+            std::sqrt(std::exp((alpha - 1.0L) * (std::log(alpha - 1.0L) - std::log(alpha + h)) + h - 1.0L));
         Sampling_constant_2 =
             (1.0L + h) *
             std::sqrt(std::exp((alpha - 1.0L) * (std::log(alpha + h) - std::log(alpha - 1.0L)) - h - 1.0L));

@@ -80,6 +80,13 @@ TEST(Gamma_distribution, Spot_values)
     });
 }
 
+// Just above shape 1, α − h of the sampling bound would round to 0.
+TEST(Gamma_distribution, Shape_just_above_one_constructs)
+{
+    EXPECT_NEAR(tGamma_distribution(1.0L + 1e-10L, 1.0L).Cdf(1.0L), 1.0L - std::exp(-1.0L), 1e-9L);
+    EXPECT_NEAR(tT_distribution(2.0L + 2e-10L).Cdf(1.0L), 0.5L + 1.0L / (2.0L * std::sqrt(3.0L)), 1e-9L);
+}
+
 // Shape 500 still takes the incomplete gamma, 501 the Wilson–Hilferty formula.
 TEST(Gamma_distribution, Approximation_switch_above_shape_500)
 {

@@ -77,6 +77,7 @@ const Draw_row Rows[] = {
     {"gamma_shape_1", [] { return std::make_unique<tGamma_distribution>(1.0L, 2.0L); }, true, true},
     {"gamma_shape_above_1", [] { return std::make_unique<tGamma_distribution>(3.7L, 0.5L); }, true, true},
     {"gamma_shape_near_1", [] { return std::make_unique<tGamma_distribution>(1.01L, 1.0L); }, true, true},
+    {"gamma_shape_just_above_1", [] { return std::make_unique<tGamma_distribution>(1.0L + 1e-10L, 1.0L); }, true, true},
     {"chi_square_10", [] { return std::make_unique<tChi_square_distribution>(10.0L); }, true, true},
     {"t_half", [] { return std::make_unique<tT_distribution>(0.5L); }, false, false},
     {"t_1", [] { return std::make_unique<tT_distribution>(1.0L); }, false, false},
