@@ -4,21 +4,11 @@
 
 namespace {
 
-// The start of the UTF-8 character that ends at byte `end` of `text`:
+// The end of the UTF-8 character that starts at byte `start` of `text`:
 // continuation bytes have the form 10xxxxxx.
-std::size_t Previous_character(std::string_view text, std::size_t end)
+std::size_t Next_character(std::string_view text, std::size_t start)
 {
-    std::size_t i = end - 1;
-    while (i > 0 && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
-        --i;
-    }
-    return i;
-}
-
-// The end of the UTF-8 character that starts at byte 0 of `text`.
-std::size_t First_character_length(std::string_view text)
-{
-    std::size_t i = 1;
+    std::size_t i = start + 1;
     while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
         ++i;
     }
@@ -62,8 +52,15 @@ void Text_device::Close()
 }
 
 // Draws the run at the current position. What does not fit in the rest of the
-// line is cut off at the last character that fits (one character at a time
-// from the end, so inside a word if need be) and continues on the next line.
+// line is cut off at the last character that fits (inside a word if need be)
+// and continues on the next line.
+//
+// The rule shortens the run one character at a time from its end until it
+// fits. A run's width never decreases as characters are added, so the prefix
+// it stops at is the longest one that fits, and it is found here by extending
+// a prefix from the start instead: the same break, at a cost that grows with
+// the line's length rather than the run's (a pasted line of many thousand
+// characters would otherwise be measured over and over).
 void Text_device::Draw_run(std::string_view run)
 {
     const int page_width = surface_.Page_width();
@@ -74,14 +71,16 @@ void Text_device::Draw_run(std::string_view run)
             x_ += width;
             return;
         }
-        std::size_t fit = run.size();
-        do {
-            fit = Previous_character(run, fit);
-        } while (fit > 0 && x_ + surface_.Text_width(run.substr(0, fit)) > page_width);
+        std::size_t fit = 0;
+        for (std::size_t next = Next_character(run, 0);
+             next < run.size() && x_ + surface_.Text_width(run.substr(0, next)) <= page_width;
+             next = Next_character(run, next)) {
+            fit = next;
+        }
         // A character wider than the whole line is drawn alone (the printer
         // clips it), or the text would never advance.
         if (fit == 0 && x_ == 0) {
-            fit = First_character_length(run);
+            fit = Next_character(run, 0);
         }
         if (fit > 0) {
             Draw_on_page(run.substr(0, fit));

@@ -22,9 +22,11 @@ constexpr int Page = 100;
 class Fake_surface : public Print_surface {
 public:
     std::vector<std::string> events;
+    long long measured_bytes = 0;
 
     int Text_width(std::string_view run) override
     {
+        measured_bytes += static_cast<long long>(run.size());
         int width = 0;
         for (unsigned char c : run) {
             if ((c & 0xC0) != 0x80) {
@@ -126,6 +128,20 @@ TEST(Text_device, SeveralPagesContinueWithoutHeader)
     const auto events = Printed(text);
     EXPECT_EQ(events, expected);
     EXPECT_EQ(std::count(events.begin(), events.end(), "page"), 3);  // four pages
+}
+
+// A pasted line of thousands of characters breaks into lines of ten without
+// measuring the rest of the line character by character at each break
+// (shortening from the end would measure about 4.5e8 bytes here).
+TEST(Text_device, VeryLongLineBreaksWithoutRemeasuringItsRest)
+{
+    constexpr int Length = 3000;
+    Fake_surface surface;
+    Print_on(surface, std::string(Length, 'a'));
+    const auto drawn = std::count_if(surface.events.begin(), surface.events.end(),
+                                     [](const std::string& event) { return event.find(" aaaaaaaaaa") != std::string::npos; });
+    EXPECT_EQ(drawn, Length / 10);
+    EXPECT_LT(surface.measured_bytes, 2'000'000);
 }
 
 }  // namespace
