@@ -5,7 +5,11 @@
 # prints the known results on it once through the default printer and once
 # through the results viewer's "Print All", waits for each job to complete
 # and checks the PDF that the backend wrote: its page count, its text and
-# that it renders.
+# that it renders. Last, a printer that refuses jobs must make the program
+# fail. Everything lives in one private folder under /tmp, except a
+# configuration file of cups-pdf named after that folder in /etc/cups (the
+# backend reads nowhere else); both are removed when the test ends, and the
+# scheduler is stopped by its process id.
 #
 # usage: print_server_test.sh PATH/TO/voran_print_report
 # Exit status 77 (skipped) when not run as root: the scheduler runs its
@@ -48,6 +52,7 @@ finish() {
   rm -rf "$root"
 }
 trap finish EXIT
+trap 'exit 1' INT TERM HUP
 
 fail() {
   echo "print_server_test: FAILED: $*"
@@ -97,7 +102,7 @@ TempDir $root/tmp
 AccessLog $root/log/access_log
 ErrorLog $root/log/error_log
 PageLog $root/log/page_log
-ServerBin /usr/lib/cups
+ServerBin $root/serverbin
 DataDir /usr/share/cups
 CONF
 
@@ -118,7 +123,21 @@ LogType 7
 Grp lp
 CONF
 
-cupsd -f -c "$root/etc/cupsd.conf" -s "$root/etc/cups-files.conf" &
+# Private copies of the scheduler and of the cups-pdf backend: a security
+# module that confines the installed programs by their path (AppArmor on
+# Debian allows them their system folders only) would keep them out of the
+# private folder. The other helpers are the installed ones, linked.
+mkdir -p "$root/bin" "$root/serverbin/backend"
+cp /usr/sbin/cupsd "$root/bin/cupsd"
+for helper in /usr/lib/cups/*; do
+  [ "$(basename "$helper")" = backend ] || ln -s "$helper" "$root/serverbin/"
+done
+for backend in /usr/lib/cups/backend/*; do
+  [ "$(basename "$backend")" = cups-pdf ] || ln -s "$backend" "$root/serverbin/backend/"
+done
+cp -p /usr/lib/cups/backend/cups-pdf "$root/serverbin/backend/cups-pdf"
+
+"$root/bin/cupsd" -f -c "$root/etc/cupsd.conf" -s "$root/etc/cups-files.conf" &
 cupsd_pid=$!
 for _ in $(seq 1 100); do
   lpstat -h "$server" -r >/dev/null 2>&1 && break
@@ -143,7 +162,7 @@ print_and_check() {
   pages=$(sed -n '1s/^pages //p' "$root/printed.txt")
   [ -n "$pages" ] && [ "$pages" -ge 2 ] || fail "$mode: expected a printout of two pages or more, got '$pages'"
 
-  for _ in $(seq 1 1200); do
+  for _ in $(seq 1 600); do
     [ -z "$(lpstat -h "$server" -o voran_pdf 2>/dev/null)" ] && break
     lpstat -h "$server" -p voran_pdf 2>/dev/null | grep -q disabled && fail "$mode: the printer stopped"
     sleep 0.1
