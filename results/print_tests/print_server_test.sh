@@ -4,8 +4,9 @@
 # and scheduler are never touched), adds a cups-pdf printer as its default,
 # prints the known results on it once through the default printer and once
 # through the results viewer's "Print All", waits for each job to complete
-# and checks the PDF that the backend wrote: its page count, its text and
-# that it renders. Last, a printer that refuses jobs must make the program
+# and checks the job: the document the scheduler received holds the printed
+# text, and the PDF that the backend wrote has the laid-out number of pages,
+# each of which renders with ink on it. Last, a printer that refuses jobs must make the program
 # fail. Everything lives in one private folder under /tmp, except a
 # configuration file of cups-pdf named after that folder in /etc/cups (the
 # backend reads nowhere else); both are removed when the test ends, and the
