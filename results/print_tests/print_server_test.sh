@@ -6,11 +6,11 @@
 # through the results viewer's "Print All", waits for each job to complete
 # and checks the job: the document the scheduler received holds the printed
 # text, and the PDF that the backend wrote has the laid-out number of pages,
-# each of which renders with ink on it. Last, a printer that refuses jobs must make the program
-# fail. Everything lives in one private folder under /tmp, except a
-# configuration file of cups-pdf named after that folder in /etc/cups (the
-# backend reads nowhere else); both are removed when the test ends, and the
-# scheduler is stopped by its process id.
+# each of which renders with ink on it. Last, a printer that refuses jobs
+# must make the program fail. Everything lives in one private folder under
+# /tmp, except a configuration file of cups-pdf named after that folder in
+# /etc/cups (the backend reads nowhere else); both are removed when the test
+# ends, and the scheduler is stopped by its process id.
 #
 # usage: print_server_test.sh PATH/TO/voran_print_report
 # Exit status 77 (skipped) when not run as root: the scheduler runs its
