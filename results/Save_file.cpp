@@ -17,6 +17,9 @@ void Save_file(const QString& path, const QByteArray& contents)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw EIn_out_error(File_error_text("Cannot write file", file));
-    if (file.write(contents) != contents.size() || !file.commit())
+    // The buffer is flushed and checked here: a failure of the flush inside
+    // commit() would not stop the incomplete file from replacing the target.
+    // Without commit() the temporary file is discarded.
+    if (file.write(contents) != contents.size() || !file.flush() || !file.commit())
         throw EIn_out_error(File_error_text("Cannot write file", file));
 }

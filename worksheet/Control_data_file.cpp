@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "Control_data.h"
@@ -22,15 +25,19 @@ void Control_data_file::Save(const std::array<std::string, 8>& entries) const
     Save_file(Path(), QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-std::optional<std::istringstream> Control_data_file::Open_for_reading() const
+std::optional<std::ifstream> Control_data_file::Open_for_reading() const
 {
-    QFile file(Path());
-    if (!file.exists())
+    // A link is followed; one that leads nowhere counts as no file.
+    const QFileInfo info(Path());
+    if (!info.exists())
         return std::nullopt;
-    if (!file.open(QIODevice::ReadOnly))
-        throw EIn_out_error(File_error_text("Cannot read file", file));
-    const QByteArray contents = file.readAll();
-    return std::istringstream(contents.toStdString());
+    // Opening a pipe would wait for a writer, and a device may never end.
+    if (!info.isFile())
+        throw EIn_out_error("Cannot read file " + Path().toStdString() + ": not a regular file");
+    std::ifstream in(QFile::encodeName(info.filePath()).toStdString(), std::ios::binary);
+    if (!in)
+        throw EIn_out_error("Cannot read file " + Path().toStdString() + ": " + std::strerror(errno));
+    return in;
 }
 
 void Control_data_file::Remove() const

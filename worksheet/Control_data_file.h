@@ -7,7 +7,7 @@
 
 #include <array>
 #include <optional>
-#include <sstream>
+#include <fstream>
 #include <string>
 
 class Control_data_file {
@@ -23,9 +23,11 @@ public:
     // EIn_out_error with the system's message on failure.
     void Save(const std::array<std::string, 8>& entries) const;
 
-    // The file's contents for Read_control_number, or nothing when there is
-    // no file. A file that exists but cannot be read raises EIn_out_error.
-    std::optional<std::istringstream> Open_for_reading() const;
+    // The file opened for Read_control_number, or nothing when there is no
+    // file. The stream reads lazily, so a huge file costs only what the
+    // restored numbers need. Anything but a regular file (a pipe, a device,
+    // a folder), or a file that cannot be opened, raises EIn_out_error.
+    std::optional<std::ifstream> Open_for_reading() const;
 
     // Deletes the file; an absent file is no error, one that stays raises
     // EIn_out_error.

@@ -117,7 +117,7 @@ void TfrmTemplate::LoadPreviousData()
     // The slot visibility comes first, so that a failed read cannot leave the
     // spare slots showing.
     Show_configured_slots();
-    std::optional<std::istringstream> contents = data_file_.Open_for_reading();
+    std::optional<std::ifstream> contents = data_file_.Open_for_reading();
     if (!contents)
         return;
     for (int slot = 0; slot < Worksheet_config.Restored_count; ++slot)
