@@ -1,0 +1,170 @@
+#!/bin/sh
+# A real-window session under Xvfb, driven with xdotool as a person would:
+# the worked example typed key by key (with a refused letter and a seventh
+# character), "Compute", the report saved through "Save Output" and compared
+# line by line, "Return to Worksheet", a second case, "Exit" answered Yes, and
+# a restart that must bring SD and N back. A screenshot of every window goes
+# to the output folder.
+#
+# Usage: window_session_test.sh VORAN VORAN_REPORT EXPECTED_OUTPUTS OUTPUT_DIR
+# VORAN is copied into OUTPUT_DIR so that its control data file lands there.
+# Exits 77 (skipped) when Xvfb, xdotool or ImageMagick's import is missing.
+set -eu
+VORAN="$1"; VORAN_REPORT="$2"; EXPECTED_OUTPUTS="$3"; OUT="$4"
+
+for tool in Xvfb xdotool import; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+rm -rf "$OUT"; mkdir -p "$OUT/program"
+cp "$VORAN" "$OUT/program/voran"
+PROGRAM="$OUT/program/voran"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A display of our own; -displayfd tells which number it took.
+exec 3>"$OUT/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$OUT/xvfb.log" 2>&1 &
+XVFB=$!
+VORAN_PID=""
+cleanup() {
+  [ -n "$VORAN_PID" ] && kill "$VORAN_PID" 2>/dev/null || true
+  kill "$XVFB" 2>/dev/null || true
+}
+trap cleanup EXIT INT TERM
+for _ in $(seq 50); do [ -s "$OUT/display" ] && break; sleep 0.1; done
+DISPLAY=":$(cat "$OUT/display")"; export DISPLAY
+unset QT_QPA_PLATFORM
+export LC_ALL=C.UTF-8
+
+shots=0
+screenshot() {
+  shots=$((shots + 1))
+  import -window root "$OUT/$(printf %02d $shots)-$1.png"
+}
+
+# The id of the visible window whose name matches $1, waiting up to 20 s.
+wait_window() {
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no window named '$1' appeared"
+}
+wait_gone() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window '$1' did not close"
+}
+keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+type_text() { xdotool type --delay 80 "$1"; sleep 0.3; }
+# Clicks at a point of a window, in its own coordinates.
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
+focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.3; }
+
+start_program() {
+  "$PROGRAM" >"$OUT/voran-$1.log" 2>&1 &
+  VORAN_PID=$!
+  WORKSHEET=$(wait_window "^VORAN.EXE: Bayesian")
+  focus "$WORKSHEET"
+}
+# The "Compute" button lies at (28, 506), 165 x 37, in the worksheet.
+compute() { click "$WORKSHEET" 110 524; }
+# "Save Output" in the viewer: Shift+Tab twice from "Return to Worksheet",
+# which has the focus when the viewer opens; the file name typed into the
+# save dialog.
+save_output() {
+  keys shift+Tab shift+Tab space
+  dialog=$(wait_window "$2")
+  screenshot "$1"
+  focus "$dialog"
+  keys ctrl+a
+  type_text "$3"
+  keys Return
+  for _ in $(seq 50); do [ -s "$3" ] && break; sleep 0.1; done
+  [ -s "$3" ] || fail "Save Output wrote no file $3"
+}
+
+# ---- First run: no control data yet, the focus is in the SD field.
+start_program first
+screenshot worksheet
+type_text 1
+type_text x                       # a refused letter: beep and warning
+warning=$(wait_window "^Warning$")
+screenshot warning-refused-letter
+keys Return; wait_gone "^Warning$"; focus "$WORKSHEET"
+type_text 0                       # SD is now 10
+keys Tab; type_text 20
+keys Tab; type_text 500000
+type_text 0                       # a seventh character: warning, cut to six, all selected
+wait_window "^Warning$" >/dev/null
+screenshot warning-seventh-character
+keys Return; wait_gone "^Warning$"; focus "$WORKSHEET"
+type_text 50                      # replaces the selected text
+keys Tab; type_text 30
+compute
+VIEWER=$(wait_window "^Results viewer: ")
+focus "$VIEWER"
+screenshot results-viewer
+save_output save-dialog "results.txt|Save|save" "$OUT/report.txt"
+
+# Line by line: the whole report as voran-report composes it, and its part
+# from INPUTS on as written down by hand.
+tr -d '\r' <"$OUT/report.txt" >"$OUT/report.lf"
+"$VORAN_REPORT" --sd 10 --n 20 --case-a 50 --case-b 30 >"$OUT/expected.lf"
+diff -u "$OUT/expected.lf" "$OUT/report.lf" || fail "the saved report differs from the composed one"
+sed -n '/^ INPUTS:$/,$p' "$OUT/report.lf" | diff -u "$EXPECTED_OUTPUTS" - || fail "the saved report's outputs differ"
+[ "$(grep -c "$(printf '\r$')" "$OUT/report.txt")" -eq "$(wc -l <"$OUT/report.txt")" ] ||
+  fail "not every line of the saved report ends in CR LF"
+
+# ---- Return, and a second case with the scores exchanged.
+keys Tab Tab space                # from "Save Output" to "Return to Worksheet"
+wait_gone "^Results viewer: "
+focus "$WORKSHEET"
+screenshot worksheet-returned     # the focus is in Case A's field
+keys BackSpace BackSpace; type_text 30
+keys Tab BackSpace BackSpace; type_text 50
+compute
+VIEWER=$(wait_window "^Results viewer: ")
+focus "$VIEWER"
+screenshot results-two-reports
+save_output save-dialog-again "results.txt|Save|save" "$OUT/two-reports.txt"
+tr -d '\r' <"$OUT/two-reports.txt" >"$OUT/two-reports.lf"
+grep -q "^$(printf '_%.0s' $(seq 103))\$" "$OUT/two-reports.lf" || fail "no separator line before the second report"
+grep -q "Raw difference between the scores of the two cases (Case A - Case B)  = -20.000" "$OUT/two-reports.lf" ||
+  fail "the second report is not the exchanged case"
+head -n "$(wc -l <"$OUT/report.lf")" "$OUT/two-reports.lf" | diff -u "$OUT/report.lf" - ||
+  fail "the first report changed"
+
+# ---- Exit with Yes.
+keys Tab Tab Tab space            # from "Save Output" to "Exit"
+wait_window "^Confirm$" >/dev/null
+screenshot confirm-exit
+keys y
+for _ in $(seq 100); do kill -0 "$VORAN_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$VORAN_PID" 2>/dev/null && fail "the program did not end after Yes"
+wait "$VORAN_PID" || fail "the program ended with a failure status"
+VORAN_PID=""
+[ "$(cat "$OUT/program/VORAN.txt")" = "10 20 30 50     " ] || fail "unexpected control data file: '$(cat "$OUT/program/VORAN.txt")'"
+
+# ---- Restart: SD and N come back, the focus is in Case A's field, so the
+# two case scores alone complete a comparison whose INPUTS show 10 and 20.
+start_program second
+screenshot worksheet-restarted
+type_text 50
+keys Tab; type_text 30
+compute
+VIEWER=$(wait_window "^Results viewer: ")
+focus "$VIEWER"
+save_output save-dialog-restarted "results.txt|Save|save" "$OUT/restarted.txt"
+tr -d '\r' <"$OUT/restarted.txt" | diff -u "$OUT/report.lf" - || fail "SD and N did not come back"
+keys Tab space
+wait_window "^Confirm$" >/dev/null
+keys y
+for _ in $(seq 100); do kill -0 "$VORAN_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$VORAN_PID" 2>/dev/null && fail "the program did not end after Yes"
+VORAN_PID=""
+echo "window session passed; screenshots in $OUT"
