@@ -34,6 +34,8 @@ cleanup() {
 trap cleanup EXIT INT TERM
 for _ in $(seq 50); do [ -s "$OUT/display" ] && break; sleep 0.1; done
 DISPLAY=":$(cat "$OUT/display")"; export DISPLAY
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || { cat "$OUT/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
 unset QT_QPA_PLATFORM
 export LC_ALL=C.UTF-8
 
@@ -161,7 +163,7 @@ VIEWER=$(wait_window "^Results viewer: ")
 focus "$VIEWER"
 save_output save-dialog-restarted "results.txt|Save|save" "$OUT/restarted.txt"
 tr -d '\r' <"$OUT/restarted.txt" | diff -u "$OUT/report.lf" - || fail "SD and N did not come back"
-keys Tab space
+keys Tab Tab Tab space            # from "Save Output" to "Exit"
 wait_window "^Confirm$" >/dev/null
 keys y
 for _ in $(seq 100); do kill -0 "$VORAN_PID" 2>/dev/null || break; sleep 0.1; done
