@@ -13,7 +13,9 @@
 //
 // Pages are started only when something is drawn on them: a page break with
 // nothing after it prints no blank sheet, and a text that draws nothing
-// starts no job at all.
+// starts no job at all. A run is never drawn across the bottom edge: one that
+// would start too low (after empty lines, which the page-break rule lets run
+// down to the edge) goes to the top of the next page.
 #pragma once
 
 #include <string_view>
