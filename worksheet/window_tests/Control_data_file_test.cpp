@@ -142,4 +142,18 @@ TEST_F(Control_data, UnwritableFolderReportsTheErrorAndKeepsThePreviousFile)
     EXPECT_EQ(Data_file(), "15.5 20 45 52     ");
 }
 
+TEST_F(Control_data, ClearDataThatCannotDeleteTheFileSaysSo)
+{
+    Write_data_file("15.5 20 45 52     ");
+    Start();
+    const Unwritable_folder folder(directory.path());
+    if (!folder.Made())
+        GTEST_SKIP() << "cannot make the folder unwritable here";
+    Click(*worksheet, "btnclearData");
+    ASSERT_EQ(platform.Errors.size(), 1u);
+    EXPECT_EQ(platform.Errors[0].rfind("Cannot delete file", 0), 0u) << platform.Errors[0];
+    EXPECT_EQ(Field("txtInput1")->text(), "");
+    EXPECT_EQ(Data_file(), "15.5 20 45 52     ");
+}
+
 }  // namespace

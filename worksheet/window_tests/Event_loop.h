@@ -1,6 +1,8 @@
 // Running the application's event loop around one action, for the tests of
-// "Exit": the loop ends with code 0 when the action ends the program, with 42
-// when it returns without doing so, and with 99 if nothing ends it in time.
+// "Exit" and of closing the worksheet: the loop ends with code 0 when the
+// action ends the program, and with 42 when the program is still running a
+// moment after the action. Both timers die with the call, so none of them
+// can end a later test's loop.
 #pragma once
 
 #include <QCoreApplication>
@@ -10,13 +12,17 @@
 
 inline int Exit_code_around(const std::function<void()>& action)
 {
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(5000);
-    QTimer::singleShot(0, [&action] {
+    QTimer still_running;
+    still_running.setSingleShot(true);
+    QObject::connect(&still_running, &QTimer::timeout, [] { QCoreApplication::exit(42); });
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, [&action, &still_running] {
         action();
-        QTimer::singleShot(0, [] { QCoreApplication::exit(42); });
+        // An automatic quit after the last window closed is posted, not
+        // immediate; the pause leaves it time to arrive.
+        still_running.start(300);
     });
+    start.start(0);
     return QCoreApplication::exec();
 }

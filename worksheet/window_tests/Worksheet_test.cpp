@@ -242,4 +242,11 @@ TEST_F(Worksheet, ExitAnsweredYesEndsTheProgram)
     EXPECT_FALSE(QFile::exists(Data_path()));
 }
 
+TEST_F(Worksheet, ClosingTheWorksheetEndsTheProgramWithoutAsking)
+{
+    Start();
+    EXPECT_EQ(Exit_code_around([this] { worksheet->close(); }), 0);
+    EXPECT_TRUE(platform.Questions.empty());
+}
+
 }  // namespace
