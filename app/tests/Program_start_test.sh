@@ -23,9 +23,16 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   worksheet=$(wait_for "^VORAN.EXE: Bayesian inferential methods") || { kill "$pid"; exit 1; }
   size=$(xwininfo -id "$worksheet" | awk "/Width:/ {w=\$2} /Height:/ {h=\$2} END {print w \"x\" h}")
   [ "$size" = "792x573" ] || { echo "worksheet is $size, not 792x573" >&2; kill "$pid"; exit 1; }
-  # The "Exit" button: left 603, top 506, 161 x 37 (no frame without a window manager).
-  xdotool mousemove --window "$worksheet" 683 524 click 1
-  confirm=$(wait_for "^Confirm\$") || { kill "$pid"; exit 1; }
+  # The "Exit" button: left 603, top 506, 161 x 37 (no frame without a window
+  # manager). A click that arrives before the window takes input is lost, so
+  # it is repeated until the confirmation box is up.
+  confirm=""
+  for _ in $(seq 1 20); do
+    xdotool mousemove --window "$worksheet" 683 524 click 1
+    sleep 0.5
+    confirm=$(xdotool search --name "^Confirm\$" 2>/dev/null | head -n 1) && [ -n "$confirm" ] && break
+  done
+  [ -n "$confirm" ] || { echo "no confirmation box after clicking Exit" >&2; kill "$pid"; exit 1; }
   xdotool windowfocus --sync "$confirm" key Return
   status=0
   wait "$pid" || status=$?
