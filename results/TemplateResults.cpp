@@ -1,5 +1,7 @@
 #include "TemplateResults.h"
 
+#include <QCloseEvent>
+
 #include <QCoreApplication>
 #include <QFrame>
 #include <QMenu>
@@ -111,6 +113,16 @@ void TfrmTemplateResults::showEvent(QShowEvent* event)
         FormShow();
 }
 
+void TfrmTemplateResults::closeEvent(QCloseEvent* event)
+{
+    // Ending the application closes every window: allowed once "Exit" was
+    // confirmed here, or while the viewer is hidden (the worksheet's own exit).
+    if (Exit_confirmed || !isVisible())
+        QWidget::closeEvent(event);
+    else
+        event->ignore();
+}
+
 void TfrmTemplateResults::FormShow()
 {
     raise();
@@ -159,8 +171,10 @@ void TfrmTemplateResults::cmdReturnClick()
 
 void TfrmTemplateResults::cmdExitClick()
 {
-    if (platform_.Confirm("Exit from program?"))
+    if (platform_.Confirm("Exit from program?")) {
+        Exit_confirmed = true;
         QCoreApplication::quit();
+    }
 }
 
 void TfrmTemplateResults::mnuPrintClick()

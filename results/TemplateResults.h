@@ -43,6 +43,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The viewer has no close box, and a close asked for otherwise (Alt+F4, a
+    // taskbar menu) is refused: the program leaves only through "Exit" with its
+    // confirmation, so the results are never lost by a stray close.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Build_controls();
@@ -63,4 +67,5 @@ private:
     QPushButton* cmdClearResults = nullptr;
     QPushButton* cmdReturn = nullptr;
     QPushButton* cmdExit = nullptr;
+    bool Exit_confirmed = false;
 };

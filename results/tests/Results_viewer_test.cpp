@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QWindow>
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -187,3 +188,13 @@ TEST_F(Results_viewer, ExitAnsweredYesEndsTheProgram)
 }
 
 }  // namespace
+
+TEST_F(Results_viewer, WindowManagerCloseIsRefusedAndKeepsTheText)
+{
+    viewer.Append_lines({"kept"});
+    // QWindow::close is the path a window manager's close request takes.
+    ASSERT_NE(viewer.windowHandle(), nullptr);
+    EXPECT_FALSE(viewer.windowHandle()->close());
+    EXPECT_TRUE(viewer.isVisible());
+    EXPECT_EQ(text->toPlainText(), "kept\n");
+}
