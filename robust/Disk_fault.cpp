@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
@@ -63,7 +64,11 @@ Disk_fault::Disk_fault(Fault_kind kind, const QString& folder, const QString& ta
 
 Disk_fault::~Disk_fault()
 {
-    Lift();
+    try {
+        Lift();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "the disk fault could not be lifted: %s\n", error.what());
+    }
     if (mounted_)
         ::umount2(folder_.c_str(), MNT_DETACH);
 }

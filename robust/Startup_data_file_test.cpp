@@ -32,10 +32,10 @@ long long Bytes_read()
     return -1;
 }
 
-constexpr long long Huge_size = 10 * 1024 * 1024;
+constexpr long long Huge_size = 10LL * 1024 * 1024;
 // Two entries need at most 2 x 64 characters and their separators; a reader
 // may buffer, but not a megabyte.
-constexpr long long Read_allowance = 1024 * 1024;
+constexpr long long Read_allowance = 1024LL * 1024;
 
 struct Startup_case {
     const char* Name;
@@ -64,7 +64,7 @@ const Startup_case Cases[] = {
      [](const QString& path, const QString&) { Write(path, std::string(Huge_size, '1')); },
      "1.11111e+63", "1.11111e+63", nullptr},
     {"Binary_file",
-     [](const QString& path, const QString&) { Write(path, std::string("\x7f" "ELF\x02\x01\x01\0\xff\xfe 20", 14)); },
+     [](const QString& path, const QString&) { Write(path, std::string("\x7f" "ELF\x02\x01\x01\0\xff\xfe 20", 13)); },
      "", "", Invalid_number},
     {"Number_then_binary",
      [](const QString& path, const QString&) { Write(path, std::string("12\x01\x80\x81\x82", 6)); },
