@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
@@ -37,6 +38,14 @@ void Fill(const std::string& folder)
     ::close(fd);
 }
 
+// The shim of Failing_write_shim.cpp, which fails writes into the folder
+// that VORAN_FULL_DISK_FOLDER names.
+bool Shim_preloaded()
+{
+    const char* preload = std::getenv("LD_PRELOAD");
+    return preload != nullptr && std::strstr(preload, "voran_failing_write") != nullptr;
+}
+
 }  // namespace
 
 std::string Fault_name(Fault_kind kind)
@@ -53,12 +62,12 @@ Disk_fault::Disk_fault(Fault_kind kind, const QString& folder, const QString& ta
     : kind_(kind), folder_(folder.toStdString()), target_(folder_ + "/" + target_name.toStdString())
 {
     if (kind_ == Fault_kind::Full_disk) {
-        if (::geteuid() != 0) {
-            skip_reason_ = "mounting a tmpfs needs root";
-            return;
+        if (::geteuid() == 0) {
+            Check_call(::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=64k,mode=0755"), "mount tmpfs");
+            mounted_ = true;
+        } else if (!Shim_preloaded()) {
+            skip_reason_ = "a full disk needs root (tmpfs) or the preloaded failing-write shim";
         }
-        Check_call(::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=64k,mode=0755"), "mount tmpfs");
-        mounted_ = true;
     }
 }
 
@@ -82,7 +91,10 @@ void Disk_fault::Inject()
             Check_call(::seteuid(Nobody), "seteuid");
         break;
     case Fault_kind::Full_disk:
-        Fill(folder_);
+        if (mounted_)
+            Fill(folder_);
+        else
+            Check_call(::setenv("VORAN_FULL_DISK_FOLDER", folder_.c_str(), 1), "setenv");
         break;
     case Fault_kind::Directory_in_the_way: {
         std::filesystem::create_directory(target_);
@@ -109,7 +121,10 @@ void Disk_fault::Lift()
         Check_call(::chmod(folder_.c_str(), 0755), "chmod " + folder_);
         break;
     case Fault_kind::Full_disk:
-        std::filesystem::remove(folder_ + "/filler");
+        if (mounted_)
+            std::filesystem::remove(folder_ + "/filler");
+        else
+            Check_call(::unsetenv("VORAN_FULL_DISK_FOLDER"), "unsetenv");
         break;
     case Fault_kind::Directory_in_the_way:
         std::filesystem::remove_all(target_);
