@@ -40,10 +40,14 @@ private:
 
 [[noreturn]] void Raise_invalid_operation();
 
-// A NaN operand of a comparison is an invalid operation.
+// A NaN operand of a comparison is an invalid operation. So are the 80-bit
+// encodings that the processor no longer supports (unnormals, pseudo-NaNs and
+// pseudo-infinities), which compare unordered like a NaN; the test is the
+// comparison itself, because a classification of the bits (what std::isnan
+// becomes under clang with trapping math) takes them for ordinary numbers.
 inline void Check_number(Extended x)
 {
-    if (std::isnan(x))
+    if (std::isunordered(x, x))
         Raise_invalid_operation();
 }
 
