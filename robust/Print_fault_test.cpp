@@ -48,7 +48,7 @@ std::string Print_all_fails_and_viewer_goes_on()
     EXPECT_EQ(platform.Errors.size(), 1U);
     EXPECT_EQ(text->toPlainText(), before);
     EXPECT_TRUE(viewer.isVisible());
-    const std::string error = platform.Errors.empty() ? std::string() : platform.Errors.front();
+    std::string error = platform.Errors.empty() ? std::string() : platform.Errors.front();
 
     QTemporaryDir folder;
     const QString target = folder.filePath("results.txt");
