@@ -22,20 +22,31 @@ PROGRAM="$OUT/program/voran"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A display of our own; -displayfd tells which number it took.
-exec 3>"$OUT/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$OUT/xvfb.log" 2>&1 &
-XVFB=$!
+# A display of our own, on a number no other test of this machine is likely
+# to hold; when that number is taken the server exits and the next is tried.
 VORAN_PID=""
+XVFB=""
 cleanup() {
   [ -n "$VORAN_PID" ] && kill "$VORAN_PID" 2>/dev/null || true
-  kill "$XVFB" 2>/dev/null || true
+  [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
 }
 trap cleanup EXIT INT TERM
-for _ in $(seq 50); do [ -s "$OUT/display" ] && break; sleep 0.1; done
-DISPLAY=":$(cat "$OUT/display")"; export DISPLAY
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getdisplaygeometry >/dev/null 2>&1 || { cat "$OUT/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
+number=$((100 + $$ % 800))
+for _ in $(seq 10); do
+  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >"$OUT/xvfb.log" 2>&1 &
+  XVFB=$!
+  for _ in $(seq 50); do
+    kill -0 "$XVFB" 2>/dev/null || break
+    DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  kill -0 "$XVFB" 2>/dev/null && DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  kill "$XVFB" 2>/dev/null || true
+  XVFB=""
+  number=$((number + 1))
+done
+[ -n "$XVFB" ] || { cat "$OUT/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
+DISPLAY=":$number"; export DISPLAY
 unset QT_QPA_PLATFORM
 export LC_ALL=C.UTF-8
 
@@ -67,11 +78,24 @@ type_text() { xdotool type --delay 80 "$1"; sleep 0.3; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
 focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.3; }
 
+# Starts the program and waits for its worksheet. A program that ends at
+# once, before its window appears (the X connection refused under load), is
+# started again, twice at most.
 start_program() {
-  "$PROGRAM" >"$OUT/voran-$1.log" 2>&1 &
-  VORAN_PID=$!
-  WORKSHEET=$(wait_window "^VORAN.EXE: Bayesian")
-  focus "$WORKSHEET"
+  for attempt in 1 2 3; do
+    "$PROGRAM" >"$OUT/voran-$1.log" 2>&1 &
+    VORAN_PID=$!
+    for _ in $(seq 200); do
+      WORKSHEET=$(xdotool search --onlyvisible --name "^VORAN.EXE: Bayesian" 2>/dev/null | head -n 1) || true
+      [ -n "$WORKSHEET" ] && { focus "$WORKSHEET"; return 0; }
+      kill -0 "$VORAN_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -0 "$VORAN_PID" 2>/dev/null && fail "the worksheet did not appear"
+    echo "attempt $attempt: the program ended before its window appeared" >&2
+    cat "$OUT/voran-$1.log" >&2
+  done
+  fail "the program does not start"
 }
 # The "Compute" button lies at (28, 506), 165 x 37, in the worksheet.
 compute() { click "$WORKSHEET" 110 524; }
