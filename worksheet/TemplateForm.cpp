@@ -212,11 +212,11 @@ bool TfrmTemplate::eventFilter(QObject* watched, QEvent* event)
     }
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field != nullptr && std::ranges::find(inputs_, field) != inputs_.end()) {
-        const auto& key_event = static_cast<const QKeyEvent&>(*event);
+        // The event is a QKeyEvent only for these two types.
         if (event->type() == QEvent::KeyPress)
-            return txtInput1KeyPress(*field, key_event);
+            return txtInput1KeyPress(*field, static_cast<const QKeyEvent&>(*event));
         // An auto-repeating key is released only once, when the user lets go.
-        if (event->type() == QEvent::KeyRelease && !key_event.isAutoRepeat())
+        if (event->type() == QEvent::KeyRelease && !static_cast<const QKeyEvent&>(*event).isAutoRepeat())
             txtInput1KeyUp(*field);
     }
     return QWidget::eventFilter(watched, event);
