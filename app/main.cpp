@@ -24,6 +24,7 @@ int main(int argc, char** argv)
     // "Compute" writes into it.
     TfrmTemplateResults frmTemplateResults(platform, *printer);
     TfrmTemplate frmTemplate(platform, frmTemplateResults, QCoreApplication::applicationDirPath());
+    QObject::connect(&frmTemplateResults, &TfrmTemplateResults::Worksheet_requested, &frmTemplate, &QWidget::show);
     frmTemplate.show();
     return application.exec();
 }

@@ -130,6 +130,16 @@ void TfrmTemplateResults::FormShow()
     cmdReturn->setFocus();
 }
 
+void TfrmTemplateResults::Show_window()
+{
+    show();
+}
+
+void TfrmTemplateResults::Set_caption(const std::string& caption)
+{
+    setWindowTitle(QString::fromStdString(caption));
+}
+
 bool TfrmTemplateResults::Holds_a_line() const
 {
     return !memoResults->document()->isEmpty();

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "Results_window.h"
+
 class Platform;
 class Results_printer;
 class QAction;
@@ -19,16 +21,16 @@ class QFrame;
 class QPlainTextEdit;
 class QPushButton;
 
-class TfrmTemplateResults : public QWidget {
+class TfrmTemplateResults : public QWidget, public Results_window {
     Q_OBJECT
 
 public:
     TfrmTemplateResults(Platform& platform, Results_printer& printer, QWidget* parent = nullptr);
 
-    // True when the text holds at least one line.
-    bool Holds_a_line() const;
-    // Appends each line at the end of the text, on a line of its own.
-    void Append_lines(const std::vector<std::string>& lines);
+    bool Holds_a_line() const override;
+    void Show_window() override;
+    void Set_caption(const std::string& caption) override;
+    void Append_lines(const std::vector<std::string>& lines) override;
 
     void cmdSaveOutputClick();
     void cmdClearResultsClick();

@@ -19,7 +19,7 @@
 #include "Platform.h"
 #include "Program_strings.h"
 #include "Report.h"
-#include "TemplateResults.h"
+#include "Results_window.h"
 
 Worksheet_configuration Worksheet_config;
 
@@ -38,12 +38,11 @@ QString To_qt(std::string_view text)
 
 }  // namespace
 
-TfrmTemplate::TfrmTemplate(Platform& platform, TfrmTemplateResults& results, const QString& data_directory,
+TfrmTemplate::TfrmTemplate(Platform& platform, Results_window& results, const QString& data_directory,
                            QWidget* parent)
     : QWidget(parent), platform_(platform), results_(results), data_file_(data_directory)
 {
     Build_controls();
-    connect(&results_, &TfrmTemplateResults::Worksheet_requested, this, &QWidget::show);
     FormCreate();
     move(screen()->availableGeometry().center() - rect().center());
 }
@@ -178,9 +177,9 @@ void TfrmTemplate::cmdComputeClick()
     request.Case_B = case_b;
     request.Decimal_separator = Decimal_separator();
 
-    results_.show();
+    results_.Show_window();
     hide();
-    results_.setWindowTitle(To_qt("Results viewer: " + Program_title));
+    results_.Set_caption("Results viewer: " + Program_title);
     results_.Append_lines(Compose_report(request));
 }
 

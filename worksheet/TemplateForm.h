@@ -16,7 +16,7 @@
 #include "Control_data_file.h"
 
 class Platform;
-class TfrmTemplateResults;
+class Results_window;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -43,7 +43,7 @@ public:
 
     // data_directory: the folder of the control data file (the executable's
     // folder for the program, a temporary one for tests).
-    TfrmTemplate(Platform& platform, TfrmTemplateResults& results, const QString& data_directory,
+    TfrmTemplate(Platform& platform, Results_window& results, const QString& data_directory,
                  QWidget* parent = nullptr);
 
     void cmdComputeClick();
@@ -79,7 +79,7 @@ private:
     int Choice() const;
 
     Platform& platform_;
-    TfrmTemplateResults& results_;
+    Results_window& results_;
     Control_data_file data_file_;
 
     QPlainTextEdit* DescripFld = nullptr;

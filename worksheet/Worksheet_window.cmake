@@ -1,15 +1,17 @@
-# voran_worksheet: the worksheet window (Qt) with its control data file.
+# voran_worksheet: the worksheet window (Qt) with its control data file and
+# the safe writing of whole files.
 find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 add_library(voran_worksheet STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Control_data_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Notes_box.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Save_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TemplateForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Worksheet_layout.cpp
 )
 set_target_properties(voran_worksheet PROPERTIES AUTOMOC ON)
 target_include_directories(voran_worksheet PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(voran_worksheet PUBLIC voran_input voran_results Qt6::Widgets)
+target_link_libraries(voran_worksheet PUBLIC voran_input Qt6::Widgets)
 
 if(BUILD_TESTING)
   add_subdirectory(${CMAKE_CURRENT_LIST_DIR}/window_tests ${CMAKE_CURRENT_BINARY_DIR}/window_tests)

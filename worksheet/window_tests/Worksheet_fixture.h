@@ -50,6 +50,7 @@ protected:
         results.reset();
         results = std::make_unique<TfrmTemplateResults>(platform, printer);
         worksheet = std::make_unique<TfrmTemplate>(platform, *results, directory.path());
+        QObject::connect(results.get(), &TfrmTemplateResults::Worksheet_requested, worksheet.get(), &QWidget::show);
         worksheet->show();
         worksheet->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(worksheet.get()));
