@@ -23,7 +23,7 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
     Command command;
     Option_values options = {
         {"--sd", {}}, {"--n", {}}, {"--case-a", {}}, {"--case-b", {}},
-        {"--limits", {}}, {"--csv", {}},
+        {"--limits", {}}, {"--csv", {}}, {"--plot", {}},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -73,5 +73,6 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
             throw Usage_error("--limits must be one of " + std::string(Limits_words));
         command.Single.Limits_kind = *limits;
     }
+    command.Single.Plot_path = options.at("--plot").value_or("");
     return command;
 }

@@ -1,6 +1,6 @@
 // The command line of voran-report:
 //   voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT
-//                [--limits two-sided|lower|upper] [--note LINE]...
+//                [--limits two-sided|lower|upper] [--note LINE]... [--plot FILE]
 //   voran-report --csv FILE|-
 //   voran-report --help
 // An option's value is the next argument, taken as it stands even when it
@@ -21,7 +21,7 @@ public:
 
 inline constexpr std::string_view Usage_line =
     "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT "
-    "[--limits two-sided|lower|upper] [--note LINE]... | --csv FILE|- | --help";
+    "[--limits two-sided|lower|upper] [--note LINE]... [--plot FILE] | --csv FILE|- | --help";
 
 struct Command {
     enum class Kind { Help, Single, Batch };

@@ -29,3 +29,14 @@ std::string Format_fixed(Extended value, int width, int precision, char separato
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     return text;
 }
+
+std::string Format_trimmed(Extended value, int max_precision, char separator)
+{
+    std::string text = Format_fixed(value, 1, max_precision, separator);
+    if (max_precision == 0)
+        return text;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == separator)
+        text.pop_back();
+    return text;
+}
