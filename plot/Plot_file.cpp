@@ -7,6 +7,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cstdio>
 #include <cctype>
 #include <memory>
 #include <stdexcept>
@@ -107,8 +108,22 @@ Plot_subject Program_plot_subject(const Comparison_request& request, const Compa
 void Write_plot_file(const std::string& path, const Comparison_request& request, const Comparison_result& result,
                      char decimal_separator)
 {
+    // A command-line program's standard error is its user's: Qt's notes on
+    // the environment (no runtime folder, the offscreen platform's
+    // limitations) stay off it while the picture is made here; failures
+    // still arrive as exceptions.
+    struct Quiet_qt {
+        QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString& message) {
+                if (type == QtCriticalMsg || type == QtFatalMsg)
+                    fprintf(stderr, "%s\n", qPrintable(message));
+            });
+        ~Quiet_qt() { qInstallMessageHandler(previous); }
+    };
+    std::optional<Quiet_qt> quiet;
     std::unique_ptr<QGuiApplication> application;
     if (QGuiApplication::instance() == nullptr) {
+        quiet.emplace();
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
