@@ -1,9 +1,12 @@
-// The program entry: the Qt application with its error report, the two
-// windows and the event loop. The worksheet is the
-// main window; closing it, or "Exit" answered with Yes, ends the program.
+// The program entry: the Qt application with its error report, the windows
+// and the event loop. The worksheet is the main window; closing it, or
+// "Exit" answered with Yes, ends the program. The plot window follows the
+// worksheet's comparisons and opens from the results viewer's "View" menu.
 #include <QCoreApplication>
 
 #include "Default_printer.h"
+#include "Picture_printer.h"
+#include "Plot_window.h"
 #include "Qt_platform.h"
 #include "Window_fonts.h"
 #include "TemplateForm.h"
@@ -26,6 +29,12 @@ int main(int argc, char** argv)
     TfrmTemplateResults frmTemplateResults(platform, *printer);
     TfrmTemplate frmTemplate(platform, frmTemplateResults, QCoreApplication::applicationDirPath(), separator);
     QObject::connect(&frmTemplateResults, &TfrmTemplateResults::Worksheet_requested, &frmTemplate, &QWidget::show);
+
+    const std::unique_ptr<Picture_printer> picture_printer = Make_default_picture_printer();
+    TfrmPlot frmPlot(platform, *picture_printer, separator);
+    frmTemplate.Set_comparison_listener(&frmPlot);
+    QObject::connect(&frmPlot, &TfrmPlot::Comparison_available, &frmTemplateResults, &TfrmTemplateResults::Enable_plot);
+    QObject::connect(&frmTemplateResults, &TfrmTemplateResults::Plot_requested, &frmPlot, &TfrmPlot::Show_window);
     frmTemplate.show();
     return application.exec();
 }
