@@ -164,17 +164,20 @@ Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double heig
     // on the narrower side of that centre.
     const double centre = (left + right) / 2;
     const double title_room = 2 * (std::min(centre, picture.Width - centre) - Margin);
+    // Both titles at one size, the longer one fitted.
+    const double axis_title_size = std::min(Fitted_size(texts.Raw_axis, Label_size, title_room),
+                                            Fitted_size(texts.Effect_axis, Label_size, title_room));
     picture.Raw_axis = Horizontal_axis(bottom, left, right, -end, end, Raw_tick_labels_below, separator,
                                        [&](double value) { return raw_x.Position(value); });
     picture.Raw_axis.Title = Label(texts.Raw_axis, {centre, bottom + Raw_title_below}, Text_anchor::Middle,
-                                   Fitted_size(texts.Raw_axis, Label_size, title_room));
+                                   axis_title_size);
 
     const double effect_y = bottom + Effect_axis_below;
     picture.Effect_axis =
         Horizontal_axis(effect_y, left, right, -end / s, end / s, Effect_tick_labels_below - Effect_axis_below,
                         separator, [&](double z) { return raw_x.Position(z * s); });
     picture.Effect_axis.Title = Label(texts.Effect_axis, {centre, bottom + Effect_title_below}, Text_anchor::Middle,
-                                      Fitted_size(texts.Effect_axis, Label_size, title_room));
+                                      axis_title_size);
 
     Plot_axis& density_axis = picture.Density_axis;
     density_axis.Line = {{left, bottom}, {left, top}};
@@ -215,10 +218,13 @@ Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double heig
     picture.Labels.push_back(difference);
     const Text_anchor near_anchor = upper_side ? Text_anchor::End : Text_anchor::Start;
     const double corner_room = (right - left) * 0.45;
+    const std::string corner_texts[] = {texts.Percentage, texts.Percentage_meaning, texts.P_value};
+    double corner_size = Label_size;
+    for (const std::string& text : corner_texts)
+        corner_size = std::min(corner_size, Fitted_size(text, Label_size, corner_room));
     double line_y = near_corner.Y;
-    for (const std::string& text : {texts.Percentage, texts.Percentage_meaning, texts.P_value}) {
-        Plot_label label = Label(text, {near_corner.X, line_y}, near_anchor,
-                                 Fitted_size(text, Label_size, corner_room));
+    for (const std::string& text : corner_texts) {
+        Plot_label label = Label(text, {near_corner.X, line_y}, near_anchor, corner_size);
         label.Boxed = true;
         picture.Labels.push_back(label);
         line_y += Label_line_gap;
