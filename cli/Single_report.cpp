@@ -20,7 +20,7 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
         return Input_refused;
     }
 
-    const Comparison_request& comparison = std::get<Comparison_request>(read);
+    const auto& comparison = std::get<Comparison_request>(read);
     Report_request report;
     try {
         report = Report_for(comparison, Captioned_inputs(request.Texts), request.Notes, decimal_separator);

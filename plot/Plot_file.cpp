@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cctype>
+#include <cmath>
 #include <memory>
 #include <stdexcept>
 
@@ -27,7 +28,7 @@ QByteArray Png_image(const Plot_subject& subject)
     QImage image(static_cast<int>(Image_width * Png_pixels_per_unit),
                  static_cast<int>(Image_height * Png_pixels_per_unit), QImage::Format_RGB32);
     // Printed at the picture's size: 96 plot units to the inch.
-    const int dots_per_metre = static_cast<int>(Screen_dpi * Png_pixels_per_unit * Inches_per_metre + 0.5);
+    const auto dots_per_metre = static_cast<int>(std::lround(Screen_dpi * Png_pixels_per_unit * Inches_per_metre));
     image.setDotsPerMeterX(dots_per_metre);
     image.setDotsPerMeterY(dots_per_metre);
     image.fill(Qt::white);

@@ -95,8 +95,8 @@ Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double heig
     const Comparison_result& result = subject.Result;
     const char separator = subject.Decimal_separator;
     const Plot_texts texts = Texts_for(subject);
-    const double s = static_cast<double>(result.Sd_difference);
-    const double d = static_cast<double>(result.Raw_difference);
+    const auto s = static_cast<double>(result.Sd_difference);
+    const auto d = static_cast<double>(result.Raw_difference);
     const Difference_density density(result.Df, result.Sd_difference);
 
     Plot_picture picture;
@@ -134,7 +134,7 @@ Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double heig
     const Plot_scale raw_x = picture.Raw_x;
 
     // The density axis: from 0 to a round value above the peak.
-    const double peak = static_cast<double>(density(0));
+    const auto peak = static_cast<double>(density(0));
     // The top is a round value close above the peak with its headroom: a
     // multiple of a finer step than the ticks'.
     const double top_step = Round_step(Headroom * peak, 2 * Raw_tick_count);

@@ -7,6 +7,7 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -40,7 +41,7 @@ QFont Font(const Plot_label& label)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(std::max(1, static_cast<int>(label.Size + 0.5)));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(label.Size))));
     font.setBold(label.Bold);
     return font;
 }

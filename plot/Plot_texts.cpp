@@ -14,7 +14,7 @@ std::string Effect_text(const Plot_subject& subject)
     const char separator = subject.Decimal_separator;
     const auto fixed = [separator](Extended value) { return Format_fixed(value, 1, 3, separator); };
     const std::string level = Level_text(subject.Request.Level, separator) + "%";
-    const std::string estimate = "Z-PCC = " + fixed(r.Effect_size);
+    std::string estimate = "Z-PCC = " + fixed(r.Effect_size);
     switch (subject.Request.Limits_kind) {
     case Limits::Two_sided:
         return estimate + ", " + level + " credible interval " + fixed(r.Effect_lower) + " to " +
