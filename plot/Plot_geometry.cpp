@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "Difference_density.h"
 #include "Number_format.h"
@@ -93,6 +94,12 @@ Plot_axis Horizontal_axis(double y, double left, double right, double low, doubl
 Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double height)
 {
     const Comparison_result& result = subject.Result;
+    for (const Extended value : {result.Raw_difference, result.Sd_difference, result.Df, result.Effect_size,
+                                 result.Effect_lower, result.Effect_upper, result.P_one_tailed})
+        if (!std::isfinite(value))
+            throw std::invalid_argument("The plot cannot show a comparison whose numbers are not all finite");
+    if (!(result.Sd_difference > 0) || !(result.Df > 0))
+        throw std::invalid_argument("The plot needs a positive SD of the difference and degrees of freedom");
     const char separator = subject.Decimal_separator;
     const Plot_texts texts = Texts_for(subject);
     const auto s = static_cast<double>(result.Sd_difference);

@@ -98,6 +98,8 @@ struct Plot_picture {
 
 // The picture of one comparison at width x height plot units. The layout
 // needs about 420 x 300 units; smaller sizes are laid out at that size.
+// Raises std::invalid_argument for a result with a number that is not
+// finite, or a non-positive SD of the difference or degrees of freedom.
 Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double height);
 
 // The smallest size the layout is made for.

@@ -83,7 +83,12 @@ TfrmPlot::TfrmPlot(Platform& platform, Picture_printer& printer, char decimal_se
 
 void TfrmPlot::Comparison_made(const Comparison_request& request, const Comparison_result& result)
 {
-    subject_ = Program_plot_subject(request, result, decimal_separator_);
+    Plot_subject subject = Program_plot_subject(request, result, decimal_separator_);
+    // Laid out once here, so that a comparison the picture cannot show is
+    // reported once, to the caller, and never from a paint at every redraw;
+    // the window keeps the previous picture then.
+    Lay_out_plot(subject, View_width, View_height);
+    subject_ = std::move(subject);
     const QString description = QString::fromStdString(Texts_for(*subject_).Description);
     Plot_view->setAccessibleDescription(description);
     setAccessibleDescription(description);

@@ -25,6 +25,8 @@ public:
     // decimal_separator: the user's, for every number in the picture.
     TfrmPlot(Platform& platform, Picture_printer& printer, char decimal_separator, QWidget* parent = nullptr);
 
+    // Raises the layout's error, keeping the previous picture, when the
+    // comparison's numbers cannot be drawn (not finite).
     void Comparison_made(const Comparison_request& request, const Comparison_result& result) override;
 
     // Shows the window in front, with the picture of the last comparison.

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <stdexcept>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -319,6 +321,21 @@ TEST(Plot_layout, LabelsStayInsideThePicture)
         }
         EXPECT_GT(picture.Area_bottom_right.Y - picture.Area_top_left.Y, 80) << width;
     }
+}
+
+TEST(Plot_layout, NumbersThatAreNotFiniteAreRefused)
+{
+    for (Extended Comparison_result::*field : {&Comparison_result::Raw_difference, &Comparison_result::Sd_difference,
+                                               &Comparison_result::Effect_upper, &Comparison_result::P_one_tailed}) {
+        for (const Extended bad : {std::numeric_limits<Extended>::infinity(), std::numeric_limits<Extended>::quiet_NaN()}) {
+            Plot_subject subject = Subject(20, 10, 50, 30, Limits::Two_sided);
+            subject.Result.*field = bad;
+            EXPECT_THROW(Lay_out_plot(subject, 800, 500), std::invalid_argument);
+        }
+    }
+    Plot_subject no_spread = Subject(20, 10, 50, 30, Limits::Two_sided);
+    no_spread.Result.Sd_difference = 0;
+    EXPECT_THROW(Lay_out_plot(no_spread, 800, 500), std::invalid_argument);
 }
 
 TEST(Plot_layout, SmallerSizesAreLaidOutAtTheSmallestSize)

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -98,6 +99,18 @@ TEST_F(Plot_window, EachComparisonReplacesThePictureAndIsAnnounced)
     ASSERT_TRUE(window_.Subject().has_value());
     EXPECT_EQ(window_.Subject()->Request.N, 3);
     EXPECT_EQ(window_.Subject()->Decimal_separator, ',');
+}
+
+TEST_F(Plot_window, ComparisonThatCannotBeDrawnIsRefusedOnceAndThePictureKept)
+{
+    Compare();
+    QSignalSpy announced(&window_, &TfrmPlot::Comparison_available);
+    Comparison_result broken = Compare_two_cases(Worked_example);
+    broken.Raw_difference = std::numeric_limits<Extended>::infinity();
+    EXPECT_THROW(window_.Comparison_made(Worked_example, broken), std::invalid_argument);
+    EXPECT_EQ(announced.count(), 0);
+    ASSERT_TRUE(window_.Subject().has_value());
+    EXPECT_EQ(window_.Subject()->Result.Raw_difference, 20);
 }
 
 TEST_F(Plot_window, AccessibleDescriptionStatesTheNumbers)
