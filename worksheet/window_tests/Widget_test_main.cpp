@@ -37,7 +37,9 @@ Scripted_platform& Test_platform()
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A screen set up for the test (offscreen:configfile=...) is kept.
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Fresh_platform);
     Set_program_strings();

@@ -1,0 +1,16 @@
+// Whether every framed control of a window shows the four edges of its frame
+// as the window is painted at the screen's scale: the window is rendered in
+// device pixels, and across each edge, at its middle, some pixel near the
+// edge must differ both from the control's inside and from what lies outside
+// it. A frame that the control's own contents paint over, or that rounding
+// at a fractional scale clips away, leaves only inside and outside colours.
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+// The edges that cannot be seen, as "<control> <edge>" (edges: top, bottom,
+// left, right); empty when every frame is whole.
+std::vector<std::string> Missing_borders(QWidget& window);
