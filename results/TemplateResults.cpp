@@ -17,6 +17,7 @@
 #include "Results_printer.h"
 #include "Results_text.h"
 #include "Save_file.h"
+#include "Window_keys.h"
 
 namespace {
 
@@ -75,6 +76,7 @@ void TfrmTemplateResults::Build_controls()
     memoResults->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memoResults->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoResults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Tab_leaves_text_box(*memoResults);
 
     Panel2 = Make_panel(client, "Panel2", QFrame::Sunken, {12, 482, 765, 49});
     QFont button_font = System_font(13);
@@ -94,6 +96,7 @@ void TfrmTemplateResults::Build_controls()
     connect(cmdClearResults, &QPushButton::clicked, this, &TfrmTemplateResults::cmdClearResultsClick);
     connect(cmdReturn, &QPushButton::clicked, this, &TfrmTemplateResults::cmdReturnClick);
     connect(cmdExit, &QPushButton::clicked, this, &TfrmTemplateResults::cmdExitClick);
+    Return_presses_buttons(*this);
 
     setTabOrder(memoResults, cmdSaveOutput);
     setTabOrder(cmdSaveOutput, cmdClearResults);

@@ -20,6 +20,7 @@
 #include "Program_strings.h"
 #include "Report.h"
 #include "Results_window.h"
+#include "Window_keys.h"
 
 Worksheet_configuration Worksheet_config;
 
@@ -87,14 +88,14 @@ void TfrmTemplate::showEvent(QShowEvent* event)
 void TfrmTemplate::FormShow()
 {
     if (inputs_[0]->text().isEmpty()) {
-        inputs_[0]->setFocus();
+        Focus_input(*inputs_[0]);
         return;
     }
     raise();
     activateWindow();
     // The first slot after the restored control data: Case A's score.
     QLineEdit* first_case = inputs_[Worksheet_config.Restored_count];
-    (first_case->isHidden() ? inputs_[Worksheet_config.Restored_count - 1] : first_case)->setFocus();
+    Focus_input(first_case->isHidden() ? *inputs_[Worksheet_config.Restored_count - 1] : *first_case);
 }
 
 void TfrmTemplate::DescripFldChange()
@@ -141,7 +142,7 @@ void TfrmTemplate::cmdComputeClick()
 {
     const auto text = [this](int slot) { return inputs_[slot]->text().toStdString(); };
     const auto caption = [this](int slot) { return labels_[slot]->text().toStdString(); };
-    const auto refuse = [this](int slot) { inputs_[slot]->setFocus(); };
+    const auto refuse = [this](int slot) { Focus_input(*inputs_[slot]); };
 
     // The entries are checked strictly in slot order; the first refusal has
     // shown its message and ends the request with nothing saved or computed.
@@ -189,7 +190,7 @@ void TfrmTemplate::btnclearDataClick()
         field->clear();
     memoComments->clear();
     data_file_.Remove();
-    inputs_[0]->setFocus();
+    Focus_input(*inputs_[0]);
 }
 
 void TfrmTemplate::ExitBtnClick()

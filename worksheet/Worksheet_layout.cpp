@@ -12,6 +12,7 @@
 #include "Notes_box.h"
 #include "Program_strings.h"
 #include "Window_fonts.h"
+#include "Window_keys.h"
 #include "TemplateForm.h"
 
 namespace {
@@ -92,7 +93,7 @@ void TfrmTemplate::Build_controls()
     memoComments->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memoComments->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoComments->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memoComments->setTabChangesFocus(true);
+    Tab_leaves_text_box(*memoComments);
     memoComments->setAccessibleName(QString::fromUtf8(Notes_caption.data(), Notes_caption.size()));
     Limit_text_length(*memoComments, Notes_max_length);
     memoComments->installEventFilter(this);
@@ -106,6 +107,7 @@ void TfrmTemplate::Build_controls()
     connect(cmdCompute, &QPushButton::clicked, this, &TfrmTemplate::cmdComputeClick);
     connect(btnclearData, &QPushButton::clicked, this, &TfrmTemplate::btnclearDataClick);
     connect(ExitBtn, &QPushButton::clicked, this, &TfrmTemplate::ExitBtnClick);
+    Return_presses_buttons(*this);
 
     Build_tab_order();
 }

@@ -180,6 +180,35 @@ TEST_F(Results_viewer, ExitAskedAndAnsweredNoKeepsEverything)
     EXPECT_EQ(text->toPlainText(), "kept\n");
 }
 
+TEST_F(Results_viewer, TabLeavesTheTextForSaveOutputAndControlTabTypesATab)
+{
+    viewer.Append_lines({"report"});
+    text->setFocus();
+    text->moveCursor(QTextCursor::End);
+    QTest::keyClick(text, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(text->toPlainText(), "report\n\t");
+    EXPECT_EQ(QApplication::focusWidget(), text);
+    QTest::keyClick(text, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), viewer.findChild<QPushButton*>("cmdSaveOutput"));
+    EXPECT_EQ(text->toPlainText(), "report\n\t");
+}
+
+// Return and the keypad's Enter on each of the four buttons, with the
+// scripted platform cancelling the save dialog and answering No to "Exit".
+TEST_F(Results_viewer, ReturnAndEnterPressTheFocusedButton)
+{
+    for (const char* name : {"cmdSaveOutput", "cmdClearResults", "cmdReturn", "cmdExit"}) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            viewer.show();
+            auto* button = viewer.findChild<QPushButton*>(name);
+            QSignalSpy clicked(button, &QPushButton::clicked);
+            button->setFocus();
+            QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            EXPECT_EQ(clicked.count(), 1) << name << (key == Qt::Key_Enter ? " keypad Enter" : " Return");
+        }
+    }
+}
+
 TEST_F(Results_viewer, ExitAnsweredYesEndsTheProgram)
 {
     platform.Answers = {true};
