@@ -4,6 +4,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets)
 
 add_library(voran_worksheet STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Control_data_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Focus_frame_style.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Notes_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Save_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TemplateForm.cpp

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "Event_loop.h"
+#include "Rendering_check.h"
 
 #include "Scripted_platform.h"
 #include "TemplateResults.h"
@@ -206,6 +207,14 @@ TEST_F(Results_viewer, ReturnAndEnterPressTheFocusedButton)
             QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
             EXPECT_EQ(clicked.count(), 1) << name << (key == Qt::Key_Enter ? " keypad Enter" : " Return");
         }
+    }
+}
+
+TEST_F(Results_viewer, FocusedButtonIsPlainlyFramed)
+{
+    for (const char* name : {"cmdSaveOutput", "cmdClearResults", "cmdReturn", "cmdExit"}) {
+        auto* button = viewer.findChild<QPushButton*>(name);
+        EXPECT_GE(Pixels_changed_by_focus(*button, *text), 2 * (button->width() + button->height())) << name;
     }
 }
 

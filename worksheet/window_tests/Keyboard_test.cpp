@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "Rendering_check.h"
 #include "Worksheet_fixture.h"
 
 namespace {
@@ -165,6 +166,17 @@ TEST_F(Keyboard, ControlTabTypesATabIntoTheNotes)
     QTest::keyClicks(Notes(), "b");
     EXPECT_EQ(Notes()->toPlainText(), "a\tb");
     EXPECT_EQ(Focus_name(), "memoComments");
+}
+
+TEST_F(Keyboard, FocusedButtonIsPlainlyFramed)
+{
+    Start();
+    for (const char* name : {"cmdCompute", "btnclearData", "ExitBtn"}) {
+        auto* button = Find<QPushButton>(*worksheet, name);
+        // At least a ring of one pixel all round the button changes plainly.
+        EXPECT_GE(Pixels_changed_by_focus(*button, *Field("txtInput1")), 2 * (button->width() + button->height()))
+            << name;
+    }
 }
 
 }  // namespace

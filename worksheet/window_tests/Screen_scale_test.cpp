@@ -3,7 +3,7 @@
 // edges, and each window's title bar lies on the screen.
 #include <QScreen>
 
-#include "Border_check.h"
+#include "Rendering_check.h"
 #include "Worksheet_fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "Border_check.h"
+#include "Rendering_check.h"
 
 #include <QFrame>
 #include <QImage>
@@ -79,6 +79,21 @@ private:
 };
 
 }  // namespace
+
+int Pixels_changed_by_focus(QWidget& control, QWidget& elsewhere)
+{
+    elsewhere.setFocus();
+    const QImage without = control.grab().toImage();
+    control.setFocus();
+    const QImage with = control.grab().toImage();
+    constexpr int Plain_difference = 64;
+    int changed = 0;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (Difference(with.pixel(x, y), without.pixel(x, y)) >= Plain_difference)
+                ++changed;
+    return changed;
+}
 
 std::vector<std::string> Missing_borders(QWidget& window)
 {

@@ -1,3 +1,5 @@
+// Checks on how a window is painted, in device pixels.
+//
 // Whether every framed control of a window shows the four edges of its frame
 // as the window is painted at the screen's scale: the window is rendered in
 // device pixels, and across each edge, at its middle, some pixel near the
@@ -14,3 +16,7 @@
 // The edges that cannot be seen, as "<control> <edge>" (edges: top, bottom,
 // left, right); empty when every frame is whole.
 std::vector<std::string> Missing_borders(QWidget& window);
+
+// How many pixels of a control change plainly (by a quarter of the colour
+// range or more in some channel) when it takes the focus from `elsewhere`.
+int Pixels_changed_by_focus(QWidget& control, QWidget& elsewhere);
