@@ -12,6 +12,7 @@
 #include <QShowEvent>
 #include <QTextCursor>
 
+#include "Menu_keys.h"
 #include "Platform.h"
 #include "Window_fonts.h"
 #include "Results_printer.h"
@@ -56,6 +57,7 @@ void TfrmTemplateResults::Build_controls()
     mnuPrint->setObjectName("mnuPrint");
     mnuPrintSelection = File1->addAction("Print Selection", this, &TfrmTemplateResults::mnuPrintSelectionClick);
     mnuPrintSelection->setObjectName("mnuPrintSelection");
+    new Menu_keys(*MainMenu1, *File1);
 
     // The client area (792 x 554) lies below the menu bar.
     const int menu_height = MainMenu1->sizeHint().height();
