@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTextCursor>
 
@@ -19,6 +18,7 @@
 #include "Results_text.h"
 #include "Save_file.h"
 #include "Window_keys.h"
+#include "Window_placement.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ TfrmTemplateResults::TfrmTemplateResults(Platform& platform, Results_printer& pr
 {
     Build_controls();
     FormCreate();
-    move(screen()->availableGeometry().center() - rect().center());
+    Place_on_screen(*this);
 }
 
 void TfrmTemplateResults::Build_controls()

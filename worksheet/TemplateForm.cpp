@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <cstdint>
@@ -21,6 +20,7 @@
 #include "Report.h"
 #include "Results_window.h"
 #include "Window_keys.h"
+#include "Window_placement.h"
 
 Worksheet_configuration Worksheet_config;
 
@@ -45,7 +45,7 @@ TfrmTemplate::TfrmTemplate(Platform& platform, Results_window& results, const QS
 {
     Build_controls();
     FormCreate();
-    move(screen()->availableGeometry().center() - rect().center());
+    Place_on_screen(*this);
 }
 
 void TfrmTemplate::FormCreate()

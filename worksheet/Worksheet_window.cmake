@@ -10,6 +10,7 @@ add_library(voran_worksheet STATIC
   ${CMAKE_CURRENT_LIST_DIR}/TemplateForm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Whole_frame_style.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Window_keys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Window_placement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Worksheet_layout.cpp
 )
 set_target_properties(voran_worksheet PROPERTIES AUTOMOC ON)

@@ -3,6 +3,8 @@
 // edges, and each window's title bar lies on the screen.
 #include <QScreen>
 
+#include <string>
+
 #include "Rendering_check.h"
 #include "Worksheet_fixture.h"
 
@@ -23,6 +25,31 @@ TEST_F(Screen_scale, EveryFrameOfTheResultsViewerIsWhole)
     Compute("10", "20", "50", "30");
     ASSERT_TRUE(results->isVisible());
     EXPECT_EQ(Missing_borders(*results), std::vector<std::string>{}) << "scale " << results->devicePixelRatio();
+}
+
+// Where the frame of a shown window lies on the available area: its top-left
+// corner must be on it, and a frame that fits must lie wholly on it.
+std::string Frame_off_the_screen(const QWidget& window)
+{
+    const QRect available = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const bool fits = frame.width() <= available.width() && frame.height() <= available.height();
+    if (available.contains(frame.topLeft()) && (!fits || available.contains(frame)))
+        return "";
+    const auto text = [](const QRect& r) {
+        return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x"
+               + std::to_string(r.height());
+    };
+    return "frame " + text(frame) + " on " + text(available);
+}
+
+TEST_F(Screen_scale, BothTitleBarsLieOnTheScreen)
+{
+    Start();
+    EXPECT_EQ(Frame_off_the_screen(*worksheet), "");
+    Compute("10", "20", "50", "30");
+    ASSERT_TRUE(results->isVisible());
+    EXPECT_EQ(Frame_off_the_screen(*results), "");
 }
 
 }  // namespace
