@@ -96,6 +96,7 @@ void TfrmTemplate::Build_controls()
     Tab_leaves_text_box(*memoComments);
     memoComments->setAccessibleName(QString::fromUtf8(Notes_caption.data(), Notes_caption.size()));
     Limit_text_length(*memoComments, Notes_max_length);
+    Show_whole_lines(*memoComments);
     memoComments->installEventFilter(this);
     memoComments->raise();
 
