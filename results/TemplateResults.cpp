@@ -17,6 +17,7 @@
 #include "Results_printer.h"
 #include "Results_text.h"
 #include "Save_file.h"
+#include "Title_buttons.h"
 #include "Window_keys.h"
 #include "Window_placement.h"
 
@@ -45,7 +46,7 @@ void TfrmTemplateResults::Build_controls()
 {
     // A fixed window whose title bar carries no buttons: the viewer is left
     // only through "Return to Worksheet" or "Exit".
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    Set_title_buttons(*this, Title_buttons::None);
     setWindowTitle("Output");
     setFont(System_font(11));
 

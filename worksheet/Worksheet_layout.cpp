@@ -11,6 +11,7 @@
 
 #include "Notes_box.h"
 #include "Program_strings.h"
+#include "Title_buttons.h"
 #include "Window_fonts.h"
 #include "Window_keys.h"
 #include "TemplateForm.h"
@@ -55,8 +56,7 @@ QPushButton* Make_button(QWidget* parent, const QString& name, const QString& ca
 
 void TfrmTemplate::Build_controls()
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Set_title_buttons(*this, Title_buttons::Minimise_and_close);
     setFixedSize(792, 573);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
