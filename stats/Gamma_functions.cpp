@@ -78,16 +78,37 @@ Extended raw::Gamma_cont_fraction(Extended x, Extended a)
     throw EConvergence_error("The continued fraction of the incomplete gamma function did not converge");
 }
 
-// P(a, x): the series below x = a + 1, the continued fraction from there on.
-Extended raw::Incomplete_gamma(Extended x, Extended a)
+namespace {
+
+// The argument checks of the incomplete gamma function, in their order.
+void Check_incomplete_gamma_arguments(Extended x, Extended a)
 {
     Check_bound(1302, x, 0.0L);
     Check_argument(x > Integer_range_limit, 1361);
     Check_bound(1301, a, 0.0L);
     Check_argument(a > Integer_range_limit, 1361);
+}
+
+}  // namespace
+
+// P(a, x): the series below x = a + 1, the continued fraction from there on.
+Extended raw::Incomplete_gamma(Extended x, Extended a)
+{
+    Check_incomplete_gamma_arguments(x, a);
     if (x < a + 1.0L)
         return raw::Gamma_series(x, a);
     return 1.0L - raw::Gamma_cont_fraction(x, a);
+}
+
+// Q(a, x) = 1 − P(a, x). Below x = a + 1, where the series converges, Q is
+// at least Q(a, a + 1) (about 0.08 at a = 1/2), so 1 − P loses no digit; from
+// there on the continued fraction is Q itself.
+Extended raw::Upper_incomplete_gamma(Extended x, Extended a)
+{
+    Check_incomplete_gamma_arguments(x, a);
+    if (x < a + 1.0L)
+        return 1.0L - raw::Gamma_series(x, a);
+    return raw::Gamma_cont_fraction(x, a);
 }
 
 Extended Ln_gamma(Extended x) { return Guarded(raw::Ln_gamma, x); }

@@ -10,17 +10,33 @@ constexpr Extended Two_pi = 6.283185307179586476925286766559005768L;
 
 }  // namespace
 
-// Φ(z) = (1 ± P(1/2, z²/2)) / 2, since P(1/2, z²/2) = P(|Z| <= |z|). Beyond
-// q = z²/2 = 2147483647 (|z| about 65536) the argument leaves the range of
-// Incomplete_gamma, but P is 1 to extended precision long before that, so Φ
-// is 1 or 0 there.
+// Φ(z) = (1 ± P(1/2, z²/2)) / 2, since P(1/2, z²/2) = P(|Z| <= |z|). Below
+// the mean the same value is Q(1/2, z²/2) / 2 with Q = 1 − P, taken from the
+// upper incomplete gamma directly: 1/2 − P/2 would cancel to a multiple of
+// 2^−65 in the far tail. Beyond q = z²/2 = 2147483647 (|z| about 65536) the
+// argument leaves the range of Incomplete_gamma, but P is 1 to extended
+// precision long before that, so Φ is 1 or 0 there.
 Extended raw::Normal_probability(Extended half_square, bool upper_half)
 {
     if (half_square > Integer_range_limit)
         return upper_half ? 1.0L : 0.0L;
-    const Extended p = raw::Incomplete_gamma(half_square, 0.5L);
-    return upper_half ? 0.5L + 0.5L * p : 0.5L - 0.5L * p;
+    if (upper_half)
+        return 0.5L + 0.5L * raw::Incomplete_gamma(half_square, 0.5L);
+    return 0.5L * raw::Upper_incomplete_gamma(half_square, 0.5L);
 }
+
+namespace {
+
+// Φ(z) of the standard normal; beyond |z| = 65536 (where z² might leave the
+// range for a tiny variance) it is 0 or 1 to extended precision.
+Extended Standard_normal_cdf(Extended z)
+{
+    if (std::fabs(z) > 65536.0L)
+        return z > 0.0L ? 1.0L : 0.0L;
+    return raw::Normal_probability(z * z / 2.0L, z >= 0.0L);
+}
+
+}  // namespace
 
 tNormal_distribution::tNormal_distribution(Extended mu, Extended sigma_squared)
 {
@@ -58,11 +74,16 @@ Extended tNormal_distribution::Cdf(Extended x) const
     if (!In_support(x))
         return tDistribution::Cdf(x);
     Floating_point_scope scope;
-    const Extended z = (x - Mu) / Sigma;
-    // Keeps z² finite for a tiny variance; the tail value is the same.
-    if (std::fabs(z) > 65536.0L)
-        return scope.Checked(z > 0.0L ? 1.0L : 0.0L);
-    return scope.Checked(raw::Normal_probability(z * z / 2.0L, z >= 0.0L));
+    return scope.Checked(Standard_normal_cdf((x - Mu) / Sigma));
+}
+
+// 1 − Φ(z) = Φ(−z) by symmetry, so the upper tail is as exact as the lower.
+Extended tNormal_distribution::Upper_tail(Extended x) const
+{
+    if (!In_support(x))
+        return 1.0L - tDistribution::Cdf(x);
+    Floating_point_scope scope;
+    return scope.Checked(Standard_normal_cdf(-((x - Mu) / Sigma)));
 }
 
 Extended tNormal_distribution::Mean() const { return Mu; }

@@ -80,6 +80,10 @@ Extended tT_distribution::Cdf(Extended x) const
     return scope.Checked(x >= 0.0L ? 1.0L - tail / 2.0L : tail / 2.0L);
 }
 
+// 1 − T(x) = T(−x) by symmetry; for x > 0 that is I/2 itself (or the normal
+// branch's Q/2), without the cancellation of 1 − (1 − I/2).
+Extended tT_distribution::Upper_tail(Extended x) const { return tT_distribution::Cdf(-x); }
+
 bool tT_distribution::Has_mean() const { return Degrees_of_freedom > 1.0L; }
 
 bool tT_distribution::Has_variance() const { return Degrees_of_freedom > 2.0L; }

@@ -152,6 +152,11 @@ public:
     Extended Variance() const override;
     Extended Random_value() override;
 
+    // 1 − Cdf(x), computed without the cancellation of that difference, so
+    // that a far upper tail keeps its digits down to the smallest positive
+    // value.
+    Extended Upper_tail(Extended x) const;
+
 private:
     Extended Mu = 0;
     Extended Sigma_squared = 0;
@@ -207,6 +212,9 @@ public:
     Extended Mean() const override;
     Extended Variance() const override;
     Extended Random_value() override;
+
+    // 1 − Cdf(x), computed without the cancellation of that difference.
+    Extended Upper_tail(Extended x) const;
 
 private:
     Extended Degrees_of_freedom = 0;
