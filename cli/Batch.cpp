@@ -1,6 +1,5 @@
 #include "Batch.h"
 
-#include <charconv>
 #include <cmath>
 #include <exception>
 #include <sstream>
@@ -11,6 +10,7 @@
 #include "Comparison_inputs.h"
 #include "Csv_reader.h"
 #include "Csv_writer.h"
+#include "Number_format.h"
 #include "Platform.h"
 #include "Stream_platform.h"
 
@@ -23,9 +23,7 @@ constexpr std::size_t Number_columns = 11;
 // with a full stop whatever the locale.
 std::string Csv_number(Extended value)
 {
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 12);
-    return std::string(text, result.ptr);
+    return Format_general(value, 12);
 }
 
 // The output columns of one data row, or the refusal message.
