@@ -21,7 +21,7 @@
 #include "Comparison.h"
 
 #include <cmath>
-#include <memory>
+#include <optional>
 
 void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result,
                        Extended Case_A, Extended Case_B, Extended SD, Extended Level)
@@ -30,14 +30,15 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
 
     // Created in the order t, normal, chi-square and released in the same
     // order: locals are destroyed in reverse order of declaration, so the
-    // pointers are declared backwards. This holds on every path out,
-    // exceptions included.
-    std::unique_ptr<tChi_square_distribution> chi_square;
-    std::unique_ptr<tNormal_distribution> normal;
-    std::unique_ptr<tT_distribution> t;
-    t = std::make_unique<tT_distribution>(result.Df);
-    normal = std::make_unique<tNormal_distribution>(0.0L, 1.0L);
-    chi_square = std::make_unique<tChi_square_distribution>(result.Df);
+    // holders are declared backwards and filled forwards. This holds on every
+    // path out, exceptions included. The objects live in this frame, not on
+    // the heap.
+    std::optional<tChi_square_distribution> chi_square;
+    std::optional<tNormal_distribution> normal;
+    std::optional<tT_distribution> t;
+    t.emplace(result.Df);
+    normal.emplace(0.0L, 1.0L);
+    chi_square.emplace(result.Df);
 
     const Extended d = Case_A - Case_B;
     const Extended z = d / std::sqrt(SD * SD * 2.0L);

@@ -6,7 +6,10 @@
 
 namespace {
 
-constexpr Extended Two_pi = 6.283185307179586476925286766559005768L;
+// ln(2π) and sqrt(2/e) at extended precision, as std::log and std::sqrt with
+// std::exp(1) give them (a test compares).
+constexpr Extended Log_two_pi = 0xe.b3f8e4325f5a535p-3L;
+constexpr Extended Sqrt_two_over_e = 0xd.b9669f9989cc206p-4L;
 
 }  // namespace
 
@@ -21,8 +24,8 @@ Extended raw::Normal_probability(Extended half_square, bool upper_half)
     if (half_square > Integer_range_limit)
         return upper_half ? 1.0L : 0.0L;
     if (upper_half)
-        return 0.5L + 0.5L * raw::Incomplete_gamma(half_square, 0.5L);
-    return 0.5L * raw::Upper_incomplete_gamma(half_square, 0.5L);
+        return 0.5L + 0.5L * raw::Incomplete_gamma(half_square, 0.5L, Ln_gamma_of_half);
+    return 0.5L * raw::Upper_incomplete_gamma(half_square, 0.5L, Ln_gamma_of_half);
 }
 
 namespace {
@@ -53,9 +56,9 @@ bool tNormal_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     Mu = p1;
     Sigma_squared = p2;
     Sigma = std::sqrt(p2);
-    Log_density_constant = -(std::log(Two_pi) + std::log(Sigma_squared)) / 2.0L;
+    Log_density_constant = -(Log_two_pi + std::log(Sigma_squared)) / 2.0L;
     // The ratio-of-uniforms region of exp(−x²/2) has v-extent sqrt(2/e).
-    Sampling_constant = std::sqrt(2.0L / std::exp(1.0L));
+    Sampling_constant = Sqrt_two_over_e;
     scope.Check();
     return result;
 }
