@@ -23,8 +23,6 @@ inline constexpr std::string_view Usage_line =
     "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT "
     "[--limits two-sided|lower|upper] [--note LINE]... | --csv FILE|- | --help";
 
-inline constexpr int Usage_status = 64;
-
 struct Command {
     enum class Kind { Help, Single, Batch };
     Kind What = Kind::Single;

@@ -41,7 +41,9 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
     chi_square.emplace(result.Df);
 
     const Extended d = Case_A - Case_B;
-    const Extended z = d / std::sqrt(SD * SD * 2.0L);
+    result.Raw_difference = d;
+    result.Sd_difference = std::sqrt(SD * SD * 2.0L);
+    const Extended z = d / result.Sd_difference;
     result.Test_statistic = z;
     result.Effect_size = z;
 
@@ -77,4 +79,12 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
         result.Effect_lower = z_hi;
         result.Effect_upper = z_lo;
     }
+}
+
+Comparison_result Compare_two_cases(const Comparison_request& request)
+{
+    Comparison_result result;
+    Compare_two_cases(request.N, request.Limits_kind == Limits::Two_sided, result, request.Case_A,
+                      request.Case_B, request.SD, request.Level);
+    return result;
 }
