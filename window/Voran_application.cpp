@@ -1,16 +1,22 @@
 #include "Voran_application.h"
 
 #include <QLocale>
+#include <QStyleFactory>
 
 #include <exception>
 
+#include "Focus_frame_style.h"
 #include "Platform.h"
+#include "Whole_frame_style.h"
 
 Voran_application::Voran_application(int& argc, char** argv, Platform& platform)
     : QApplication(argc, argv), platform_(platform)
 {
     setApplicationName("VORAN");
     setDesktopFileName("voran");
+    // The platform's style, with frames kept whole at fractional scales and
+    // a plain frame on the focused button.
+    setStyle(new Focus_frame_style(new Whole_frame_style(QStyleFactory::create(style()->name()))));
 }
 
 bool Voran_application::notify(QObject* receiver, QEvent* event)
