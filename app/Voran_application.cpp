@@ -1,5 +1,7 @@
 #include "Voran_application.h"
 
+#include <QDir>
+#include <QIcon>
 #include <QLocale>
 
 #include <exception>
@@ -11,6 +13,16 @@ Voran_application::Voran_application(int& argc, char** argv, Platform& platform)
 {
     setApplicationName("VORAN");
     setDesktopFileName("voran");
+    setWindowIcon(Program_icon());
+}
+
+QIcon Program_icon()
+{
+    // Each image's size is read from the image.
+    QIcon icon;
+    for (const QString& image : QDir(QStringLiteral(":/icons")).entryList(QDir::Files))
+        icon.addFile(QStringLiteral(":/icons/") + image);
+    return icon;
 }
 
 bool Voran_application::notify(QObject* receiver, QEvent* event)
