@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Batch.h"
+#include "Build_info.h"
 #include "Command_line.h"
 #include "Csv_reader.h"
 #include "Program_strings.h"
@@ -59,6 +60,9 @@ int Run(const Command& command, char separator)
     switch (command.What) {
     case Command::Kind::Help:
         std::cout << Usage_line << '\n';
+        return 0;
+    case Command::Kind::Version:
+        std::cout << "voran-report " << Program_version << '\n';
         return 0;
     case Command::Kind::Single:
         return Run_single_report(command.Single, separator, std::cout, std::cerr);
