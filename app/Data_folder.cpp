@@ -60,7 +60,12 @@ bool Folder_writable(const std::string& folder)
 Data_folder_facts This_process_facts()
 {
     Data_folder_facts facts;
-    facts.Executable_folder = Canonical(std::filesystem::read_symlink("/proc/self/exe").parent_path());
+    // Without /proc the folder stays unknown (empty), which no user can
+    // write, so the user's data folder serves.
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        facts.Executable_folder = Canonical(executable.parent_path());
     facts.Installed_folder = Canonical(std::string(Installed_program_folder));
     facts.Executable_folder_writable = Folder_writable(facts.Executable_folder);
     facts.Xdg_data_home = Environment("XDG_DATA_HOME");

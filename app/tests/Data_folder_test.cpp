@@ -46,6 +46,8 @@ const Rule_row Rule_rows[] = {
      {"/usr/bin", "/usr/bin", true, std::nullopt, Text("/root")}, "/root/.local/share/voran"},
     {"Installed_copy_without_any_home_stays_beside_the_program",
      {"/usr/bin", "/usr/bin", false, std::nullopt, std::nullopt}, "/usr/bin"},
+    {"Unknown_program_folder_uses_the_user_folder",
+     {"", "/usr/bin", false, std::nullopt, Text("/home/ann")}, "/home/ann/.local/share/voran"},
     {"Folder_names_that_only_begin_alike_are_not_the_installed_folder",
      {"/usr/bin2", "/usr/bin", true, std::nullopt, Text("/home/ann")}, "/usr/bin2"},
 };
@@ -157,6 +159,7 @@ TEST(Folder_writable, ReadOnlyFolderIsNotWritableForAnOrdinaryUser)
 TEST(Folder_writable, MissingFolderIsNotWritable)
 {
     EXPECT_FALSE(Folder_writable("/nonexistent/voran"));
+    EXPECT_FALSE(Folder_writable(""));
 }
 
 TEST(This_process_facts, NameTheFolderOfThisProgramAndTheInstalledFolder)
