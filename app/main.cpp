@@ -1,12 +1,11 @@
-// The program entry: the program's strings, the Qt application with its
-// error report, the folder of the control data file (decided here, once),
-// the two windows and the event loop. The worksheet is the
+// The program entry: the Qt application with its error report, the folder
+// of the control data file (decided here, once), the two windows and the
+// event loop. The worksheet is the
 // main window; closing it, or "Exit" answered with Yes, ends the program.
 #include <QFile>
 
 #include "Data_folder.h"
 #include "Default_printer.h"
-#include "Program_strings.h"
 #include "Qt_platform.h"
 #include "Window_fonts.h"
 #include "TemplateForm.h"
@@ -16,17 +15,19 @@
 
 int main(int argc, char** argv)
 {
-    Set_program_strings();
     Qt_platform platform;
     Voran_application application(argc, argv, platform);
-    Set_decimal_separator(System_decimal_separator());
+    // The user's decimal separator, for the numbers of the windows and of
+    // the statistics library's messages.
+    const char separator = System_decimal_separator();
+    Set_decimal_separator(separator);
 
     const std::unique_ptr<Results_printer> printer = Make_default_printer(Report_font().family().toStdString());
     // The viewer is made first (hidden, empty) because the worksheet's
     // "Compute" writes into it.
     TfrmTemplateResults frmTemplateResults(platform, *printer);
     TfrmTemplate frmTemplate(platform, frmTemplateResults,
-                             QFile::decodeName(Data_folder(This_process_facts()).c_str()));
+                             QFile::decodeName(Data_folder(This_process_facts()).c_str()), separator);
     QObject::connect(&frmTemplateResults, &TfrmTemplateResults::Worksheet_requested, &frmTemplate, &QWidget::show);
     frmTemplate.show();
     return application.exec();

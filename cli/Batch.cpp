@@ -1,110 +1,81 @@
 #include "Batch.h"
 
-#include <charconv>
-#include <cmath>
+#include <algorithm>
 #include <exception>
-#include <sstream>
-#include <string>
-#include <vector>
+#include <variant>
 
-#include "Comparison.h"
-#include "Comparison_inputs.h"
 #include "Csv_reader.h"
-#include "Csv_writer.h"
-#include "Platform.h"
-#include "Stream_platform.h"
+#include "Error_report.h"
 
 namespace {
 
-constexpr std::size_t Input_columns = 4;
-constexpr std::size_t Number_columns = 11;
-
-// Twelve significant digits in the shortest of fixed and scientific notation,
-// with a full stop whatever the locale.
-std::string Csv_number(Extended value)
-{
-    char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 12);
-    return std::string(text, result.ptr);
-}
-
-// The output columns of one data row, or the refusal message.
-struct Row_result {
-    std::vector<std::string> Numbers;
-    std::string Error;
-};
-
-Row_result Compare_row(const std::vector<std::string>& fields, const std::string& limits)
-{
-    if (fields.size() < Input_columns || fields.size() > Input_columns + 1)
-        return {{}, "expected 4 or 5 fields (sd,n,case_a,case_b[,limits]), found " +
-                        std::to_string(fields.size())};
-
-    std::ostringstream message;
-    Stream_platform platform(message, ' ', "");
-    const auto inputs =
-        Read_comparison_inputs(platform, {fields[0], fields[1], fields[2], fields[3]});
-    if (!inputs)
-        return {{}, message.str()};
-    const auto choice = Limits_choice(limits);
-    if (!choice)
-        return {{}, "limits must be one of " + std::string(Limits_names)};
-
-    Comparison_result r;
-    try {
-        Compare_two_cases(inputs->N, *choice == 0, r, inputs->Case_a, inputs->Case_b,
-                          inputs->Sd, 95);
-    } catch (const std::exception& error) {
-        return {{}, Error_report_text(error.what())};
-    }
-    // The report's raw difference and the SD of the difference between two
-    // controls' scores, sqrt(2 SD^2).
-    const Extended raw_difference = Extended(inputs->Case_a) - Extended(inputs->Case_b);
-    const Extended sd_difference = std::sqrt(Extended(inputs->Sd) * inputs->Sd * 2);
-    return {{Csv_number(raw_difference), Csv_number(sd_difference), Csv_number(r.Df),
-             Csv_number(r.P_one_tailed), Csv_number(r.P_two_tailed), Csv_number(r.Effect_size),
-             Csv_number(r.Effect_lower), Csv_number(r.Effect_upper),
-             Csv_number(r.Percent_estimate), Csv_number(r.Percent_lower),
-             Csv_number(r.Percent_upper)},
-            ""};
-}
+constexpr std::size_t Number_inputs = 4;
+constexpr std::string_view Default_limits = "two-sided";
 
 bool Is_blank_line(const std::vector<std::string>& fields)
 {
     return fields.size() == 1 && fields[0].empty();
 }
 
+// The refusal's message on one line: each CR a blank.
+std::string One_line(std::string message)
+{
+    std::ranges::replace(message, '\r', ' ');
+    return message;
+}
+
 }  // namespace
 
-int Run_batch(std::istream& in, std::ostream& out)
+Batch_row Evaluate_row(const std::vector<std::string>& fields, char decimal_separator)
 {
-    out << Batch_header << '\n';
+    Batch_row row;
+    std::string* texts[] = {&row.Texts.SD, &row.Texts.N, &row.Texts.Case_A, &row.Texts.Case_B};
+    for (std::size_t i = 0; i < Number_inputs && i < fields.size(); ++i)
+        *texts[i] = fields[i];
+    // The limits column is optional; empty means the default.
+    const bool has_limits = fields.size() > Number_inputs && !fields[Number_inputs].empty();
+    row.Limits_text = has_limits ? fields[Number_inputs] : std::string(Default_limits);
+
+    if (fields.size() < Number_inputs || fields.size() > Number_inputs + 1) {
+        row.Error = "expected 4 or 5 fields (sd,n,case_a,case_b[,limits]), found " +
+                    std::to_string(fields.size());
+        return row;
+    }
+    // The inputs are checked before the limits, whichever is wrong first.
+    const auto limits = Limits_from_word(row.Limits_text);
+    const Request_or_refusal read =
+        Read_comparison_request(row.Texts, limits.value_or(Limits::Two_sided), 95, decimal_separator);
+    if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
+        row.Error = One_line(refusal->Message);
+        return row;
+    }
+    if (!limits) {
+        row.Error = "limits must be one of " + std::string(Limits_words);
+        return row;
+    }
+    try {
+        row.Result = Compare_two_cases(std::get<Comparison_request>(read));
+    } catch (const std::exception& error) {
+        row.Error = One_line(Error_report_text(error.what()));
+    }
+    return row;
+}
+
+Exit_status Run_batch(std::istream& in, Row_writer& writer, char decimal_separator)
+{
+    writer.Begin();
     Csv_reader reader(in);
     std::vector<std::string> fields;
     if (!reader.Next_record(fields))
-        return All_rows_passed;
+        return Done;
 
     bool refused = false;
     while (reader.Next_record(fields)) {
         if (Is_blank_line(fields))
             continue;
-        // The limits column is optional; empty means the default.
-        const bool has_limits = fields.size() > Input_columns && !fields[Input_columns].empty();
-        const std::string limits = has_limits ? fields[Input_columns] : "two-sided";
-        const Row_result result = Compare_row(fields, limits);
-
-        // The inputs as given, a missing one empty, then the limits applied.
-        std::vector<std::string> row(Input_columns);
-        for (std::size_t i = 0; i < Input_columns && i < fields.size(); ++i)
-            row[i] = fields[i];
-        row.push_back(limits);
-        if (result.Error.empty())
-            row.insert(row.end(), result.Numbers.begin(), result.Numbers.end());
-        else
-            row.resize(row.size() + Number_columns);
-        row.push_back(result.Error);
-        Write_csv_record(out, row);
-        refused = refused || !result.Error.empty();
+        const Batch_row row = Evaluate_row(fields, decimal_separator);
+        writer.Write(row);
+        refused = refused || !row.Result;
     }
-    return refused ? Some_rows_refused : All_rows_passed;
+    return refused ? Some_rows_refused : Done;
 }

@@ -71,10 +71,11 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
 
     command.Single.Texts = {Required(options, "--sd"), Required(options, "--n"),
                             Required(options, "--case-a"), Required(options, "--case-b")};
-    const std::string limits = options.at("--limits").value_or("two-sided");
-    const auto choice = Limits_choice(limits);
-    if (!choice)
-        throw Usage_error("--limits must be one of " + std::string(Limits_names));
-    command.Single.Choice = *choice;
+    if (const auto& word = options.at("--limits")) {
+        const auto limits = Limits_from_word(*word);
+        if (!limits)
+            throw Usage_error("--limits must be one of " + std::string(Limits_words));
+        command.Single.Limits_kind = *limits;
+    }
     return command;
 }

@@ -24,8 +24,6 @@ inline constexpr std::string_view Usage_line =
     "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT "
     "[--limits two-sided|lower|upper] [--note LINE]... | --csv FILE|- | --help | --version";
 
-inline constexpr int Usage_status = 64;
-
 struct Command {
     enum class Kind { Help, Version, Single, Batch };
     Kind What = Kind::Single;

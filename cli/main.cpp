@@ -1,7 +1,5 @@
 // voran-report: the two-case comparison's report, or a table of comparisons,
-// from the command line. Statuses: 0 done; 1 some CSV rows refused; 2 an input
-// refused; 3 the comparison failed; 64 usage; 65 malformed CSV; 66 unreadable
-// input file; 74 output not written.
+// from the command line. The exit statuses are those of Exit_status.h.
 #include <cerrno>
 #include <clocale>
 #include <cstring>
@@ -14,15 +12,12 @@
 #include "Build_info.h"
 #include "Command_line.h"
 #include "Csv_reader.h"
-#include "Program_strings.h"
+#include "Csv_row_writer.h"
+#include "Exit_status.h"
 #include "Single_report.h"
 #include "distrib.h"
 
 namespace {
-
-constexpr int Malformed_csv = 65;
-constexpr int Input_unreadable = 66;
-constexpr int Output_failed = 74;
 
 // The user's decimal separator from LC_NUMERIC; a full stop when the locale's
 // separator is not a single byte.
@@ -34,7 +29,7 @@ char Locale_decimal_separator()
     return point && point[0] != '\0' && point[1] == '\0' ? point[0] : '.';
 }
 
-int Run_batch_file(const std::string& path)
+Exit_status Run_batch_file(const std::string& path, char separator)
 {
     std::ifstream file;
     if (path != "-") {
@@ -46,7 +41,8 @@ int Run_batch_file(const std::string& path)
         }
     }
     try {
-        return Run_batch(path == "-" ? std::cin : file, std::cout);
+        Csv_row_writer writer(std::cout);
+        return Run_batch(path == "-" ? std::cin : file, writer, separator);
     } catch (const Csv_error& error) {
         std::cout.flush();
         std::cerr << "voran-report: " << (path == "-" ? "standard input" : path) << ", "
@@ -55,21 +51,21 @@ int Run_batch_file(const std::string& path)
     }
 }
 
-int Run(const Command& command, char separator)
+Exit_status Run(const Command& command, char separator)
 {
     switch (command.What) {
     case Command::Kind::Help:
         std::cout << Usage_line << '\n';
-        return 0;
+        return Done;
     case Command::Kind::Version:
         std::cout << "voran-report " << Program_version << '\n';
-        return 0;
+        return Done;
     case Command::Kind::Single:
         return Run_single_report(command.Single, separator, std::cout, std::cerr);
     case Command::Kind::Batch:
-        return Run_batch_file(command.Csv_path);
+        return Run_batch_file(command.Csv_path, separator);
     }
-    return Usage_status;
+    return Usage_error_status;
 }
 
 }  // namespace
@@ -77,7 +73,6 @@ int Run(const Command& command, char separator)
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    Set_program_strings();
     const char separator = Locale_decimal_separator();
     Set_decimal_separator(separator);
 
@@ -86,7 +81,7 @@ int main(int argc, char** argv)
         command = Parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const Usage_error& error) {
         std::cerr << "voran-report: " << error.what() << ". " << Usage_line << '\n';
-        return Usage_status;
+        return Usage_error_status;
     }
     const int status = Run(command, separator);
     std::cout.flush();

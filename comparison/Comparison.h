@@ -3,16 +3,31 @@
 // The caller reads and checks the inputs (SD > 0, N a whole number above 2)
 // and passes them in; Compare_two_cases fills one Comparison_result, keeps no
 // state between calls and creates and releases its own three distributions.
-// The report composition (Report.h) prints the record.
+// Every number that any output prints (the report, a table row, a picture)
+// is taken from that one record.
 #pragma once
 
 #include <cstdint>
 
+#include "Limits.h"
 #include "distrib.h"
 
-// The ten numbers that one comparison yields, in this order of definition.
+// One comparison as the user asked for it: the checked inputs, the kind of
+// credible limits and the credible level in percent.
+struct Comparison_request {
+    double SD = 0;
+    std::int32_t N = 0;
+    double Case_A = 0;
+    double Case_B = 0;
+    Limits Limits_kind = Limits::Two_sided;
+    Extended Level = 95;
+};
+
+// The numbers that one comparison yields.
 struct Comparison_result {
-    Extended Test_statistic = 0;    // d / sqrt(2 SD^2), d = Case A - Case B
+    Extended Raw_difference = 0;    // d = Case A - Case B
+    Extended Sd_difference = 0;     // sqrt(2 SD^2): SD of the difference of two controls
+    Extended Test_statistic = 0;    // d / sqrt(2 SD^2)
     Extended Df = 0;                // N - 1
     Extended P_one_tailed = 0;      // t tail beyond Test_statistic on its side
     Extended P_two_tailed = 0;      // 2 P_one_tailed
@@ -30,3 +45,6 @@ struct Comparison_result {
 // is then partly filled.
 void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result,
                        Extended Case_A, Extended Case_B, Extended SD, Extended Level);
+
+// The same for a request.
+Comparison_result Compare_two_cases(const Comparison_request& request);

@@ -2,8 +2,6 @@
 // the outputs, one string per line, in the fixed wording of the program.
 #include "Report.h"
 
-#include <cmath>
-#include <stdexcept>
 #include <string_view>
 
 #include "Citation.h"
@@ -13,12 +11,6 @@ namespace {
 constexpr std::string_view Separator_line =
     "_______________________________________________________________________________________________________";
 constexpr std::string_view Notes_continuation_indent = "               ";
-
-constexpr std::string_view Choice_lines[] = {
-    " Credible limit required: 95% two-sided limit",
-    " Credible limit required: 95% one-sided lower limit",
-    " Credible limit required: 95% one-sided upper limit",
-};
 
 void Add_notes(std::vector<std::string>& lines, const Report_request& request)
 {
@@ -36,15 +28,21 @@ std::string Fixed(const Report_request& request, Extended value, int width, int 
     return Format_fixed(value, width, precision, request.Decimal_separator);
 }
 
+// "95%", with the request's level.
+std::string Percent_level(const Report_request& request)
+{
+    return Level_text(request.Level, request.Decimal_separator) + "%";
+}
+
 void Add_test(std::vector<std::string>& lines, const Report_request& request)
 {
     const Comparison_result& r = request.Result;
     lines.push_back(" OUTPUTS:");
     lines.push_back(" Raw difference between the scores of the two cases (Case A - Case B)  = " +
-                    Fixed(request, request.Case_A - request.Case_B, 5, 3));
+                    Fixed(request, r.Raw_difference, 5, 3));
     lines.push_back(
         " Sample estimate of the SD of the difference between the scores of two controls = " +
-        Fixed(request, std::sqrt(request.SD * request.SD * 2.0L), 3, 3));
+        Fixed(request, r.Sd_difference, 3, 3));
     lines.push_back("");
     lines.push_back(" Bayesian hypothesis test (on " + Fixed(request, r.Df, 3, 0) +
                     " df)  - probability that a pair of controls would exhibit a larger ");
@@ -61,18 +59,19 @@ void Add_test(std::vector<std::string>& lines, const Report_request& request)
 void Add_effect_size(std::vector<std::string>& lines, const Report_request& request)
 {
     const Comparison_result& r = request.Result;
-    if (request.Choice == 0) {
+    const std::string level = Percent_level(request);
+    if (request.Limits_kind == Limits::Two_sided) {
         lines.push_back(
-            " Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = " +
+            " Effect size (Z-PCC) for difference between the two cases (plus " + level + " CI) = " +
             Fixed(request, r.Effect_size, 1, 3) + "  (" + Fixed(request, r.Effect_lower, 1, 3) +
             " to " + Fixed(request, r.Effect_upper, 1, 3) + ")");
     } else {
         lines.push_back(" Effect size (Z-PCC) for difference between the two cases =   " +
                         Fixed(request, r.Effect_size, 1, 3) + " ");
-        lines.push_back(request.Choice == 1
-                            ? " 95% (one-sided) lower credible limit on the effect size =    " +
+        lines.push_back(request.Limits_kind == Limits::Lower
+                            ? " " + level + " (one-sided) lower credible limit on the effect size =    " +
                                   Fixed(request, r.Effect_lower, 1, 3) + " "
-                            : " 95% (one-sided) upper credible limit on the effect size =    " +
+                            : " " + level + " (one-sided) upper credible limit on the effect size =    " +
                                   Fixed(request, r.Effect_upper, 1, 3) + " ");
     }
     lines.push_back("");
@@ -82,23 +81,24 @@ void Add_percentages(std::vector<std::string>& lines, const Report_request& requ
 {
     const Comparison_result& r = request.Result;
     const auto percent = [&request](Extended value) { return Fixed(request, value, 8, 4) + "%"; };
+    const std::string level = " " + Percent_level(request);
     lines.push_back(
         " Bayesian point estimate of the percentage of pairs of controls with differences that are in the same");
     lines.push_back(" direction as the two cases but are larger in magnitude =   " +
                     percent(r.Percent_estimate));
-    switch (request.Choice) {
-    case 0:
-        lines.push_back(" 95% lower credible limit on the percentage =               " +
+    switch (request.Limits_kind) {
+    case Limits::Two_sided:
+        lines.push_back(level + " lower credible limit on the percentage =               " +
                         percent(r.Percent_lower));
-        lines.push_back(" 95% upper credible limit on the percentage =               " +
+        lines.push_back(level + " upper credible limit on the percentage =               " +
                         percent(r.Percent_upper));
         break;
-    case 1:
-        lines.push_back(" 95% (one-sided) lower credible limit on the percentage =   " +
+    case Limits::Lower:
+        lines.push_back(level + " (one-sided) lower credible limit on the percentage =   " +
                         percent(r.Percent_lower));
         break;
-    default:
-        lines.push_back(" 95% (one-sided) upper credible limit on the percentage =   " +
+    case Limits::Upper:
+        lines.push_back(level + " (one-sided) upper credible limit on the percentage =   " +
                         percent(r.Percent_upper));
         break;
     }
@@ -119,12 +119,17 @@ std::string Format_input_line(const std::string& caption, const std::string& tex
     return " " + name + "= " + text;
 }
 
+std::string Level_text(Extended level, char separator)
+{
+    std::string text = Format_fixed(level, 1, 6, separator);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == separator)
+        text.pop_back();
+    return text;
+}
+
 std::vector<std::string> Compose_report(const Report_request& request)
 {
-    if (request.Choice < 0 || request.Choice > 2)
-        throw std::invalid_argument("Compose_report: credible-limit choice " +
-                                    std::to_string(request.Choice) + " is not 0, 1 or 2");
-
     std::vector<std::string> lines;
     if (request.Results_hold_a_line)
         lines.emplace_back(Separator_line);
@@ -142,7 +147,8 @@ std::vector<std::string> Compose_report(const Report_request& request)
     for (const Report_input& input : request.Inputs)
         lines.push_back(Format_input_line(input.Caption, input.Text));
     lines.push_back("");
-    lines.emplace_back(Choice_lines[request.Choice]);
+    lines.push_back(" Credible limit required: " + Percent_level(request) + " " +
+                    std::string(Names_of(request.Limits_kind).Caption));
     lines.push_back("");
     lines.push_back("");
 

@@ -21,17 +21,18 @@ struct Report_request {
     std::string Notes_caption;            // caption of the notes label
     std::vector<std::string> Notes_lines; // notes as the notes field displays them
     std::vector<Report_input> Inputs;     // visible inputs in slot order
-    int Choice = 0;                       // 0 two-sided, 1 one-sided lower, 2 one-sided upper
-    Extended SD = 0;
-    Extended Case_A = 0;
-    Extended Case_B = 0;
+    Limits Limits_kind = Limits::Two_sided;
+    Extended Level = 95;                  // credible level in percent, as computed
     Comparison_result Result;
     char Decimal_separator = '.';
 };
 
-// The report's lines, in order, without line ends. A Choice outside 0 to 2
-// raises std::invalid_argument.
+// The report's lines, in order, without line ends.
 std::vector<std::string> Compose_report(const Report_request& request);
+
+// The credible level as the report states it: a whole number without
+// decimals (95), otherwise with the decimals it needs, up to six (97.5).
+std::string Level_text(Extended level, char separator);
 
 // " " + caption (trimmed of blanks, up to its last colon) + "= " + text.
 std::string Format_input_line(const std::string& caption, const std::string& text);

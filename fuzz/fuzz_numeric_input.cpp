@@ -15,7 +15,7 @@
 #include <optional>
 #include <string>
 
-#include "Counting_platform.h"
+#include "Counting_messages.h"
 #include "Fuzz_check.h"
 #include "Metrics_Papers.h"
 
@@ -31,7 +31,7 @@ bool Key_passes(char key)
 
 void Check_key_filter(char key)
 {
-    Counting_platform platform;
+    Counting_messages platform;
     const char result = Filter_numeric_key(platform, key);
     if (Key_passes(key)) {
         FUZZ_CHECK(result == (key == ',' ? '.' : key), "a passing key was changed");
@@ -72,7 +72,7 @@ std::optional<long double> Reference_value(const std::string& text)
 
 void Check_reader(const std::string& text)
 {
-    Counting_platform platform;
+    Counting_messages platform;
     Input_error = !text.empty();  // the reader must set the flag either way
     const double value = Read_numeric_input(platform, text, Caption);
     if (text.empty()) {

@@ -36,7 +36,7 @@ Control_data_file::Control_data_file(QString directory) : directory_(std::move(d
 
 QString Control_data_file::Path() const
 {
-    return QDir::toNativeSeparators(QDir(directory_).filePath(QString::fromStdString(Data_file_name)));
+    return QDir::toNativeSeparators(QDir(directory_).filePath(QString::fromUtf8(Data_file_name.data(), static_cast<qsizetype>(Data_file_name.size()))));
 }
 
 void Control_data_file::Save(const std::array<std::string, 8>& entries) const

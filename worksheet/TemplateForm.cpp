@@ -10,18 +10,17 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <cstdint>
+#include <variant>
 
+#include "Comparison_request_step.h"
 #include "Control_data.h"
 #include "Description_text.h"
 #include "Metrics_Papers.h"
 #include "Notes_box.h"
 #include "Platform.h"
 #include "Program_strings.h"
-#include "Report.h"
+#include "Report_for.h"
 #include "Results_window.h"
-
-Worksheet_configuration Worksheet_config;
 
 namespace {
 
@@ -39,8 +38,12 @@ QString To_qt(std::string_view text)
 }  // namespace
 
 TfrmTemplate::TfrmTemplate(Platform& platform, Results_window& results, const QString& data_directory,
-                           QWidget* parent)
-    : QWidget(parent), platform_(platform), results_(results), data_file_(data_directory)
+                           char decimal_separator, QWidget* parent)
+    : QWidget(parent),
+      platform_(platform),
+      results_(results),
+      data_file_(data_directory),
+      decimal_separator_(decimal_separator)
 {
     Build_controls();
     FormCreate();
@@ -62,10 +65,6 @@ void TfrmTemplate::FormCreate()
     lblComments->adjustSize();
     RadioGroup1->setTitle("95% limits required...");
     radio_items_[0]->setChecked(true);
-
-    // Correlation-matrix entry and the item grid are switched off; their
-    // controls are not built at all.
-    Worksheet_config = Worksheet_configuration{};
 
     // Creation runs outside the event loop, so a failed read of the control
     // data is reported here as the application reports a handler's error;
@@ -131,55 +130,43 @@ void TfrmTemplate::SaveCurrentData()
     data_file_.Save(entries);
 }
 
-int TfrmTemplate::Choice() const
+// The radio items in the order of the limits table: two-sided, lower, upper.
+Limits TfrmTemplate::Chosen_limits() const
 {
     const auto checked = std::ranges::find_if(radio_items_, [](const QRadioButton* item) { return item->isChecked(); });
-    return static_cast<int>(checked - radio_items_.begin());
+    return Limits_table.at(static_cast<std::size_t>(checked - radio_items_.begin())).Value;
 }
 
 void TfrmTemplate::cmdComputeClick()
 {
     const auto text = [this](int slot) { return inputs_[slot]->text().toStdString(); };
-    const auto caption = [this](int slot) { return labels_[slot]->text().toStdString(); };
-    const auto refuse = [this](int slot) { inputs_[slot]->setFocus(); };
-
-    // The entries are checked strictly in slot order; the first refusal has
-    // shown its message and ends the request with nothing saved or computed.
-    const double sd = Read_numeric_input(platform_, text(0), caption(0));
-    if (Input_error || !Check_positive_sd(platform_, caption(0), sd))
-        return refuse(0);
-    const double n = Read_numeric_input(platform_, text(1), caption(1));
-    if (Input_error || !Check_sample_size(platform_, caption(1), n))
-        return refuse(1);
-    const double case_a = Read_numeric_input(platform_, text(2), caption(2));
-    if (Input_error)
-        return refuse(2);
-    const double case_b = Read_numeric_input(platform_, text(3), caption(3));
-    if (Input_error)
-        return refuse(3);
-
+    // The entries are checked strictly in slot order; the first refusal shows
+    // its message, takes the focus to its field and ends the request with
+    // nothing saved or computed.
+    const Request_or_refusal read = Read_comparison_request(
+        {text(0), text(1), text(2), text(3)}, Chosen_limits(), 95, decimal_separator_);
+    if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
+        platform_.Show_warning(refusal->Message);
+        inputs_[static_cast<std::size_t>(refusal->Field)]->setFocus();
+        return;
+    }
     SaveCurrentData();
+    Append_report(std::get<Comparison_request>(read));
+}
 
-    Report_request request;
-    request.Choice = Choice();
-    // The sample-size check has made n a whole number, so truncation is exact.
-    Compare_two_cases(static_cast<std::int32_t>(n), request.Choice == 0, request.Result, case_a, case_b, sd, 95);
-
-    request.Results_hold_a_line = results_.Holds_a_line();
-    request.Program_title = Program_title;
-    request.Notes_caption = lblComments->text().toStdString();
-    request.Notes_lines = Displayed_lines(*memoComments);
+void TfrmTemplate::Append_report(const Comparison_request& comparison)
+{
+    std::vector<Report_input> inputs;
     for (int slot = 0; slot < Slot_count; ++slot)
         if (!inputs_[slot]->isHidden())
-            request.Inputs.push_back({caption(slot), text(slot)});
-    request.SD = sd;
-    request.Case_A = case_a;
-    request.Case_B = case_b;
-    request.Decimal_separator = Decimal_separator();
+            inputs.push_back({labels_[slot]->text().toStdString(), inputs_[slot]->text().toStdString()});
+    Report_request request =
+        Report_for(comparison, std::move(inputs), Displayed_lines(*memoComments), decimal_separator_);
+    request.Results_hold_a_line = results_.Holds_a_line();
 
     results_.Show_window();
     hide();
-    results_.Set_caption("Results viewer: " + Program_title);
+    results_.Set_caption("Results viewer: " + std::string(Program_title));
     results_.Append_lines(Compose_report(request));
 }
 

@@ -14,6 +14,7 @@
 #include <array>
 
 #include "Control_data_file.h"
+#include "Comparison.h"
 
 class Platform;
 class Results_window;
@@ -25,15 +26,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
-// The worksheet's fixed configuration, set when the worksheet is created.
+// The worksheet's fixed configuration. Correlation-matrix entry and the item
+// grid are switched off in this program, so their controls are not built.
 struct Worksheet_configuration {
     int Input_count = 4;     // input slots shown
     int Restored_count = 2;  // leading slots restored from the data file
-    bool Matrix_entry = false;
-    bool Item_grid = false;
 };
-
-extern Worksheet_configuration Worksheet_config;
 
 class TfrmTemplate : public QWidget {
     Q_OBJECT
@@ -42,9 +40,10 @@ public:
     static constexpr int Slot_count = 8;
 
     // data_directory: the folder of the control data file (the executable's
-    // folder for the program, a temporary one for tests).
+    // folder for the program, a temporary one for tests); decimal_separator:
+    // the user's, for the numbers in messages and reports.
     TfrmTemplate(Platform& platform, Results_window& results, const QString& data_directory,
-                 QWidget* parent = nullptr);
+                 char decimal_separator, QWidget* parent = nullptr);
 
     void cmdComputeClick();
     void btnclearDataClick();
@@ -76,11 +75,14 @@ private:
     void memoCommentsKeyUp(const QKeyEvent& event);
     void memoCommentsExit();
 
-    int Choice() const;
+    Limits Chosen_limits() const;
+    void Append_report(const Comparison_request& request);
 
+    const Worksheet_configuration Worksheet_config{};
     Platform& platform_;
     Results_window& results_;
     Control_data_file data_file_;
+    const char decimal_separator_;
 
     QPlainTextEdit* DescripFld = nullptr;
     QFrame* Panel3 = nullptr;

@@ -44,7 +44,7 @@ TEST(Window_icon, BothWindowsShowTheProgramIcon)
     Recording_printer printer;
     TfrmTemplateResults results(Test_platform(), printer);
     QTemporaryDir folder;
-    TfrmTemplate worksheet(Test_platform(), results, folder.path());
+    TfrmTemplate worksheet(Test_platform(), results, folder.path(), '.');
     EXPECT_FALSE(QApplication::windowIcon().isNull());
     for (QWidget* window : {static_cast<QWidget*>(&worksheet), static_cast<QWidget*>(&results)}) {
         EXPECT_EQ(Sorted(window->windowIcon().availableSizes()), Icon_sizes);

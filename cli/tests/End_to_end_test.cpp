@@ -12,9 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "Citation.h"
 #include "Csv_reader.h"
-#include "Program_strings.h"
+#include "Golden_report.h"
 
 namespace {
 
@@ -71,60 +70,18 @@ std::vector<std::string> Worked_example_arguments(const char* limits)
     return {"--sd", "10", "--n", "20", "--case-a", "50", "--case-b", "30", "--limits", limits};
 }
 
-// The report's first lines, before the inputs. Made when a test asks for it,
-// since the program strings are set only at run time.
-std::string Report_heading()
-{
-    Set_program_strings();
-    return "\n" + Program_title + "\n\n THIS PROGRAM WAS WRITTEN TO ACCOMPANY THE FOLLOWING PAPER:\n" +
-           std::string(Citation_line_1) + "\n" + std::string(Citation_line_2) + "\n\n";
-}
-
-// The report of SD 10, N 20, cases 50 and 30, two-sided, into an empty text.
-std::string Worked_example_report()
-{
-    return Report_heading() + R"( INPUTS:
- Standard deviation of scores in the control sample= 10
- Sample size of the control sample= 20
- Test score for Case A= 50
- Test score for Case B= 30
-
- Credible limit required: 95% two-sided limit
-
-
- OUTPUTS:
- Raw difference between the scores of the two cases (Case A - Case B)  = 20.000
- Sample estimate of the SD of the difference between the scores of two controls = 14.142
-
- Bayesian hypothesis test (on  19 df)  - probability that a pair of controls would exhibit a larger 
- difference than that observed for the two cases:
- One-tailed probability = 0.086739
- Two-tailed probability = 0.173477
- (Note: The above p values test whether the null hypothesis (that the difference between cases is an
- observation from the distribution of pairs of differences in the control population) can be rejected.)
-
- Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = 1.414  (0.968 to 1.860)
-
- Bayesian point estimate of the percentage of pairs of controls with differences that are in the same
- direction as the two cases but are larger in magnitude =     8.6739%
- 95% lower credible limit on the percentage =                 3.1471%
- 95% upper credible limit on the percentage =                16.6457%
-
-)";
-}
-
 TEST(Single_report, WorkedExampleTwoSidedIsTheDesktopReport)
 {
     const Run_result run = Run_report(Worked_example_arguments("two-sided"));
     EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, Worked_example_report());
+    EXPECT_EQ(run.Out, Worked_example_report_text());
     EXPECT_EQ(run.Err, "");
 }
 
 TEST(Single_report, TwoSidedIsTheDefault)
 {
     EXPECT_EQ(Run_report({"--sd", "10", "--n=20", "--case-a", "50", "--case-b=30"}).Out,
-              Worked_example_report());
+              Worked_example_report_text());
 }
 
 TEST(Single_report, OneSidedLimits)

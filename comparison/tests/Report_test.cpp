@@ -9,6 +9,7 @@
 #include "Citation.h"
 #include "Comparison.h"
 #include "Report.h"
+#include "Golden_report.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ const Lines Captions = {
 // What the user typed and chose, and the values the texts were read as.
 struct Typed_inputs {
     Lines Texts;
-    int Choice;
+    Limits Choice;
     std::int32_t N;
     Extended SD, Case_A, Case_B;
 };
@@ -42,21 +43,18 @@ Report_request Request(const Typed_inputs& typed)
     request.Notes_caption = "User's Notes:";
     for (std::size_t i = 0; i < typed.Texts.size(); ++i)
         request.Inputs.push_back({Captions[i], typed.Texts[i]});
-    request.Choice = typed.Choice;
-    request.SD = typed.SD;
-    request.Case_A = typed.Case_A;
-    request.Case_B = typed.Case_B;
-    Compare_two_cases(typed.N, typed.Choice == 0, request.Result, typed.Case_A, typed.Case_B,
-                      typed.SD, 95);
+    request.Limits_kind = typed.Choice;
+    Compare_two_cases(typed.N, typed.Choice == Limits::Two_sided, request.Result, typed.Case_A,
+                      typed.Case_B, typed.SD, 95);
     return request;
 }
 
-Typed_inputs Worked_inputs(int choice)
+Typed_inputs Worked_inputs(Limits choice)
 {
     return {{"10", "20", "50", "30"}, choice, 20, 10, 50, 30};
 }
 
-Report_request Worked_example(int choice)
+Report_request Worked_example(Limits choice = Limits::Two_sided)
 {
     return Request(Worked_inputs(choice));
 }
@@ -164,22 +162,22 @@ const std::string Effect_one_sided = " Effect size (Z-PCC) for difference betwee
 INSTANTIATE_TEST_SUITE_P(
     Examples, Report_examples,
     testing::Values(
-        Report_row{"TwoSided", Worked_inputs(0),
+        Report_row{"TwoSided", Worked_inputs(Limits::Two_sided),
                    Example_lines(Two_sided_choice,
                                  {" Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = 1.414  (0.968 to 1.860)"},
                                  {" 95% lower credible limit on the percentage =                 3.1471%",
                                   " 95% upper credible limit on the percentage =                16.6457%"})},
-        Report_row{"OneSidedLower", Worked_inputs(1),
+        Report_row{"OneSidedLower", Worked_inputs(Limits::Lower),
                    Example_lines(" Credible limit required: 95% one-sided lower limit",
                                  {Effect_one_sided,
                                   " 95% (one-sided) lower credible limit on the effect size =    1.032 "},
                                  {" 95% (one-sided) lower credible limit on the percentage =     3.7432%"})},
-        Report_row{"OneSidedUpper", Worked_inputs(2),
+        Report_row{"OneSidedUpper", Worked_inputs(Limits::Upper),
                    Example_lines(" Credible limit required: 95% one-sided upper limit",
                                  {Effect_one_sided,
                                   " 95% (one-sided) upper credible limit on the effect size =    1.781 "},
                                  {" 95% (one-sided) upper credible limit on the percentage =    15.1045%"})},
-        Report_row{"ExchangedCases", Typed_inputs{{"10", "20", "30", "50"}, 0, 20, 10, 30, 50},
+        Report_row{"ExchangedCases", Typed_inputs{{"10", "20", "30", "50"}, Limits::Two_sided, 20, 10, 30, 50},
                    Example_lines(Two_sided_choice,
                                  {" Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = -1.414  (-1.860 to -0.968)"},
                                  {" 95% lower credible limit on the percentage =                 3.1471%",
@@ -189,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   " Test score for Case A= 30",
                                   " Test score for Case B= 50"},
                                  "-20.000")},
-        Report_row{"TextsEchoedAsTyped", Typed_inputs{{"10", "020", "50", "30."}, 0, 20, 10, 50, 30},
+        Report_row{"TextsEchoedAsTyped", Typed_inputs{{"10", "020", "50", "30."}, Limits::Two_sided, 20, 10, 50, 30},
                    Example_lines(Two_sided_choice,
                                  {" Effect size (Z-PCC) for difference between the two cases (plus 95% CI) = 1.414  (0.968 to 1.860)"},
                                  {" 95% lower credible limit on the percentage =                 3.1471%",
@@ -198,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   " Sample size of the control sample= 020",
                                   " Test score for Case A= 50",
                                   " Test score for Case B= 30."})},
-        Report_row{"SmallestSample", Typed_inputs{{"2", "3", "12", "10"}, 0, 3, 2, 12, 10},
+        Report_row{"SmallestSample", Typed_inputs{{"2", "3", "12", "10"}, Limits::Two_sided, 3, 2, 12, 10},
                    From_inputs({" Standard deviation of scores in the control sample= 2",
                                 " Sample size of the control sample= 3",
                                 " Test score for Case A= 12",
@@ -212,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Report_separator, OnlyWhenTheResultsAlreadyHoldALine)
 {
-    Report_request request = Worked_example(0);
+    Report_request request = Worked_example();
     const Lines first = Compose_report(request);
     request.Results_hold_a_line = true;
     const Lines second = Compose_report(request);
@@ -235,10 +233,10 @@ class Report_notes : public testing::TestWithParam<Notes_row> {};
 
 TEST_P(Report_notes, FollowTheHeading)
 {
-    Report_request request = Worked_example(0);
+    Report_request request = Worked_example();
     request.Notes_lines = GetParam().Notes;
     const Lines report = Compose_report(request);
-    const Lines without_notes = Compose_report(Worked_example(0));
+    const Lines without_notes = Compose_report(Worked_example());
 
     const auto notes_begin = report.begin() + static_cast<std::ptrdiff_t>(Heading.size());
     const auto notes_end = notes_begin + static_cast<std::ptrdiff_t>(GetParam().Expected.size());
@@ -263,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Report_decimal_separator, AppliesToEveryNumber)
 {
-    Report_request request = Worked_example(0);
+    Report_request request = Worked_example();
     request.Decimal_separator = ',';
     const Lines report = Tail_from_inputs(Compose_report(request));
     const Lines expected = From_inputs(
@@ -275,13 +273,40 @@ TEST(Report_decimal_separator, AppliesToEveryNumber)
     EXPECT_EQ(report, expected);
 }
 
-TEST(Report_choice, OutsideTheThreeItemsIsRefused)
+TEST(Report_golden, WorkedExampleEqualsTheGoldenFile)
 {
-    for (const int choice : {-1, 3}) {
-        Report_request request = Worked_example(0);
-        request.Choice = choice;
-        EXPECT_THROW(Compose_report(request), std::invalid_argument) << choice;
+    EXPECT_EQ(Compose_report(Worked_example()), Worked_example_report());
+}
+
+// The level the comparison was computed at is the level every line states.
+TEST(Report_level, EveryLevelLineStatesTheLevelComputed)
+{
+    for (const Limits limits : {Limits::Two_sided, Limits::Lower, Limits::Upper}) {
+        Report_request request = Worked_example(limits);
+        request.Level = 90;
+        Compare_two_cases(20, limits == Limits::Two_sided, request.Result, 50, 30, 10, 90);
+        const Lines report = Compose_report(request);
+        int stated = 0;
+        for (const std::string& line : report) {
+            EXPECT_EQ(line.find("95%"), std::string::npos) << line;
+            stated += line.find("90%") != std::string::npos ? 1 : 0;
+        }
+        EXPECT_EQ(stated, limits == Limits::Two_sided ? 4 : 3) << Names_of(limits).Word;
     }
+}
+
+TEST(Report_level, TextHasTheDecimalsItNeeds)
+{
+    const struct {
+        Extended Level;
+        char Separator;
+        std::string Expected;
+    } rows[] = {
+        {95, '.', "95"}, {90, ',', "90"}, {97.5L, '.', "97.5"}, {97.5L, ',', "97,5"},
+        {99.9L, '.', "99.9"}, {50, '.', "50"}, {99.999L, '.', "99.999"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Level_text(row.Level, row.Separator), row.Expected);
 }
 
 struct Input_line_row {

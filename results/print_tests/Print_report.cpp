@@ -17,14 +17,13 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
-#include "Comparison.h"
 #include "Default_printer.h"
 #include "Platform.h"
-#include "Program_strings.h"
 #include "Qt_print_surface.h"
-#include "Report.h"
+#include "Report_for.h"
 #include "TemplateResults.h"
 
 namespace {
@@ -74,19 +73,11 @@ int Pages_on_default_printer(const std::string& text)
 // SD 10, N 20, Case A 45, Case B 60, two-sided limits at 95%.
 std::vector<std::string> Known_report(bool results_hold_a_line)
 {
-    Report_request request;
+    const Comparison_texts texts{"10", "20", "45", "60"};
+    const auto read = Read_comparison_request(texts, Limits::Two_sided, 95, '.');
+    Report_request request = Report_for(std::get<Comparison_request>(read), Captioned_inputs(texts),
+                                        {"Printed by the print server test."}, '.');
     request.Results_hold_a_line = results_hold_a_line;
-    request.Program_title = Program_title;
-    request.Notes_caption = std::string(Notes_caption);
-    request.Notes_lines = {"Printed by the print server test."};
-    const char* texts[] = {"10", "20", "45", "60"};
-    for (int i = 0; i < 4; ++i) {
-        request.Inputs.push_back({std::string(Input_captions[i]), texts[i]});
-    }
-    request.SD = 10;
-    request.Case_A = 45;
-    request.Case_B = 60;
-    Compare_two_cases(20, true, request.Result, request.Case_A, request.Case_B, request.SD, 95);
     return Compose_report(request);
 }
 
@@ -112,7 +103,6 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     try {
-        Set_program_strings();
         const auto lines = Known_results();
         std::string text;
         for (const auto& line : lines) {

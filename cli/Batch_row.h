@@ -1,0 +1,56 @@
+// A table of comparisons, one row at a time: the typed row that evaluating
+// one input row gives, the table of output columns, and the interface of the
+// writers that turn rows into an output format. Numbers stay numbers until a
+// writer formats them.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Comparison.h"
+#include "Comparison_request_step.h"
+
+struct Batch_row {
+    Comparison_texts Texts;                   // the four inputs as given, a missing one empty
+    std::string Limits_text;                  // the limits applied, as named in the row
+    std::optional<Comparison_result> Result;  // empty when the row was refused
+    std::string Error;                        // why, on one line; empty when it passed
+};
+
+// The input columns, in output order.
+inline constexpr std::array<std::string_view, 5> Input_columns = {"sd", "n", "case_a", "case_b",
+                                                                  "limits"};
+
+// The result columns, in output order, each with the number it shows.
+struct Result_column {
+    std::string_view Name;
+    Extended Comparison_result::*Value;
+};
+
+inline constexpr std::array<Result_column, 11> Result_columns = {{
+    {"raw_difference", &Comparison_result::Raw_difference},
+    {"sd_difference", &Comparison_result::Sd_difference},
+    {"df", &Comparison_result::Df},
+    {"p_one_tailed", &Comparison_result::P_one_tailed},
+    {"p_two_tailed", &Comparison_result::P_two_tailed},
+    {"effect_size", &Comparison_result::Effect_size},
+    {"effect_lower", &Comparison_result::Effect_lower},
+    {"effect_upper", &Comparison_result::Effect_upper},
+    {"percent_estimate", &Comparison_result::Percent_estimate},
+    {"percent_lower", &Comparison_result::Percent_lower},
+    {"percent_upper", &Comparison_result::Percent_upper},
+}};
+
+inline constexpr std::string_view Error_column = "error";
+
+// An output format of the table: told once before the first row, then each
+// row in input order.
+class Row_writer {
+public:
+    virtual ~Row_writer() = default;
+
+    virtual void Begin() = 0;
+    virtual void Write(const Batch_row& row) = 0;
+};

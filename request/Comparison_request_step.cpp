@@ -1,0 +1,51 @@
+#include "Comparison_request_step.h"
+
+#include "Metrics_Papers.h"
+#include "Program_strings.h"
+
+namespace {
+
+// Keeps the warning that a refusal would show; the checks of whole texts
+// never beep.
+class Refusal_text : public User_messages {
+public:
+    void Beep() override {}
+    void Show_warning(const std::string& text) override { Text = text; }
+    std::string Text;
+};
+
+std::string Caption(Input_field field)
+{
+    return std::string(Input_captions[static_cast<std::size_t>(field)]);
+}
+
+}  // namespace
+
+Request_or_refusal Read_comparison_request(const Comparison_texts& texts, Limits limits,
+                                           Extended level, char separator)
+{
+    Refusal_text messages;
+    const auto refuse = [&messages](Input_field field) -> Request_or_refusal {
+        return Input_refusal{field, messages.Text};
+    };
+    Comparison_request request;
+    request.Limits_kind = limits;
+    request.Level = level;
+
+    request.SD = Read_numeric_input(messages, texts.SD, Caption(Input_field::SD));
+    if (Input_error || !Check_positive_sd(messages, Caption(Input_field::SD), request.SD, separator))
+        return refuse(Input_field::SD);
+
+    const double n = Read_numeric_input(messages, texts.N, Caption(Input_field::N));
+    if (Input_error || !Check_sample_size(messages, Caption(Input_field::N), n, separator))
+        return refuse(Input_field::N);
+    request.N = static_cast<std::int32_t>(n);  // exact: the check bounds N to a whole 32-bit value
+
+    request.Case_A = Read_numeric_input(messages, texts.Case_A, Caption(Input_field::Case_A));
+    if (Input_error)
+        return refuse(Input_field::Case_A);
+    request.Case_B = Read_numeric_input(messages, texts.Case_B, Caption(Input_field::Case_B));
+    if (Input_error)
+        return refuse(Input_field::Case_B);
+    return request;
+}

@@ -1,0 +1,36 @@
+// Input routines of the worksheet: the key filter, the six-character limit,
+// the numeric reader and the checks of SD and sample size. They talk to the
+// user only through User_messages (warning box and beep). Message texts break
+// lines with a lone CR (code 13).
+#pragma once
+
+#include <string>
+
+#include "User_messages.h"
+
+// Set by every Read_numeric_input: true when the text was empty or not numeric.
+extern bool Input_error;
+
+// The key filter of every input field: a comma becomes a full stop; backspace,
+// tab, Enter, '-', '.' and digits pass; anything else beeps, warns and gives 0.
+char Filter_numeric_key(User_messages& messages, char key);
+
+// Called with a text longer than six characters: beeps, warns and returns its
+// first six characters (UTF-8 characters, never a part of one).
+std::string Limit_input_length(User_messages& messages, const std::string& text);
+
+// Reads the number in a field's text; sets Input_error and warns on refusal.
+// Blanks are skipped anywhere; a minus sign is allowed only as the first
+// character; one decimal point. A text without any digit, or one whose value
+// does not fit a double, is refused as not numeric.
+double Read_numeric_input(User_messages& messages, const std::string& text,
+                          const std::string& caption);
+
+// True when value > 0; otherwise warns with the value as "%3.3f" with the
+// given decimal separator.
+bool Check_positive_sd(User_messages& messages, const std::string& caption, double value,
+                       char separator);
+// True when value is a whole number from 3 to 2147483647, so that it converts
+// exactly to a signed 32-bit N; otherwise warns with the value as "%3.3f".
+bool Check_sample_size(User_messages& messages, const std::string& caption, double value,
+                       char separator);
