@@ -1,9 +1,11 @@
-// The program entry: the Qt application with its error report, the windows
-// and the event loop. The worksheet is the main window; closing it, or
-// "Exit" answered with Yes, ends the program. The plot window follows the
-// worksheet's comparisons and opens from the results viewer's "View" menu.
-#include <QCoreApplication>
+// The program entry: the Qt application with its error report, the folder
+// of the control data file (decided here, once), the windows and the event
+// loop. The worksheet is the main window; closing it, or "Exit" answered
+// with Yes, ends the program. The plot window follows the worksheet's
+// comparisons and opens from the results viewer's "View" menu.
+#include <QFile>
 
+#include "Data_folder.h"
 #include "Default_printer.h"
 #include "Picture_printer.h"
 #include "Plot_window.h"
@@ -27,7 +29,8 @@ int main(int argc, char** argv)
     // The viewer is made first (hidden, empty) because the worksheet's
     // "Compute" writes into it.
     TfrmTemplateResults frmTemplateResults(platform, *printer);
-    TfrmTemplate frmTemplate(platform, frmTemplateResults, QCoreApplication::applicationDirPath(), separator);
+    TfrmTemplate frmTemplate(platform, frmTemplateResults,
+                             QFile::decodeName(Data_folder(This_process_facts()).c_str()), separator);
     QObject::connect(&frmTemplateResults, &TfrmTemplateResults::Worksheet_requested, &frmTemplate, &QWidget::show);
 
     const std::unique_ptr<Picture_printer> picture_printer = Make_default_picture_printer();

@@ -31,6 +31,10 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
             command.What = Command::Kind::Help;
             return command;
         }
+        if (argument == "--version") {
+            command.What = Command::Kind::Version;
+            return command;
+        }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
         const bool is_note = name == "--note";

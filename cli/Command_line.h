@@ -3,6 +3,7 @@
 //                [--limits two-sided|lower|upper] [--note LINE]... [--plot FILE]
 //   voran-report --csv FILE|-
 //   voran-report --help
+//   voran-report --version
 // An option's value is the next argument, taken as it stands even when it
 // begins with '-' (a negative score), or follows '=' in the same argument.
 #pragma once
@@ -21,10 +22,10 @@ public:
 
 inline constexpr std::string_view Usage_line =
     "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT "
-    "[--limits two-sided|lower|upper] [--note LINE]... [--plot FILE] | --csv FILE|- | --help";
+    "[--limits two-sided|lower|upper] [--note LINE]... [--plot FILE] | --csv FILE|- | --help | --version";
 
 struct Command {
-    enum class Kind { Help, Single, Batch };
+    enum class Kind { Help, Version, Single, Batch };
     Kind What = Kind::Single;
     Single_request Single;
     std::string Csv_path;  // "-" for standard input

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Batch.h"
+#include "Build_info.h"
 #include "Command_line.h"
 #include "Csv_reader.h"
 #include "Csv_row_writer.h"
@@ -55,6 +56,9 @@ Exit_status Run(const Command& command, char separator)
     switch (command.What) {
     case Command::Kind::Help:
         std::cout << Usage_line << '\n';
+        return Done;
+    case Command::Kind::Version:
+        std::cout << "voran-report " << Program_version << '\n';
         return Done;
     case Command::Kind::Single:
         return Run_single_report(command.Single, separator, std::cout, std::cerr);

@@ -1,4 +1,4 @@
-// Numbers as the report's %W.Pf patterns write them.
+// Numbers as the report's %W.Pf patterns and the batch tool write them.
 #pragma once
 
 #include <string>
@@ -16,3 +16,10 @@ std::string Format_fixed(Extended value, int width, int precision, char separato
 // with P = max_precision, its trailing zeros removed and the separator too
 // when no decimal is left ("95", "97,5", "0.125").
 std::string Format_trimmed(Extended value, int max_precision, char separator);
+
+// The shortest of fixed and scientific notation with the given number of
+// significant digits (1 to 18), trailing zeros dropped, a full stop as the
+// decimal point: the %.Pg pattern, and exactly the characters of
+// std::to_chars(value, std::chars_format::general, P) for long double,
+// without going through the C library's printf ("inf", "nan", "-0" as there).
+std::string Format_general(Extended value, int significant_digits);
