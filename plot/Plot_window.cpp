@@ -10,6 +10,8 @@
 #include "Plot_file.h"
 #include "Plot_painter.h"
 #include "Plot_texts.h"
+#include "Window_keys.h"
+#include "Window_placement.h"
 
 namespace {
 
@@ -79,6 +81,10 @@ TfrmPlot::TfrmPlot(Platform& platform, Picture_printer& printer, char decimal_se
     layout->addLayout(buttons);
     buttons->setContentsMargins(8, 0, 8, 0);
     resize(sizeHint());
+    // Placed and keyed as the other windows; its title bar keeps the
+    // platform's buttons, resizing included.
+    Place_on_screen(*this);
+    Return_presses_buttons(*this);
 }
 
 void TfrmPlot::Comparison_made(const Comparison_request& request, const Comparison_result& result)

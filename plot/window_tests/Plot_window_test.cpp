@@ -188,6 +188,16 @@ TEST_F(Plot_window, PrintHandsThePictureToThePrinter)
     EXPECT_EQ(printer_.Jobs[0].Result.P_one_tailed, window_.Subject()->Result.P_one_tailed);
 }
 
+TEST_F(Plot_window, ReturnPressesTheFocusedButton)
+{
+    Compare();
+    window_.Show_window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    Button("cmdPrint")->setFocus();
+    QTest::keyClick(Button("cmdPrint"), Qt::Key_Return);
+    EXPECT_EQ(printer_.Jobs.size(), 1u);
+}
+
 TEST_F(Plot_window, CloseHidesTheWindowWithoutEndingTheProgram)
 {
     Compare();
