@@ -4,8 +4,9 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
-std::string Csv_field(const std::string& text);
+void Write_csv_field(std::ostream& out, std::string_view text);
 
 void Write_csv_record(std::ostream& out, const std::vector<std::string>& fields);
