@@ -273,11 +273,68 @@ INSTANTIATE_TEST_SUITE_P(
         Usage_row{"CsvWithNote", {"--csv", "-", "--note", "x"}, "--csv takes no --note"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(Help, PrintsTheUsageLine)
+TEST(Help, PrintsTheUsageLineAndTheOptions)
 {
     const Run_result run = Run_report({"--help"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out.rfind("usage: voran-report --sd TEXT", 0), 0u);
+    EXPECT_NE(run.Out.find("\n  --format csv|jsonl "), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\n  74\t"), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Err, "");
+}
+
+TEST(Version, PrintsTheProgramAndTheProjectVersion)
+{
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--version"}, std::vector<std::string>{"--sd", "1", "--version"}}) {
+        const Run_result run = Run_report(arguments);
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Out, std::string("voran-report ") + VORAN_VERSION + "\n");
+        EXPECT_EQ(run.Err, "");
+    }
+}
+
+TEST(Single_report, TheLevelIsComputedAndStated)
+{
+    std::vector<std::string> arguments = Worked_example_arguments("two-sided");
+    arguments.insert(arguments.end(), {"--level", "90"});
+    const Run_result ninety = Run_report(arguments);
+    EXPECT_EQ(ninety.Status, 0);
+    EXPECT_NE(ninety.Out.find(" Credible limit required: 90% two-sided limit\n"), std::string::npos);
+    EXPECT_NE(ninety.Out.find("(plus 90% CI) = 1.414  ("), std::string::npos);
+    EXPECT_NE(ninety.Out.find(" 90% upper credible limit on the percentage ="), std::string::npos);
+    EXPECT_EQ(ninety.Out.find("95%"), std::string::npos);
+    // The 90% interval lies inside the 95% one.
+    EXPECT_EQ(ninety.Out.find("(0.968 to 1.860)"), std::string::npos);
+
+    arguments.back() = "95";
+    EXPECT_EQ(Run_report(arguments).Out, Worked_example_report_text());
+    arguments.back() = "97,5";
+    EXPECT_NE(Run_report(arguments).Out.find(" Credible limit required: 97.5% two-sided limit\n"),
+              std::string::npos);
+}
+
+TEST(Single_report, ADecimalCommaIsReadAsAPointAndEchoedAsGiven)
+{
+    const Run_result comma = Run_report({"--sd", "10", "--n", "20", "--case-a", "50,5", "--case-b", "30"});
+    const Run_result point = Run_report({"--sd", "10", "--n", "20", "--case-a", "50.5", "--case-b", "30"});
+    EXPECT_EQ(comma.Status, 0);
+    EXPECT_NE(comma.Out.find(" Test score for Case A= 50,5\n"), std::string::npos);
+    EXPECT_NE(comma.Out.find("(Case A - Case B)  = 20.500\n"), std::string::npos);
+    const auto outputs = [](const std::string& report) { return report.substr(report.find(" OUTPUTS:")); };
+    EXPECT_EQ(outputs(comma.Out), outputs(point.Out));
+}
+
+TEST(Single_report, LineBreaksInANoteStartNewNotesLines)
+{
+    const Run_result run = Run_report({"--sd", "10", "--n", "20", "--case-a", "50", "--case-b", "30",
+                                       "--note", "one\rtwo\r\nthree\nfour"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out.find('\r'), std::string::npos);
+    EXPECT_NE(run.Out.find("\n User's Notes: one\n               two\n               three\n"
+                           "               four\n \n INPUTS:\n"),
+              std::string::npos)
+        << run.Out;
 }
 
 // ---- CSV batch -------------------------------------------------------------------
