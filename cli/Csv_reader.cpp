@@ -123,6 +123,11 @@ bool Csv_reader::Next_record(Csv_record& record)
     std::size_t record_bytes = 0;  // of the record's text so far
     std::size_t field_start = 0;   // where the current field begins in Bytes_
     std::size_t field_bytes = 0;   // of the current field's text, kept or not
+    const auto count_byte = [&] {
+        if (++record_bytes == Limits.Record_bytes + 1)
+            note(first_line, "the row is longer than " + std::to_string(Limits.Record_bytes) +
+                                 " bytes; its fields are cut short");
+    };
     bool in_quotes = false;
     const auto keep = [&](char c) {
         if (++field_bytes > Limits.Field_bytes) {
@@ -157,9 +162,8 @@ bool Csv_reader::Next_record(Csv_record& record)
 
     for (;;) {
         const int c = Take();
-        if (c != traits::eof() && ++record_bytes == Limits.Record_bytes + 1)
-            note(first_line, "the row is longer than " + std::to_string(Limits.Record_bytes) +
-                                 " bytes; its fields are cut short");
+        if (c != traits::eof())
+            count_byte();
         if (in_quotes) {
             if (quote_broke_line && c != traits::eof())
                 after_break += traits::to_char_type(c);
@@ -168,7 +172,7 @@ bool Csv_reader::Next_record(Csv_record& record)
                     after_break += traits::to_char_type(Take());
                 else
                     Take();
-                ++record_bytes;
+                count_byte();
                 keep('"');
             } else if (c == '"') {
                 in_quotes = false;

@@ -2,7 +2,9 @@
 
 void Write_csv_field(std::ostream& out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    // A field that begins like a byte-order mark is quoted, so that a reader
+    // does not skip those bytes at the start of a file.
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos && !text.starts_with("\xEF\xBB\xBF")) {
         out << text;
         return;
     }

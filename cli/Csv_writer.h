@@ -1,5 +1,6 @@
 // Writing comma-separated values: one record a line, LF line ends, a field
-// quoted only when it holds a comma, a double quote, CR or LF.
+// quoted only when it holds a comma, a double quote, CR or LF, or begins
+// with the bytes of a UTF-8 byte-order mark.
 #pragma once
 
 #include <ostream>

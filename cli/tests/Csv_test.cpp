@@ -147,6 +147,9 @@ TEST(Csv_reader, LimitsCutRecordsShortAndSayWhy)
         {"LongRecord", "abcd,efgh,ijkl,mn",
          {{"abcd", "efgh", "ij"}, 4, "line 1: the row is longer than 12 bytes; its fields are cut short"}},
         {"ManyFields", "1,2,3,4,5", {{"1", "2", "3"}, 5, ""}},
+        // The second quote of a doubled pair passes the limit.
+        {"LongRecordAtADoubledQuote", "ab,\"cd\",\"ef\"\"g\"",
+         {{"ab", "cd", "ef"}, 3, "line 1: the row is longer than 12 bytes; its fields are cut short"}},
     };
     for (const auto& row : rows) {
         const auto records = Read_all(row.Text, ',', limits);
@@ -225,6 +228,11 @@ TEST(Csv_writer, RecordsReadBackUnchanged)
     Write_csv_record(out, {"x"});
     EXPECT_EQ(out.str(), "a,,\"1,5\",\"q\"\"uo\"\"\"\"te\",\"line\r\nbreak\", \nx\n");
     EXPECT_EQ(Read_all(out.str()), (std::vector<Read_record>{Plain(fields), Plain({"x"})}));
+
+    std::ostringstream marked;
+    Write_csv_record(marked, {"\xEF\xBB\xBFsd", "n"});
+    EXPECT_EQ(marked.str(), "\"\xEF\xBB\xBFsd\",n\n");
+    EXPECT_EQ(Read_all(marked.str()), (std::vector<Read_record>{Plain({"\xEF\xBB\xBFsd", "n"})}));
 }
 
 }  // namespace
