@@ -7,6 +7,11 @@
 
 namespace {
 
+// The most text the column names may hold together: a table's header is a
+// line of short names, and its names are kept (and escaped for JSON) for the
+// whole run.
+constexpr std::size_t Names_bytes = 64 * 1024;
+
 std::string Joined(const std::vector<std::string_view>& names)
 {
     std::string text;
@@ -43,6 +48,13 @@ Table_layout Layout_of_header(const Csv_record& header)
     if (header.Kept_count() < header.Field_count())
         throw Table_error("the first row has more than " + std::to_string(header.Kept_count()) +
                           " columns");
+
+    std::size_t names_bytes = 0;
+    for (std::size_t column = 0; column < header.Field_count(); ++column)
+        names_bytes += header.Field(column).size();
+    if (names_bytes > Names_bytes)
+        throw Table_error("the first row holds more than " + std::to_string(Names_bytes) +
+                          " bytes of column names");
 
     Table_layout layout;
     layout.Column_count = header.Field_count();

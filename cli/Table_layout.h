@@ -35,7 +35,8 @@ struct Table_layout {
 std::string Column_key(std::string_view name);
 
 // The layout that the first row gives; raises Table_error when the row is
-// broken, has more columns than the reader keeps, lacks a required name
+// broken, has more columns than the reader keeps or more than 64 KiB of
+// names, lacks a required name
 // (the message names every missing one), names a column twice or names one of
 // the result columns.
 Table_layout Layout_of_header(const Csv_record& header);

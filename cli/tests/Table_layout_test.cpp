@@ -96,6 +96,18 @@ TEST(Layout, MoreColumnsThanTheReaderKeepsAreRefused)
     }
 }
 
+TEST(Layout, NamesOfMoreThan64KiBAreRefused)
+{
+    const std::string within = "sd,n,case_a,case_b," + std::string(64 * 1024 - 15, 'x');
+    EXPECT_NO_THROW(Layout_of_header(Header(within)));
+    try {
+        Layout_of_header(Header(within + "x"));
+        ADD_FAILURE() << "accepted names of 64 KiB and one byte";
+    } catch (const Table_error& error) {
+        EXPECT_STREQ(error.what(), "the first row holds more than 65536 bytes of column names");
+    }
+}
+
 TEST(Layout, ColumnKeyIgnoresCaseAndSurroundingBlanks)
 {
     EXPECT_EQ(Column_key(" \tCase_A \t"), "case_a");
