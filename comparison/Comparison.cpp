@@ -15,11 +15,13 @@
 // and the chi-square quantiles q_lo < q_hi map to the limits z_lo, z_hi
 // monotonically. The percentage of pairs of controls with a larger difference
 // in the same direction is 100 (1 - Phi(delta)) for d >= 0 (Phi(delta) for
-// d < 0), so its limits come from Phi at z_hi and z_lo.
+// d < 0), so its limits come from Phi at z_hi and z_lo. Every tail is taken
+// directly (Upper_tail), never as 1 minus the distribution function, so
+// that small probabilities keep their digits.
 #include "Comparison.h"
 
 #include <cmath>
-#include <memory>
+#include <optional>
 
 void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result,
                        Extended Case_A, Extended Case_B, Extended SD, Extended Level)
@@ -28,14 +30,15 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
 
     // Created in the order t, normal, chi-square and released in the same
     // order: locals are destroyed in reverse order of declaration, so the
-    // pointers are declared backwards. This holds on every path out,
-    // exceptions included.
-    std::unique_ptr<tChi_square_distribution> chi_square;
-    std::unique_ptr<tNormal_distribution> normal;
-    std::unique_ptr<tT_distribution> t;
-    t = std::make_unique<tT_distribution>(result.Df);
-    normal = std::make_unique<tNormal_distribution>(0.0L, 1.0L);
-    chi_square = std::make_unique<tChi_square_distribution>(result.Df);
+    // holders are declared backwards and filled forwards. This holds on every
+    // path out, exceptions included. The objects live in this frame, not on
+    // the heap.
+    std::optional<tChi_square_distribution> chi_square;
+    std::optional<tNormal_distribution> normal;
+    std::optional<tT_distribution> t;
+    t.emplace(result.Df);
+    normal.emplace(0.0L, 1.0L);
+    chi_square.emplace(result.Df);
 
     const Extended d = Case_A - Case_B;
     result.Raw_difference = d;
@@ -44,8 +47,10 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
     result.Test_statistic = z;
     result.Effect_size = z;
 
-    // z = 0 belongs to the upper branch, giving exactly 1 - T(0) = 0.5.
-    const Extended p = z >= 0 ? 1.0L - t->Cdf(z) : t->Cdf(z);
+    // z = 0 belongs to the upper branch, giving exactly 1 - T(0) = 0.5. The
+    // upper tail is taken as T(-z), not as 1 - T(z), whose cancellation would
+    // lose the digits of a small p; exchanging the cases gives the same p.
+    const Extended p = z >= 0 ? t->Upper_tail(z) : t->Cdf(z);
     result.P_one_tailed = p;
     result.P_two_tailed = 2.0L * p;
     result.Percent_estimate = 100.0L * p;
@@ -64,8 +69,8 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
 
     // |z_hi| >= |z_lo| on the side of d; d = 0 takes the first branch.
     if (d >= 0) {
-        result.Percent_lower = (1.0L - normal->Cdf(z_hi)) * 100.0L;
-        result.Percent_upper = (1.0L - normal->Cdf(z_lo)) * 100.0L;
+        result.Percent_lower = normal->Upper_tail(z_hi) * 100.0L;
+        result.Percent_upper = normal->Upper_tail(z_lo) * 100.0L;
         result.Effect_lower = z_lo;
         result.Effect_upper = z_hi;
     } else {

@@ -1,9 +1,14 @@
 #include "Number_format.h"
 
+#include "Decimal_digits.h"
+
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 std::string Format_fixed(Extended value, int width, int precision, char separator)
 {
@@ -27,5 +32,59 @@ std::string Format_fixed(Extended value, int width, int precision, char separato
         text[point] = separator;
     if (text.size() < static_cast<std::size_t>(width))
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    return text;
+}
+
+// %.Pg: with X the decimal exponent of the leading digit after rounding to P
+// digits, fixed notation when −4 <= X < P, scientific otherwise (an exponent
+// of at least two digits); trailing zeros of the fraction and a bare point
+// are dropped.
+std::string Format_general(Extended value, int significant_digits)
+{
+    const bool negative = std::signbit(value);
+    std::string text = negative ? "-" : "";
+    if (std::isnan(value))
+        return text + "nan";
+    if (std::isinf(value))
+        return text + "inf";
+    if (value == 0)
+        return text + "0";
+
+    const Decimal_digits rounded = Round_to_decimal_digits(std::fabs(value), significant_digits);
+    char digits[Max_decimal_digits + 1];
+    const auto written = std::to_chars(digits, digits + sizeof digits, rounded.Digits);
+    std::string_view all(digits, static_cast<std::size_t>(written.ptr - digits));
+    // The significant digits without the trailing zeros; at least the first.
+    const std::string_view kept = all.substr(0, std::max<std::size_t>(all.find_last_not_of('0') + 1, 1));
+    const int exponent = rounded.Exponent;
+
+    if (exponent >= -4 && exponent < significant_digits) {
+        if (exponent < 0) {
+            text += "0.";
+            text.append(static_cast<std::size_t>(-exponent - 1), '0');
+            text += kept;
+            return text;
+        }
+        const auto integer_digits = static_cast<std::size_t>(exponent) + 1;
+        if (kept.size() <= integer_digits) {
+            text += kept;
+            text.append(integer_digits - kept.size(), '0');
+            return text;
+        }
+        text += kept.substr(0, integer_digits);
+        text += '.';
+        text += kept.substr(integer_digits);
+        return text;
+    }
+    text += kept[0];
+    if (kept.size() > 1) {
+        text += '.';
+        text += kept.substr(1);
+    }
+    text += exponent < 0 ? "e-" : "e+";
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10)
+        text += '0';
+    text += std::to_string(magnitude);
     return text;
 }

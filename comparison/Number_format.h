@@ -1,4 +1,4 @@
-// Numbers as the report's %W.Pf patterns write them.
+// Numbers as the report's %W.Pf patterns and the batch tool write them.
 #pragma once
 
 #include <string>
@@ -11,3 +11,10 @@
 // The value is correctly rounded from its own extended value, independently
 // of the C locale.
 std::string Format_fixed(Extended value, int width, int precision, char separator);
+
+// The shortest of fixed and scientific notation with the given number of
+// significant digits (1 to 18), trailing zeros dropped, a full stop as the
+// decimal point: the %.Pg pattern, and exactly the characters of
+// std::to_chars(value, std::chars_format::general, P) for long double,
+// without going through the C library's printf ("inf", "nan", "-0" as there).
+std::string Format_general(Extended value, int significant_digits);

@@ -8,7 +8,8 @@
 //   d_2m   =  m (b − m) x / ((a + 2m − 1)(a + 2m)),
 //   d_2m+1 = −(a + m)(a + b + m) x / ((a + 2m)(a + 2m + 1)),
 // two steps at a time with the convergents renormalised by the even denominator
-// (Numerical Recipes, betacf). It converges fast for x < (a + 1) / (a + b + 2).
+// (Numerical Recipes, betacf; its one reciprocal multiplies the three
+// convergents). It converges fast for x < (a + 1) / (a + b + 2).
 Extended raw::Beta_cont_fraction(Extended x, Extended a, Extended b)
 {
     Check_number(x);
@@ -29,9 +30,10 @@ Extended raw::Beta_cont_fraction(Extended x, Extended a, Extended b)
         const Extended app = ap + d * az;
         const Extended bpp = bp + d * bz;
         const Extended a_old = az;
-        am = ap / bpp;
-        bm = bp / bpp;
-        az = app / bpp;
+        const Extended renormalise = 1.0L / bpp;
+        am = ap * renormalise;
+        bm = bp * renormalise;
+        az = app * renormalise;
         bz = 1.0L;
         if (std::fabs(az - a_old) < Closeness_tolerance * std::fabs(az))
             return az;
@@ -41,11 +43,16 @@ Extended raw::Beta_cont_fraction(Extended x, Extended a, Extended b)
     throw EConvergence_error("The continued fraction of the incomplete beta function did not converge");
 }
 
+raw::Beta_log_gammas raw::Log_gammas_of_beta(Extended a, Extended b)
+{
+    return {raw::Ln_gamma(a + b), raw::Ln_gamma(a), raw::Ln_gamma(b)};
+}
+
 // I_x(a, b) from the continued fraction, taken for the swapped arguments
 // (I_x(a, b) = 1 − I_{1−x}(b, a)) at and above x = (a + 1) / (a + b + 2).
 // A floating-point error in the computation gives the result 1; so does a NaN
 // argument, whose comparison is an invalid operation.
-Extended raw::Incomplete_beta(Extended x, Extended a, Extended b)
+Extended raw::Incomplete_beta(Extended x, Extended a, Extended b, const Beta_log_gammas& log_gammas)
 {
     if (std::isnan(x) || std::isnan(a) || std::isnan(b))
         return 1.0L;
@@ -54,12 +61,25 @@ Extended raw::Incomplete_beta(Extended x, Extended a, Extended b)
     if (x >= 1.0L)
         return 1.0L;
     Floating_point_scope scope;
-    const Extended bt = std::exp(raw::Ln_gamma(a + b) + a * std::log(x) + b * std::log(1.0L - x) -
-                                 raw::Ln_gamma(a) - raw::Ln_gamma(b));
+    // x^a (1−x)^b / B(a, b), through its logarithm.
+    const Extended bt = std::exp(log_gammas.Of_sum + a * std::log(x) + b * std::log(1.0L - x) -
+                                 log_gammas.Of_a - log_gammas.Of_b);
     const Extended result = x < (a + 1.0L) / (a + b + 2.0L)
                                 ? bt * raw::Beta_cont_fraction(x, a, b) / a
                                 : 1.0L - bt * raw::Beta_cont_fraction(1.0L - x, b, a) / b;
-    return scope.Failed(result) ? 1.0L : result;
+    return scope.Value_or(result, 1.0L);
+}
+
+// The log-gamma terms inside the scope of the function itself, where a
+// floating-point error in them gives the result 1 as any other does.
+Extended raw::Incomplete_beta(Extended x, Extended a, Extended b)
+{
+    if (std::isnan(x) || std::isnan(a) || std::isnan(b) || !(x > 0.0L) || x >= 1.0L)
+        return raw::Incomplete_beta(x, a, b, {});
+    Floating_point_scope scope;
+    const Beta_log_gammas log_gammas = raw::Log_gammas_of_beta(a, b);
+    const Extended result = raw::Incomplete_beta(x, a, b, log_gammas);
+    return scope.Value_or(result, 1.0L);
 }
 
 Extended Beta_cont_fraction(Extended x, Extended a, Extended b)
@@ -69,5 +89,6 @@ Extended Beta_cont_fraction(Extended x, Extended a, Extended b)
 
 Extended Incomplete_beta(Extended x, Extended a, Extended b)
 {
-    return Guarded(raw::Incomplete_beta, x, a, b);
+    return Guarded([](Extended x_, Extended a_, Extended b_) { return raw::Incomplete_beta(x_, a_, b_); },
+                   x, a, b);
 }

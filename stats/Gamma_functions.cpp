@@ -28,30 +28,59 @@ Extended raw::Ln_gamma(Extended x)
 // P(a, x) by its power series, e^−x x^a / Γ(a) · Σ x^n / (a (a+1) ... (a+n)),
 // summed until a term falls below the tolerance relative to the sum. Near
 // x = a this takes some 7 sqrt(a) terms (about 160 at a = 500), so the sum is
-// not cut off at a fixed number of terms.
-Extended raw::Gamma_series(Extended x, Extended a)
+// not cut off at a fixed number of terms. Each term is the last times
+// x / (a + n); that ratio depends only on n, so its division runs beside the
+// chain of products instead of on it.
+Extended raw::Gamma_series(Extended x, Extended a, Extended ln_gamma_a)
 {
-    if (Same_value(x, 0.0L))
+    if (raw::Same_value(x, 0.0L))
         return 0.0L;
     Extended ap = a;
     Extended del = 1.0L / a;
     Extended sum = del;
     for (int pass = 0; pass < Series_pass_limit; ++pass) {
         ap = ap + 1.0L;
-        del = del * x / ap;
+        del = del * (x / ap);
         sum = sum + del;
         if (std::fabs(del) < std::fabs(sum) * Closeness_tolerance)
-            return sum * std::exp(a * std::log(x) - x - raw::Ln_gamma(a));
+            return sum * std::exp(a * std::log(x) - x - ln_gamma_a);
         if (std::isnan(sum))
             return sum;  // the invalid operation behind it is reported by the scope
     }
     throw EConvergence_error("The series of the incomplete gamma function did not converge");
 }
 
+Extended raw::Gamma_series(Extended x, Extended a)
+{
+    // ln Γ(a) only past the early return, as the series alone would take it.
+    if (raw::Same_value(x, 0.0L))
+        return 0.0L;
+    return raw::Gamma_series(x, a, raw::Ln_gamma(a));
+}
+
+namespace {
+
+// The stopping test |g − g_old| / |g| < tolerance of the continued fraction,
+// the quotient replaced by a product where both are exact to rounding: g at
+// least 2^−8192 (so that tolerance · |g| stays a normal number) and a step of
+// at most 2^8000 (so that the quotient cannot overflow). Elsewhere (g zero,
+// tiny, infinite or NaN) the quotient itself is taken: its division by zero,
+// overflow or NaN reports the fault as it always did.
+// The quotient, when taken, is left in `change`.
+bool Relative_step_below_tolerance(Extended step, Extended size, Extended& change)
+{
+    if (size >= 0x1p-8192L && step <= 0x1p8000L)
+        return step < Closeness_tolerance * size;
+    change = step / size;
+    return change < Closeness_tolerance;
+}
+
+}  // namespace
+
 // Q(a, x) = e^−x x^a / Γ(a) · 1/(x + (1−a)/(1 + 1/(x + (2−a)/(1 + 2/(x + ...)))))
 // by the three-term recurrence of its convergents A_n / B_n, renormalised by
 // 1/A_n at every step (Numerical Recipes, gcf). It converges for x ≥ a + 1.
-Extended raw::Gamma_cont_fraction(Extended x, Extended a)
+Extended raw::Gamma_cont_fraction(Extended x, Extended a, Extended ln_gamma_a)
 {
     Check_number(x);
     Check_number(a);
@@ -69,28 +98,76 @@ Extended raw::Gamma_cont_fraction(Extended x, Extended a)
             fac = 1.0L / a1;
             g = b1 * fac;
         }
-        const Extended change = std::fabs((g - g_old) / g);
-        if (change < Closeness_tolerance)
-            return g * std::exp(a * std::log(x) - x - raw::Ln_gamma(a));
+        Extended change = 0.0L;
+        if (Relative_step_below_tolerance(std::fabs(g - g_old), std::fabs(g), change))
+            return g * std::exp(a * std::log(x) - x - ln_gamma_a);
         if (std::isnan(change))
             return change;  // the invalid operation behind it is reported by the scope
     }
     throw EConvergence_error("The continued fraction of the incomplete gamma function did not converge");
 }
 
-// P(a, x): the series below x = a + 1, the continued fraction from there on.
-Extended raw::Incomplete_gamma(Extended x, Extended a)
+Extended raw::Gamma_cont_fraction(Extended x, Extended a)
+{
+    Check_number(x);
+    Check_number(a);
+    return raw::Gamma_cont_fraction(x, a, raw::Ln_gamma(a));
+}
+
+namespace {
+
+// The argument checks of the incomplete gamma function, in their order.
+void Check_incomplete_gamma_arguments(Extended x, Extended a)
 {
     Check_bound(1302, x, 0.0L);
     Check_argument(x > Integer_range_limit, 1361);
     Check_bound(1301, a, 0.0L);
     Check_argument(a > Integer_range_limit, 1361);
+}
+
+}  // namespace
+
+// P(a, x): the series below x = a + 1, the continued fraction from there on.
+Extended raw::Incomplete_gamma(Extended x, Extended a, Extended ln_gamma_a)
+{
+    Check_incomplete_gamma_arguments(x, a);
+    if (x < a + 1.0L)
+        return raw::Gamma_series(x, a, ln_gamma_a);
+    return 1.0L - raw::Gamma_cont_fraction(x, a, ln_gamma_a);
+}
+
+Extended raw::Incomplete_gamma(Extended x, Extended a)
+{
+    Check_incomplete_gamma_arguments(x, a);
     if (x < a + 1.0L)
         return raw::Gamma_series(x, a);
     return 1.0L - raw::Gamma_cont_fraction(x, a);
 }
 
+// Q(a, x) = 1 − P(a, x). Below x = a + 1, where the series converges, Q is
+// at least Q(a, a + 1) (about 0.08 at a = 1/2), so 1 − P loses no digit; from
+// there on the continued fraction is Q itself.
+Extended raw::Upper_incomplete_gamma(Extended x, Extended a, Extended ln_gamma_a)
+{
+    Check_incomplete_gamma_arguments(x, a);
+    if (x < a + 1.0L)
+        return 1.0L - raw::Gamma_series(x, a, ln_gamma_a);
+    return raw::Gamma_cont_fraction(x, a, ln_gamma_a);
+}
+
 Extended Ln_gamma(Extended x) { return Guarded(raw::Ln_gamma, x); }
-Extended Gamma_series(Extended x, Extended a) { return Guarded(raw::Gamma_series, x, a); }
-Extended Gamma_cont_fraction(Extended x, Extended a) { return Guarded(raw::Gamma_cont_fraction, x, a); }
-Extended Incomplete_gamma(Extended x, Extended a) { return Guarded(raw::Incomplete_gamma, x, a); }
+// The public functions: the raw ones (their two-argument forms) in a scope.
+Extended Gamma_series(Extended x, Extended a)
+{
+    return Guarded([](Extended x_, Extended a_) { return raw::Gamma_series(x_, a_); }, x, a);
+}
+
+Extended Gamma_cont_fraction(Extended x, Extended a)
+{
+    return Guarded([](Extended x_, Extended a_) { return raw::Gamma_cont_fraction(x_, a_); }, x, a);
+}
+
+Extended Incomplete_gamma(Extended x, Extended a)
+{
+    return Guarded([](Extended x_, Extended a_) { return raw::Incomplete_gamma(x_, a_); }, x, a);
+}

@@ -6,21 +6,40 @@
 
 namespace {
 
-constexpr Extended Two_pi = 6.283185307179586476925286766559005768L;
+// ln(2π) and sqrt(2/e) at extended precision, as std::log and std::sqrt with
+// std::exp(1) give them (a test compares).
+constexpr Extended Log_two_pi = 0xe.b3f8e4325f5a535p-3L;
+constexpr Extended Sqrt_two_over_e = 0xd.b9669f9989cc206p-4L;
 
 }  // namespace
 
-// Φ(z) = (1 ± P(1/2, z²/2)) / 2, since P(1/2, z²/2) = P(|Z| <= |z|). Beyond
-// q = z²/2 = 2147483647 (|z| about 65536) the argument leaves the range of
-// Incomplete_gamma, but P is 1 to extended precision long before that, so Φ
-// is 1 or 0 there.
+// Φ(z) = (1 ± P(1/2, z²/2)) / 2, since P(1/2, z²/2) = P(|Z| <= |z|). Below
+// the mean the same value is Q(1/2, z²/2) / 2 with Q = 1 − P, taken from the
+// upper incomplete gamma directly: 1/2 − P/2 would cancel to a multiple of
+// 2^−65 in the far tail. Beyond q = z²/2 = 2147483647 (|z| about 65536) the
+// argument leaves the range of Incomplete_gamma, but P is 1 to extended
+// precision long before that, so Φ is 1 or 0 there.
 Extended raw::Normal_probability(Extended half_square, bool upper_half)
 {
     if (half_square > Integer_range_limit)
         return upper_half ? 1.0L : 0.0L;
-    const Extended p = raw::Incomplete_gamma(half_square, 0.5L);
-    return upper_half ? 0.5L + 0.5L * p : 0.5L - 0.5L * p;
+    if (upper_half)
+        return 0.5L + 0.5L * raw::Incomplete_gamma(half_square, 0.5L, Ln_gamma_of_half);
+    return 0.5L * raw::Upper_incomplete_gamma(half_square, 0.5L, Ln_gamma_of_half);
 }
+
+namespace {
+
+// Φ(z) of the standard normal; beyond |z| = 65536 (where z² might leave the
+// range for a tiny variance) it is 0 or 1 to extended precision.
+Extended Standard_normal_cdf(Extended z)
+{
+    if (std::fabs(z) > 65536.0L)
+        return z > 0.0L ? 1.0L : 0.0L;
+    return raw::Normal_probability(z * z / 2.0L, z >= 0.0L);
+}
+
+}  // namespace
 
 tNormal_distribution::tNormal_distribution(Extended mu, Extended sigma_squared)
 {
@@ -37,9 +56,9 @@ bool tNormal_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     Mu = p1;
     Sigma_squared = p2;
     Sigma = std::sqrt(p2);
-    Log_density_constant = -(std::log(Two_pi) + std::log(Sigma_squared)) / 2.0L;
+    Log_density_constant = -(Log_two_pi + std::log(Sigma_squared)) / 2.0L;
     // The ratio-of-uniforms region of exp(−x²/2) has v-extent sqrt(2/e).
-    Sampling_constant = std::sqrt(2.0L / std::exp(1.0L));
+    Sampling_constant = Sqrt_two_over_e;
     scope.Check();
     return result;
 }
@@ -58,11 +77,16 @@ Extended tNormal_distribution::Cdf(Extended x) const
     if (!In_support(x))
         return tDistribution::Cdf(x);
     Floating_point_scope scope;
-    const Extended z = (x - Mu) / Sigma;
-    // Keeps z² finite for a tiny variance; the tail value is the same.
-    if (std::fabs(z) > 65536.0L)
-        return scope.Checked(z > 0.0L ? 1.0L : 0.0L);
-    return scope.Checked(raw::Normal_probability(z * z / 2.0L, z >= 0.0L));
+    return scope.Checked(Standard_normal_cdf((x - Mu) / Sigma));
+}
+
+// 1 − Φ(z) = Φ(−z) by symmetry, so the upper tail is as exact as the lower.
+Extended tNormal_distribution::Upper_tail(Extended x) const
+{
+    if (!In_support(x))
+        return 1.0L - tDistribution::Cdf(x);
+    Floating_point_scope scope;
+    return scope.Checked(Standard_normal_cdf(-((x - Mu) / Sigma)));
 }
 
 Extended tNormal_distribution::Mean() const { return Mu; }

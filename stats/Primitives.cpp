@@ -1,5 +1,6 @@
 // Closeness, whole numbers, the text of a value and the argument checks.
 #include "Floating_point.h"
+#include "Raw_functions.h"
 
 #include <charconv>
 #include <cmath>
@@ -10,6 +11,17 @@ namespace {
 char Separator = '.';
 
 }  // namespace
+
+// Without a scope of its own: inside the library the difference cannot raise
+// a floating-point error (a NaN is refused first, and no caller passes two
+// infinities of one sign or two values beyond half the range), so the
+// enclosing operation's scope is enough.
+bool raw::Same_value(Extended a, Extended b)
+{
+    Check_number(a);
+    Check_number(b);
+    return std::fabs(a - b) < Closeness_tolerance;
+}
 
 bool Same_value(Extended a, Extended b)
 {

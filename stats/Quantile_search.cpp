@@ -23,10 +23,10 @@ namespace {
 Extended tContinuous_distribution::Quantile(Extended p) const
 {
     Check_bound(1302, p, 0.0L);
-    if (Same_value(p, 0.0L))
+    if (raw::Same_value(p, 0.0L))
         return Support_lower;
     Check_bound(1315, p, 1.0L);
-    if (Same_value(p, 1.0L))
+    if (raw::Same_value(p, 1.0L))
         return Support_upper;
 
     Floating_point_scope scope;

@@ -27,8 +27,8 @@ tT_distribution::tT_distribution(Extended nu)
 {
     Parameter_count = 1;
     Declare_parameter(1, 0.0L, Integer_range_limit);
-    Standard_normal = std::make_unique<tNormal_distribution>(0.0L, 1.0L);
-    Gamma_helper = std::make_unique<tGamma_distribution>(nu / 2.0L, 1.0L);
+    Standard_normal.emplace(0.0L, 1.0L);
+    Gamma_helper.emplace(nu / 2.0L, 1.0L);
     Set_parameters(nu, 0.0L, 0.0L);
 }
 
@@ -44,8 +44,12 @@ bool tT_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     Floating_point_scope scope;
     const Extended nu = p1;
     Degrees_of_freedom = nu;
-    Log_density_constant =
-        raw::Ln_gamma((nu + 1.0L) / 2.0L) - raw::Ln_gamma(nu / 2.0L) - std::log(nu * Pi) / 2.0L;
+    // ln Γ((ν+1)/2) and ln Γ(ν/2) serve the density and, with ln Γ(1/2), the
+    // incomplete beta I_w(ν/2, 1/2) of every Cdf ((ν+1)/2 = ν/2 + 1/2 exactly
+    // as rounded, since halving is exact).
+    Ln_gamma_of_half_sum = raw::Ln_gamma((nu + 1.0L) / 2.0L);
+    Ln_gamma_of_half_nu = raw::Ln_gamma(nu / 2.0L);
+    Log_density_constant = Ln_gamma_of_half_sum - Ln_gamma_of_half_nu - std::log(nu * Pi) / 2.0L;
     if (nu >= 1.0L) {
         Sampling_constant = T_sampling_bound(nu);
     } else {
@@ -76,9 +80,14 @@ Extended tT_distribution::Cdf(Extended x) const
     const Extended nu = Degrees_of_freedom;
     if (nu > 1000.0L)
         return scope.Checked(raw::Normal_probability(x * x / 2.0L, x > 0.0L));
-    const Extended tail = raw::Incomplete_beta(nu / (nu + x * x), nu / 2.0L, 0.5L);
+    const Extended tail = raw::Incomplete_beta(nu / (nu + x * x), nu / 2.0L, 0.5L,
+                                               {Ln_gamma_of_half_sum, Ln_gamma_of_half_nu, Ln_gamma_of_half});
     return scope.Checked(x >= 0.0L ? 1.0L - tail / 2.0L : tail / 2.0L);
 }
+
+// 1 − T(x) = T(−x) by symmetry; for x > 0 that is I/2 itself (or the normal
+// branch's Q/2), without the cancellation of 1 − (1 − I/2).
+Extended tT_distribution::Upper_tail(Extended x) const { return tT_distribution::Cdf(-x); }
 
 bool tT_distribution::Has_mean() const { return Degrees_of_freedom > 1.0L; }
 

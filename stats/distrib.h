@@ -22,7 +22,7 @@
 
 #include <cstdint>
 #include <limits>
-#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -152,6 +152,11 @@ public:
     Extended Variance() const override;
     Extended Random_value() override;
 
+    // 1 − Cdf(x), computed without the cancellation of that difference, so
+    // that a far upper tail keeps its digits down to the smallest positive
+    // value.
+    Extended Upper_tail(Extended x) const;
+
 private:
     Extended Mu = 0;
     Extended Sigma_squared = 0;
@@ -179,6 +184,7 @@ protected:
 
     Extended Shape = 0;
     Extended Rate = 0;
+    Extended Ln_gamma_of_shape = 0;  // of every Cdf, computed once
     Extended Log_density_constant = 0;
     Extended Sampling_constant_1 = 0;
     Extended Sampling_constant_2 = 0;
@@ -188,10 +194,8 @@ class tChi_square_distribution : public tGamma_distribution {
 public:
     explicit tChi_square_distribution(Extended k);
 
+    // k is the gamma's shape k/2 with rate 1/2; nothing else is kept.
     bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
-
-private:
-    Extended Degrees_of_freedom = 0;
 };
 
 class tT_distribution : public tContinuous_distribution {
@@ -208,11 +212,18 @@ public:
     Extended Variance() const override;
     Extended Random_value() override;
 
+    // 1 − Cdf(x), computed without the cancellation of that difference.
+    Extended Upper_tail(Extended x) const;
+
 private:
     Extended Degrees_of_freedom = 0;
     Extended Log_density_constant = 0;
     Extended Sampling_constant = 0;
-    // Owned; used only by Random_value when nu < 1.
-    std::unique_ptr<tNormal_distribution> Standard_normal;
-    std::unique_ptr<tGamma_distribution> Gamma_helper;
+    // ln Γ((ν+1)/2) and ln Γ(ν/2): with ln Γ(1/2), the logarithm of the
+    // beta function B(ν/2, 1/2) of the distribution function, by its terms.
+    Extended Ln_gamma_of_half_sum = 0;
+    Extended Ln_gamma_of_half_nu = 0;
+    // Owned, inside the object; used only by Random_value when nu < 1.
+    std::optional<tNormal_distribution> Standard_normal;
+    std::optional<tGamma_distribution> Gamma_helper;
 };

@@ -1,4 +1,5 @@
 #include "Expect_refusal.h"
+#include "Raw_functions.h"
 
 #include <cfenv>
 #include <cmath>
@@ -133,3 +134,15 @@ TEST(Gamma_series, Converges_for_large_shapes_and_reports_its_limit)
 }
 
 }  // namespace
+
+// The constants that replace evaluations at each use hold exactly the values
+// of those evaluations, so no result moves.
+TEST(Precomputed_constants, Equal_the_values_they_replace)
+{
+    constexpr Extended Two_pi = 6.283185307179586476925286766559005768L;
+    EXPECT_EQ(Ln_gamma_of_half, Ln_gamma(0.5L));
+    for (const Extended variance : {1.0L, 4.0L, 0.3L}) {
+        const tNormal_distribution normal(0.0L, variance);
+        EXPECT_EQ(normal.Density(0.0L), std::exp(-(std::log(Two_pi) + std::log(variance)) / 2.0L));
+    }
+}

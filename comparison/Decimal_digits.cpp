@@ -1,0 +1,274 @@
+// Exact decimal rounding of an extended value v = m · 2^e (m the 64-bit
+// significand). Its digits at decimal exponent X are those of
+//     v · 10^s = m · 5^s · 2^(e + s),   s = count − 1 − X,
+// a ratio A / B of two integers, each a power of 5 and a power of 2 times m
+// or 1. The quotient floor(A / B) holds the digits, the remainder decides the
+// rounding. Where s >= 0 and e + s < 0 (every value below 10^count with a
+// fractional part: the common case), B is a power of two and the quotient is
+// a shift; otherwise a long division whose quotient fits 64 bits. The
+// integers are exact, so ties are seen as ties.
+#include "Decimal_digits.h"
+
+#include <array>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using Limb = std::uint64_t;
+using Wide = unsigned __int128;
+
+// Room for the largest operand: m · 2^16384 (a value near the top of the
+// range) or m · 5^4970 (the smallest subnormal scaled up), under 16 500 bits.
+constexpr int Capacity = 264;
+
+// 5^27, the largest power of 5 below 2^63.
+constexpr Limb Five_to_27 = 7450580596923828125ULL;
+
+// An unsigned integer of up to Capacity 64-bit limbs, least significant
+// first; only the first Size limbs are meaningful.
+class Big_unsigned {
+public:
+    explicit Big_unsigned(Limb value) : Size(value != 0 ? 1 : 0) { Limbs[0] = value; }
+
+    void Multiply(Limb factor)
+    {
+        Limb carry = 0;
+        for (int i = 0; i < Size; ++i) {
+            const Wide product = static_cast<Wide>(Limbs[i]) * factor + carry;
+            Limbs[i] = static_cast<Limb>(product);
+            carry = static_cast<Limb>(product >> 64);
+        }
+        if (carry != 0)
+            Push(carry);
+    }
+
+    void Multiply_by_power_of_5(int n)
+    {
+        for (; n >= 27; n -= 27)
+            Multiply(Five_to_27);
+        Limb rest = 1;
+        for (; n > 0; --n)
+            rest *= 5;
+        if (rest != 1)
+            Multiply(rest);
+    }
+
+    void Shift_left(int bits)
+    {
+        if (Size == 0 || bits == 0)
+            return;
+        const int limbs = bits / 64;
+        const int offset = bits % 64;
+        if (Size + limbs + 1 > Capacity)
+            throw std::logic_error("Decimal_digits: operand beyond its capacity");
+        Limbs[Size + limbs] = 0;
+        for (int i = Size - 1; i >= 0; --i) {
+            const Limb value = Limbs[i];
+            if (offset != 0) {
+                Limbs[i + limbs + 1] |= value >> (64 - offset);
+                Limbs[i + limbs] = value << offset;
+            } else {
+                Limbs[i + limbs] = value;
+            }
+        }
+        for (int i = 0; i < limbs; ++i)
+            Limbs[i] = 0;
+        Size += limbs + 1;
+        Trim();
+    }
+
+    // Bits [from, from + 64) as one limb.
+    Limb Bits_from(int from) const
+    {
+        const int index = from / 64;
+        const int offset = from % 64;
+        const Limb low = index < Size ? Limbs[index] >> offset : 0;
+        const Limb high = offset != 0 && index + 1 < Size ? Limbs[index + 1] << (64 - offset) : 0;
+        return low | high;
+    }
+
+    bool Bit(int at) const
+    {
+        const int index = at / 64;
+        return index < Size && ((Limbs[index] >> (at % 64)) & 1u) != 0;
+    }
+
+    // Whether any of the bits below `at` is set.
+    bool Any_bit_below(int at) const
+    {
+        const int index = at / 64;
+        for (int i = 0; i < index && i < Size; ++i)
+            if (Limbs[i] != 0)
+                return true;
+        const int offset = at % 64;
+        return offset != 0 && index < Size && (Limbs[index] & ((Limb{1} << offset) - 1)) != 0;
+    }
+
+    // The value as leading · 2^(64 · limb_exponent), the leading part
+    // rounded to extended precision from the top two limbs.
+    Extended Leading(int& limb_exponent) const
+    {
+        limb_exponent = Size >= 2 ? Size - 2 : 0;
+        if (Size == 0)
+            return 0;
+        const Extended top = static_cast<Extended>(Limbs[Size - 1]);
+        return Size >= 2 ? std::ldexp(top, 64) + static_cast<Extended>(Limbs[Size - 2]) : top;
+    }
+
+    friend int Compare(const Big_unsigned& a, const Big_unsigned& b)
+    {
+        if (a.Size != b.Size)
+            return a.Size < b.Size ? -1 : 1;
+        for (int i = a.Size - 1; i >= 0; --i)
+            if (a.Limbs[i] != b.Limbs[i])
+                return a.Limbs[i] < b.Limbs[i] ? -1 : 1;
+        return 0;
+    }
+
+    // *this −= other, for other <= *this.
+    void Subtract(const Big_unsigned& other)
+    {
+        Limb borrow = 0;
+        for (int i = 0; i < Size; ++i) {
+            const Limb subtrahend = i < other.Size ? other.Limbs[i] : 0;
+            const Limb difference = Limbs[i] - subtrahend - borrow;
+            borrow = (Limbs[i] < subtrahend || (Limbs[i] == subtrahend && borrow != 0)) ? 1 : 0;
+            Limbs[i] = difference;
+        }
+        Trim();
+    }
+
+private:
+    void Push(Limb limb)
+    {
+        if (Size == Capacity)
+            throw std::logic_error("Decimal_digits: operand beyond its capacity");
+        Limbs[Size++] = limb;
+    }
+
+    void Trim()
+    {
+        while (Size > 0 && Limbs[Size - 1] == 0)
+            --Size;
+    }
+
+    int Size;
+    std::array<Limb, Capacity> Limbs;
+};
+
+// floor(A / B) and the rounding of the remainder: whether it is above, at or
+// below half of B (1, 0, −1).
+struct Quotient {
+    Limb Value;
+    int Remainder_against_half;
+};
+
+// B = 2^shift.
+Quotient Divide_by_power_of_2(const Big_unsigned& a, int shift)
+{
+    if (shift == 0)
+        return {a.Bits_from(0), -1};
+    const bool half = a.Bit(shift - 1);
+    const bool below = a.Any_bit_below(shift - 1);
+    return {a.Bits_from(shift), half ? (below ? 1 : 0) : -1};
+}
+
+// A long division whose quotient is known to fit 64 bits: an estimate from
+// the leading bits (off by a few units at most), corrected on the exact
+// remainder.
+Quotient Divide(const Big_unsigned& a, const Big_unsigned& b)
+{
+    int a_limbs = 0;
+    int b_limbs = 0;
+    const Extended a_leading = a.Leading(a_limbs);
+    const Extended b_leading = b.Leading(b_limbs);
+    const Extended estimate = std::floor(std::ldexp(a_leading / b_leading, 64 * (a_limbs - b_limbs)));
+    Limb q = estimate <= 0 ? 0 : estimate >= 0x1p64L ? ~Limb{0} : static_cast<Limb>(estimate);
+    Big_unsigned product = b;
+    product.Multiply(q);
+    while (Compare(product, a) > 0) {
+        product.Subtract(b);
+        --q;
+    }
+    Big_unsigned remainder = a;
+    remainder.Subtract(product);
+    while (Compare(remainder, b) >= 0) {
+        remainder.Subtract(b);
+        ++q;
+    }
+    remainder.Shift_left(1);
+    return {q, Compare(remainder, b)};
+}
+
+constexpr std::array<Limb, 20> Powers_of_10 = [] {
+    std::array<Limb, 20> powers{};
+    Limb p = 1;
+    for (auto& power : powers) {
+        power = p;
+        p *= 10;
+    }
+    return powers;
+}();
+
+}  // namespace
+
+Decimal_digits Round_to_decimal_digits(Extended value, int count)
+{
+    if (count < 1 || count > Max_decimal_digits)
+        throw std::invalid_argument("Round_to_decimal_digits: " + std::to_string(count) +
+                                    " digits, expected 1 to " + std::to_string(Max_decimal_digits));
+    if (!(value > 0) || !std::isfinite(value))
+        throw std::invalid_argument("Round_to_decimal_digits: the value must be positive and finite");
+
+    int binary_exponent = 0;
+    const Extended fraction = std::frexp(value, &binary_exponent);
+    const auto significand = static_cast<Limb>(std::ldexp(fraction, 64));
+    const int twos_of_value = binary_exponent - 64;  // value = significand · 2^twos_of_value
+
+    const Limb lowest = Powers_of_10[static_cast<std::size_t>(count - 1)];
+    const Limb highest = Powers_of_10[static_cast<std::size_t>(count)];
+    // floor(log10 v) may be off by one near a power of ten; the quotient's
+    // size corrects it.
+    int exponent = static_cast<int>(std::floor(std::log10(value)));
+    for (;;) {
+        const int fives = count - 1 - exponent;
+        const int twos = twos_of_value + fives;
+        Big_unsigned a(significand);
+        Quotient q{};
+        if (fives >= 0) {
+            a.Multiply_by_power_of_5(fives);
+            if (twos >= 0) {
+                a.Shift_left(twos);
+                q = {a.Bits_from(0), -1};
+            } else {
+                q = Divide_by_power_of_2(a, -twos);
+            }
+        } else {
+            Big_unsigned b(1);
+            b.Multiply_by_power_of_5(-fives);
+            if (twos >= 0)
+                a.Shift_left(twos);
+            else
+                b.Shift_left(-twos);
+            q = Divide(a, b);
+        }
+        if (q.Value >= highest) {
+            ++exponent;
+            continue;
+        }
+        if (q.Value < lowest) {
+            --exponent;
+            continue;
+        }
+        Limb digits = q.Value;
+        if (q.Remainder_against_half > 0 || (q.Remainder_against_half == 0 && digits % 2 != 0))
+            ++digits;
+        if (digits == highest) {
+            digits = lowest;
+            ++exponent;
+        }
+        return {digits, exponent};
+    }
+}

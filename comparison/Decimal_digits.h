@@ -1,0 +1,21 @@
+// The leading decimal digits of an extended value, correctly rounded.
+#pragma once
+
+#include <cstdint>
+
+#include "distrib.h"
+
+// A positive finite value v rounded to `count` significant decimal digits:
+// v ≈ Digits · 10^(Exponent − count + 1), with 10^(count−1) <= Digits < 10^count,
+// so Exponent is the decimal exponent of the leading digit. Rounded to
+// nearest from the exact binary value, ties to the even digit (the rounding
+// of printf and std::to_chars in the default rounding mode).
+struct Decimal_digits {
+    std::uint64_t Digits = 0;
+    int Exponent = 0;
+};
+
+// count from 1 to Max_decimal_digits; value positive and finite (subnormals
+// included).
+inline constexpr int Max_decimal_digits = 18;
+Decimal_digits Round_to_decimal_digits(Extended value, int count);

@@ -1,0 +1,146 @@
+// Format_general against std::to_chars(long double, general, P): the same
+// characters for a million random values of every kind (values of the
+// comparison's range, random bit patterns over the whole exponent range,
+// subnormals, exact ties of the rounding) and for the special values.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "Number_format.h"
+
+namespace {
+
+// The sanitizer build runs the same mixture on fewer values.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int Random_values = 50000;
+#else
+constexpr int Random_values = 1000000;
+#endif
+
+std::string Reference(Extended value, int digits)
+{
+    char text[128];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits);
+    return {text, result.ptr};
+}
+
+// An 80-bit value from its sign, biased exponent and significand (the
+// explicit integer bit set for a normal value, clear for a subnormal).
+Extended From_bits(bool negative, std::uint16_t biased_exponent, std::uint64_t significand)
+{
+    if (biased_exponent != 0)
+        significand |= std::uint64_t{1} << 63;
+    else
+        significand &= ~(std::uint64_t{1} << 63);
+    unsigned char bytes[sizeof(Extended)] = {};
+    std::memcpy(bytes, &significand, 8);
+    const std::uint16_t top = static_cast<std::uint16_t>(biased_exponent | (negative ? 0x8000u : 0u));
+    std::memcpy(bytes + 8, &top, 2);
+    Extended value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+// A value whose exact decimal expansion ends in a 5 just after `digits`
+// significant digits: n / 2^k with n odd has the digits of n · 5^k.
+struct Tie {
+    Extended Value;
+    int Digits;
+};
+
+Tie Random_tie(std::mt19937_64& random)
+{
+    for (;;) {
+        const int k = static_cast<int>(random() % 24);
+        const std::uint64_t n = (random() >> (random() % 50 + 14)) | 1u;
+        unsigned __int128 expansion = n;
+        for (int i = 0; i < k; ++i)
+            expansion *= 5;
+        if (k == 0 && n % 10 != 5)
+            continue;  // an integer is a tie only when it ends in 5 itself
+        int count = 0;
+        for (unsigned __int128 rest = expansion; rest != 0; rest /= 10)
+            ++count;
+        if (count < 2 || count > 19)
+            continue;
+        return {std::ldexp(static_cast<Extended>(n), -k) * (random() % 2 ? 1 : -1), count - 1};
+    }
+}
+
+// The kinds of value in turn, at twelve digits (the batch tool's), and the
+// ties at the digit where they are ties: six in ten from the comparison's
+// range, one each of the others (the values of extreme exponent take the
+// long path of both formatters and would dominate the run time).
+TEST(Format_general, Matches_to_chars_on_random_values)
+{
+    std::mt19937_64 random(20240611);
+    std::uniform_real_distribution<double> log_range(-30.0, 15.0);
+    int mismatches = 0;
+    for (int i = 0; i < Random_values && mismatches < 10; ++i) {
+        Extended value;
+        int digits = 12;
+        switch (i % 10) {
+        case 0: case 4: case 5: case 6: case 7: case 8:
+            // the comparison's numbers: probabilities to effect sizes
+            value = std::pow(10.0L, static_cast<Extended>(log_range(random))) * (random() % 2 ? 1 : -1);
+            break;
+        case 1:  // any finite bit pattern
+            value = From_bits(random() % 2, static_cast<std::uint16_t>(random() % 0x7FFF), random());
+            break;
+        case 2:  // subnormals
+            value = From_bits(random() % 2, 0, random() >> (random() % 64));
+            break;
+        case 3: {  // exact ties
+            const Tie tie = Random_tie(random);
+            value = tie.Value;
+            digits = tie.Digits;
+            break;
+        }
+        default:  // short decimals and integers, exactly and nearly representable
+            value = static_cast<Extended>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
+                    std::pow(10.0L, static_cast<Extended>(random() % 8));
+            digits = static_cast<int>(random() % 18) + 1;
+            break;
+        }
+        const std::string expected = Reference(value, digits);
+        const std::string actual = Format_general(value, digits);
+        if (actual != expected) {
+            ++mismatches;
+            ADD_FAILURE() << "value " << std::hexfloat << value << " at " << digits << " digits: "
+                          << actual << " instead of " << expected;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(Format_general, Special_values_and_switch_points)
+{
+    constexpr Extended Max = std::numeric_limits<Extended>::max();
+    const Extended values[] = {0.0L, -0.0L, std::numeric_limits<Extended>::infinity(),
+                               -std::numeric_limits<Extended>::infinity(),
+                               std::numeric_limits<Extended>::quiet_NaN(),
+                               -std::numeric_limits<Extended>::quiet_NaN(), Max, -Max,
+                               std::numeric_limits<Extended>::min(),
+                               std::numeric_limits<Extended>::denorm_min(), 1.0L, 0.5L, 1e-4L,
+                               9.99999999999949e-5L, 9.9999999999995e-5L, 999999999999.5L,
+                               999999999999.4L, 1e12L, 123456789012.5L, 0.1L, 2.0L / 3.0L,
+                               0.086739011402345L, 1e-20L, 2.71050543121376108501863e-20L};
+    for (const Extended value : values)
+        for (int digits = 1; digits <= 18; ++digits)
+            EXPECT_EQ(Format_general(value, digits), Reference(value, digits))
+                << std::hexfloat << value << " at " << digits << " digits";
+}
+
+TEST(Format_general, Refuses_a_digit_count_out_of_range)
+{
+    EXPECT_THROW(Format_general(1.0L, 0), std::invalid_argument);
+    EXPECT_THROW(Format_general(1.0L, 19), std::invalid_argument);
+}
+
+}  // namespace
