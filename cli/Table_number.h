@@ -1,4 +1,4 @@
-// The numbers of a table run as text: twelve significant digits, the
+// The numbers of a table run as text (Format_general): twelve significant digits, the
 // precision the table prints, in the shortest of fixed and scientific
 // notation with a full stop whatever the locale; "inf", "-inf" and "nan" as
 // std::to_chars writes them.
