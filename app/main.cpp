@@ -1,8 +1,10 @@
-// The program entry: the Qt application with its error report, the two
-// windows and the event loop. The worksheet is the
+// The program entry: the Qt application with its error report, the folder
+// of the control data file (decided here, once), the two windows and the
+// event loop. The worksheet is the
 // main window; closing it, or "Exit" answered with Yes, ends the program.
-#include <QCoreApplication>
+#include <QFile>
 
+#include "Data_folder.h"
 #include "Default_printer.h"
 #include "Qt_platform.h"
 #include "Window_fonts.h"
@@ -24,7 +26,8 @@ int main(int argc, char** argv)
     // The viewer is made first (hidden, empty) because the worksheet's
     // "Compute" writes into it.
     TfrmTemplateResults frmTemplateResults(platform, *printer);
-    TfrmTemplate frmTemplate(platform, frmTemplateResults, QCoreApplication::applicationDirPath(), separator);
+    TfrmTemplate frmTemplate(platform, frmTemplateResults,
+                             QFile::decodeName(Data_folder(This_process_facts()).c_str()), separator);
     QObject::connect(&frmTemplateResults, &TfrmTemplateResults::Worksheet_requested, &frmTemplate, &QWidget::show);
     frmTemplate.show();
     return application.exec();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Batch.h"
+#include "Build_info.h"
 #include "Command_line.h"
 #include "Exit_status.h"
 #include "Help_text.h"
@@ -81,7 +82,7 @@ Exit_status Run(const Command& command, char separator)
         std::cout << Help_text();
         return Done;
     case Command::Kind::Version:
-        std::cout << "voran-report " << VORAN_VERSION << '\n';
+        std::cout << "voran-report " << Program_version << '\n';
         return Done;
     case Command::Kind::Single:
         return Run_single_report(command.Single, separator, std::cout, std::cerr);

@@ -8,15 +8,18 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTextCursor>
 
+#include "Menu_keys.h"
 #include "Platform.h"
 #include "Window_fonts.h"
 #include "Results_printer.h"
 #include "Results_text.h"
 #include "Save_file.h"
+#include "Title_buttons.h"
+#include "Window_keys.h"
+#include "Window_placement.h"
 
 namespace {
 
@@ -36,14 +39,14 @@ TfrmTemplateResults::TfrmTemplateResults(Platform& platform, Results_printer& pr
 {
     Build_controls();
     FormCreate();
-    move(screen()->availableGeometry().center() - rect().center());
+    Place_on_screen(*this);
 }
 
 void TfrmTemplateResults::Build_controls()
 {
     // A fixed window whose title bar carries no buttons: the viewer is left
     // only through "Return to Worksheet" or "Exit".
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    Set_title_buttons(*this, Title_buttons::None);
     setWindowTitle("Output");
     setFont(System_font(11));
 
@@ -55,6 +58,7 @@ void TfrmTemplateResults::Build_controls()
     mnuPrint->setObjectName("mnuPrint");
     mnuPrintSelection = File1->addAction("Print Selection", this, &TfrmTemplateResults::mnuPrintSelectionClick);
     mnuPrintSelection->setObjectName("mnuPrintSelection");
+    new Menu_keys(*MainMenu1, *File1);
 
     // The client area (792 x 554) lies below the menu bar.
     const int menu_height = MainMenu1->sizeHint().height();
@@ -75,6 +79,7 @@ void TfrmTemplateResults::Build_controls()
     memoResults->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memoResults->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoResults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Tab_leaves_text_box(*memoResults);
 
     Panel2 = Make_panel(client, "Panel2", QFrame::Sunken, {12, 482, 765, 49});
     QFont button_font = System_font(13);
@@ -94,6 +99,7 @@ void TfrmTemplateResults::Build_controls()
     connect(cmdClearResults, &QPushButton::clicked, this, &TfrmTemplateResults::cmdClearResultsClick);
     connect(cmdReturn, &QPushButton::clicked, this, &TfrmTemplateResults::cmdReturnClick);
     connect(cmdExit, &QPushButton::clicked, this, &TfrmTemplateResults::cmdExitClick);
+    Return_presses_buttons(*this);
 
     setTabOrder(memoResults, cmdSaveOutput);
     setTabOrder(cmdSaveOutput, cmdClearResults);

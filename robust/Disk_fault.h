@@ -3,10 +3,10 @@
 //                           test runs as root, which no mode stops, the
 //                           effective user becomes nobody while the fault
 //                           lasts;
-//   Full_disk               a tiny tmpfs is mounted on the folder and filled
-//                           to its last block (as root); otherwise writes into
-//                           the folder fail with ENOSPC through the preloaded
-//                           failing-write shim;
+//   Full_disk               writes into the folder fail with ENOSPC through
+//                           the preloaded failing-write shim; without it, a
+//                           tiny tmpfs is mounted on the folder and filled to
+//                           its last block (root with the right to mount);
 //   Directory_in_the_way    a directory, holding one file, stands at the
 //                           target's name.
 // Lift() ends the fault; the destructor lifts it and unmounts.

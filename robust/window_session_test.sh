@@ -2,9 +2,13 @@
 # A real-window session under Xvfb, driven with xdotool as a person would:
 # the worked example typed key by key (with a refused letter and a seventh
 # character), "Compute", the report saved through "Save Output" and compared
-# line by line, "Return to Worksheet", a second case, "Exit" answered Yes, and
-# a restart that must bring SD and N back. A screenshot of every window goes
-# to the output folder.
+# line by line, "Return to Worksheet", a second case typed over the first
+# without clearing it and computed with Return, "Printer options..." opened
+# with F10, "Exit" answered Yes, and a restart that must bring SD and N back.
+# Then once more at scale 2 on a 1920 x 1080 screen (under openbox when it is
+# installed), where each window's frame must lie on the screen. The title
+# bars' window-manager hints are read back with xprop when it is installed.
+# A screenshot of every window goes to the output folder.
 #
 # Usage: window_session_test.sh VORAN VORAN_REPORT GOLDEN_REPORT OUTPUT_DIR
 # VORAN is copied into OUTPUT_DIR so that its control data file lands there.
@@ -26,28 +30,34 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # to hold; when that number is taken the server exits and the next is tried.
 VORAN_PID=""
 XVFB=""
+WM_PID=""
 cleanup() {
   [ -n "$VORAN_PID" ] && kill "$VORAN_PID" 2>/dev/null || true
+  [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
 }
 trap cleanup EXIT INT TERM
 number=$((100 + $$ % 800))
-for _ in $(seq 10); do
-  Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >"$OUT/xvfb.log" 2>&1 &
-  XVFB=$!
-  for _ in $(seq 50); do
-    kill -0 "$XVFB" 2>/dev/null || break
-    DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
+# Starts a virtual screen of the size $1 and makes it the display.
+start_display() {
+  for _ in $(seq 10); do
+    Xvfb ":$number" -screen 0 "${1}x24" -nolisten tcp >"$OUT/xvfb.log" 2>&1 &
+    XVFB=$!
+    for _ in $(seq 50); do
+      kill -0 "$XVFB" 2>/dev/null || break
+      DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
+      sleep 0.1
+    done
+    kill -0 "$XVFB" 2>/dev/null && DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    kill "$XVFB" 2>/dev/null || true
+    XVFB=""
+    number=$((number + 1))
   done
-  kill -0 "$XVFB" 2>/dev/null && DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  kill "$XVFB" 2>/dev/null || true
-  XVFB=""
-  number=$((number + 1))
-done
-[ -n "$XVFB" ] || { cat "$OUT/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
-DISPLAY=":$number"; export DISPLAY
-unset QT_QPA_PLATFORM
+  [ -n "$XVFB" ] || { cat "$OUT/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
+  DISPLAY=":$number"; export DISPLAY
+}
+start_display 1280x1024
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export LC_ALL=C.UTF-8
 
 shots=0
@@ -73,6 +83,11 @@ wait_gone() {
   fail "window '$1' did not close"
 }
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+# The Motif window-manager hints of window $1 (flags, functions, decorations).
+hints() {
+  actual=$(xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/^_MOTIF_WM_HINTS([^)]*) = //p' | cut -d, -f1-3)
+  [ "$actual" = "$2" ] || fail "title-bar hints of $3: '$actual', expected '$2'"
+}
 type_text() { xdotool type --delay 80 "$1"; sleep 0.3; }
 # Clicks at a point of a window, in its own coordinates.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
@@ -147,17 +162,38 @@ sed -n '/^ INPUTS:$/,$p' "$OUT/report.lf" | diff -u "$OUT/expected_outputs.lf" -
 [ "$(grep -c "$(printf '\r$')" "$OUT/report.txt")" -eq "$(wc -l <"$OUT/report.txt")" ] ||
   fail "not every line of the saved report ends in CR LF"
 
-# ---- Return, and a second case with the scores exchanged.
-keys Tab Tab space                # from "Save Output" to "Return to Worksheet"
+# ---- Return, and a second case with the scores exchanged, typed over the
+# old ones: the program selects Case A's text on the return, Tab selects
+# Case B's. Compute is pressed with Return: from Case B, Tab passes the
+# credible limits and the notes.
+keys Tab Tab Return               # from "Save Output" to "Return to Worksheet"
 wait_gone "^Results viewer: "
 focus "$WORKSHEET"
-screenshot worksheet-returned     # the focus is in Case A's field
-keys BackSpace BackSpace; type_text 30
-keys Tab BackSpace BackSpace; type_text 50
-compute
+screenshot worksheet-returned     # the focus is in Case A's field, selected
+type_text 30
+keys Tab; type_text 50
+keys Tab Tab Tab
+screenshot worksheet-compute-focused
+keys Return
 VIEWER=$(wait_window "^Results viewer: ")
 focus "$VIEWER"
 screenshot results-two-reports
+
+# "Printer options..." from the keyboard: F10 opens it with "Print All"
+# chosen, Down chooses "Print Selection", Return takes it, and with nothing
+# selected the viewer says so.
+keys F10
+screenshot printer-options-menu
+keys Down Return
+wait_window "^Warning$" >/dev/null
+screenshot warning-no-selection
+keys Return; wait_gone "^Warning$"; focus "$VIEWER"
+keys F10 Escape                   # opened and closed again: nothing printed
+if command -v xprop >/dev/null; then
+  hints "$WORKSHEET" "0x3, 0x2c, 0x3a" "the worksheet (minimise and close)"
+  hints "$VIEWER" "0x3, 0x4, 0xa" "the results viewer (no buttons)"
+fi
+
 save_output save-dialog-again "results.txt|Save|save" "$OUT/two-reports.txt"
 tr -d '\r' <"$OUT/two-reports.txt" >"$OUT/two-reports.lf"
 grep -q "^$(printf '_%.0s' $(seq 103))\$" "$OUT/two-reports.lf" || fail "no separator line before the second report"
@@ -168,8 +204,11 @@ head -n "$(wc -l <"$OUT/report.lf")" "$OUT/two-reports.lf" | diff -u "$OUT/repor
 
 # ---- Exit with Yes.
 keys Tab Tab Tab space            # from "Save Output" to "Exit"
-wait_window "^Confirm$" >/dev/null
+CONFIRM=$(wait_window "^Confirm$")
 screenshot confirm-exit
+if command -v xprop >/dev/null; then
+  hints "$CONFIRM" "0x3, 0x24, 0x1a" "a message box (close only)"
+fi
 keys y
 for _ in $(seq 100); do kill -0 "$VORAN_PID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$VORAN_PID" 2>/dev/null && fail "the program did not end after Yes"
@@ -190,6 +229,58 @@ save_output save-dialog-restarted "results.txt|Save|save" "$OUT/restarted.txt"
 tr -d '\r' <"$OUT/restarted.txt" | diff -u "$OUT/report.lf" - || fail "SD and N did not come back"
 keys Tab Tab Tab space            # from "Save Output" to "Exit"
 wait_window "^Confirm$" >/dev/null
+keys y
+for _ in $(seq 100); do kill -0 "$VORAN_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$VORAN_PID" 2>/dev/null && fail "the program did not end after Yes"
+VORAN_PID=""
+
+# ---- Scale 2 on a 1920 x 1080 screen (960 x 540 for the program), where the
+# worksheet is taller than the screen: its frame, title bar included, must
+# start on the screen, and so must the viewer's. Under openbox, when it is
+# installed, the frames are the window manager's.
+kill "$XVFB"; wait "$XVFB" 2>/dev/null || true; XVFB=""
+number=$((number + 1))
+start_display 1920x1080
+if command -v openbox >/dev/null && command -v xprop >/dev/null && command -v xwininfo >/dev/null; then
+  openbox >"$OUT/openbox.log" 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+  done
+fi
+# The frame of window $1 (its window manager's extents added to it) must
+# begin on the screen.
+frame_on_screen() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  # Under a window manager xdotool counts the frame twice; xwininfo (beside
+  # xprop) gives the window's place on the screen.
+  left=0; top=0
+  if [ -n "$WM_PID" ]; then
+    X=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
+    Y=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left Y: *//p')
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/^_NET_FRAME_EXTENTS([^)]*) = //p')
+    [ -n "$extents" ] && { left=${extents%%,*}; top=$(echo "$extents" | cut -d, -f3 | tr -d ' '); }
+  fi
+  frame_x=$((X - left)); frame_y=$((Y - top))
+  echo "$2: frame at $frame_x,$frame_y, window ${WIDTH}x${HEIGHT}" >>"$OUT/scale2-frames.txt"
+  [ "$frame_x" -ge 0 ] && [ "$frame_y" -ge 0 ] && [ "$frame_x" -lt 1920 ] && [ "$frame_y" -lt 1080 ] ||
+    fail "$2 at scale 2: its frame begins at $frame_x,$frame_y, off the 1920x1080 screen"
+}
+QT_SCALE_FACTOR=2; export QT_SCALE_FACTOR
+start_program scale2
+screenshot worksheet-scale2
+frame_on_screen "$WORKSHEET" "the worksheet"
+type_text 50
+keys Tab; type_text 30
+keys Tab Tab Tab Return           # Compute, from Case B
+VIEWER=$(wait_window "^Results viewer: ")
+focus "$VIEWER"
+screenshot results-viewer-scale2
+frame_on_screen "$VIEWER" "the results viewer"
+keys Tab Return                   # from "Return to Worksheet" to "Exit"
+wait_window "^Confirm$" >/dev/null
+screenshot confirm-exit-scale2
 keys y
 for _ in $(seq 100); do kill -0 "$VORAN_PID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$VORAN_PID" 2>/dev/null && fail "the program did not end after Yes"

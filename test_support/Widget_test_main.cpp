@@ -36,7 +36,9 @@ Scripted_platform& Test_platform()
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A screen set up for the test (offscreen:configfile=...) is kept.
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Fresh_platform);
     Voran_application application(argc, argv, platform);

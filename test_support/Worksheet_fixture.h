@@ -44,13 +44,16 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
     }
 
-    // Creates both windows, as start-up does, and shows the worksheet.
-    void Start()
+    // Creates both windows, as start-up does, and shows the worksheet; the
+    // control data file lies in the temporary folder unless data_folder is
+    // given.
+    void Start(const QString& data_folder = {})
     {
         worksheet.reset();
         results.reset();
         results = std::make_unique<TfrmTemplateResults>(platform, printer);
-        worksheet = std::make_unique<TfrmTemplate>(platform, *results, directory.path(), decimal_separator);
+        worksheet = std::make_unique<TfrmTemplate>(
+            platform, *results, data_folder.isEmpty() ? directory.path() : data_folder, decimal_separator);
         QObject::connect(results.get(), &TfrmTemplateResults::Worksheet_requested, worksheet.get(), &QWidget::show);
         worksheet->show();
         worksheet->activateWindow();

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "Title_buttons.h"
+
 QString Message_box_text(const std::string& text)
 {
     QString shown = QString::fromStdString(text);
@@ -21,6 +23,7 @@ void Qt_platform::Show_warning(const std::string& text)
 {
     QMessageBox box(QMessageBox::Warning, "Warning", Message_box_text(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    Set_title_buttons(box, Title_buttons::Close);
     box.exec();
 }
 
@@ -31,6 +34,7 @@ bool Qt_platform::Confirm(const std::string& text)
     QPushButton* yes = box.addButton("&Yes", QMessageBox::YesRole);
     box.addButton("&No", QMessageBox::NoRole);
     box.setDefaultButton(yes);
+    Set_title_buttons(box, Title_buttons::Close);
     box.exec();
     return box.clickedButton() == yes;
 }
@@ -39,6 +43,7 @@ void Qt_platform::Show_error(const std::string& text)
 {
     QMessageBox box(QMessageBox::Critical, "VORAN", Message_box_text(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    Set_title_buttons(box, Title_buttons::Close);
     box.exec();
 }
 

@@ -1,16 +1,34 @@
 #include "Voran_application.h"
 
+#include <QDir>
+#include <QIcon>
 #include <QLocale>
+#include <QStyleFactory>
 
 #include <exception>
 
+#include "Focus_frame_style.h"
 #include "Platform.h"
+#include "Whole_frame_style.h"
 
 Voran_application::Voran_application(int& argc, char** argv, Platform& platform)
     : QApplication(argc, argv), platform_(platform)
 {
     setApplicationName("VORAN");
     setDesktopFileName("voran");
+    // The platform's style, with frames kept whole at fractional scales and
+    // a plain frame on the focused button.
+    setStyle(new Focus_frame_style(new Whole_frame_style(QStyleFactory::create(style()->name()))));
+    setWindowIcon(Program_icon());
+}
+
+QIcon Program_icon()
+{
+    // Each image's size is read from the image.
+    QIcon icon;
+    for (const QString& image : QDir(QStringLiteral(":/icons")).entryList(QDir::Files))
+        icon.addFile(QStringLiteral(":/icons/") + image);
+    return icon;
 }
 
 bool Voran_application::notify(QObject* receiver, QEvent* event)

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 
 class Platform;
 
+// The application object also gives every window the program's icon.
 class Voran_application : public QApplication {
 public:
     Voran_application(int& argc, char** argv, Platform& platform);
@@ -21,3 +23,7 @@ private:
 // The user's decimal separator, from the system locale; a full stop where
 // the locale's separator is not a single ASCII character.
 char System_decimal_separator();
+
+// The program's icon: the images of voran.svg drawn at build time in the
+// usual sizes (window/CMakeLists.txt), built into the program.
+QIcon Program_icon();

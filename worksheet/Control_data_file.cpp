@@ -4,13 +4,33 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 
 #include "Control_data.h"
 #include "Program_strings.h"
 #include "Save_file.h"
+
+namespace {
+
+// Creates the folder and those above it that are missing, each readable by
+// the user only (the mode the XDG base directories ask for).
+void Make_folder(const QString& folder)
+{
+    std::filesystem::path path;
+    for (const std::filesystem::path& part : std::filesystem::path(QFile::encodeName(folder).toStdString())) {
+        path /= part;
+        if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+            throw EIn_out_error("Cannot create folder " + QDir::toNativeSeparators(folder).toStdString() + ": " +
+                                std::strerror(errno));
+    }
+}
+
+}  // namespace
 
 Control_data_file::Control_data_file(QString directory) : directory_(std::move(directory)) {}
 
@@ -22,6 +42,8 @@ QString Control_data_file::Path() const
 void Control_data_file::Save(const std::array<std::string, 8>& entries) const
 {
     const std::string text = Control_data_text(entries);
+    // The user's data folder may not exist before the first write.
+    Make_folder(directory_);
     Save_file(Path(), QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 

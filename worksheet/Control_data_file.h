@@ -1,5 +1,5 @@
 // The control data file on disk: "VORAN.txt" in the folder that the
-// worksheet's creator names. The format and the number reader are those of
+// worksheet's creator names (decided once at start-up, see app/Data_folder.h). The format and the number reader are those of
 // Control_data.h; this part opens, replaces and deletes the file.
 #pragma once
 
@@ -17,7 +17,8 @@ public:
     // The file's path, worked out afresh from Data_file_name on every call.
     QString Path() const;
 
-    // Replaces the file with the eight entries (blanks removed). The new text
+    // Replaces the file with the eight entries (blanks removed), creating the
+    // folder first where it is missing. The new text
     // goes to a temporary file that replaces the old one only when complete,
     // so a failed write leaves the previous file as it was. Raises
     // EIn_out_error with the system's message on failure.

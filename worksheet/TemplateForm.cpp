@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <variant>
@@ -21,6 +20,8 @@
 #include "Program_strings.h"
 #include "Report_for.h"
 #include "Results_window.h"
+#include "Window_keys.h"
+#include "Window_placement.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ TfrmTemplate::TfrmTemplate(Platform& platform, Results_window& results, const QS
 {
     Build_controls();
     FormCreate();
-    move(screen()->availableGeometry().center() - rect().center());
+    Place_on_screen(*this);
 }
 
 void TfrmTemplate::FormCreate()
@@ -86,14 +87,14 @@ void TfrmTemplate::showEvent(QShowEvent* event)
 void TfrmTemplate::FormShow()
 {
     if (inputs_[0]->text().isEmpty()) {
-        inputs_[0]->setFocus();
+        Focus_input(*inputs_[0]);
         return;
     }
     raise();
     activateWindow();
     // The first slot after the restored control data: Case A's score.
     QLineEdit* first_case = inputs_[Worksheet_config.Restored_count];
-    (first_case->isHidden() ? inputs_[Worksheet_config.Restored_count - 1] : first_case)->setFocus();
+    Focus_input(first_case->isHidden() ? *inputs_[Worksheet_config.Restored_count - 1] : *first_case);
 }
 
 void TfrmTemplate::DescripFldChange()
@@ -147,7 +148,7 @@ void TfrmTemplate::cmdComputeClick()
         {text(0), text(1), text(2), text(3)}, Chosen_limits(), 95, decimal_separator_);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
         platform_.Show_warning(refusal->Message);
-        inputs_[static_cast<std::size_t>(refusal->Field)]->setFocus();
+        Focus_input(*inputs_[static_cast<std::size_t>(refusal->Field)]);
         return;
     }
     SaveCurrentData();
@@ -176,7 +177,7 @@ void TfrmTemplate::btnclearDataClick()
         field->clear();
     memoComments->clear();
     data_file_.Remove();
-    inputs_[0]->setFocus();
+    Focus_input(*inputs_[0]);
 }
 
 void TfrmTemplate::ExitBtnClick()

@@ -11,7 +11,9 @@
 
 #include "Notes_box.h"
 #include "Program_strings.h"
+#include "Title_buttons.h"
 #include "Window_fonts.h"
+#include "Window_keys.h"
 #include "TemplateForm.h"
 
 namespace {
@@ -54,8 +56,7 @@ QPushButton* Make_button(QWidget* parent, const QString& name, const QString& ca
 
 void TfrmTemplate::Build_controls()
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Set_title_buttons(*this, Title_buttons::Minimise_and_close);
     setFixedSize(792, 573);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
@@ -92,9 +93,10 @@ void TfrmTemplate::Build_controls()
     memoComments->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memoComments->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoComments->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memoComments->setTabChangesFocus(true);
+    Tab_leaves_text_box(*memoComments);
     memoComments->setAccessibleName(QString::fromUtf8(Notes_caption.data(), Notes_caption.size()));
     Limit_text_length(*memoComments, Notes_max_length);
+    Show_whole_lines(*memoComments);
     memoComments->installEventFilter(this);
     memoComments->raise();
 
@@ -106,6 +108,7 @@ void TfrmTemplate::Build_controls()
     connect(cmdCompute, &QPushButton::clicked, this, &TfrmTemplate::cmdComputeClick);
     connect(btnclearData, &QPushButton::clicked, this, &TfrmTemplate::btnclearDataClick);
     connect(ExitBtn, &QPushButton::clicked, this, &TfrmTemplate::ExitBtnClick);
+    Return_presses_buttons(*this);
 
     Build_tab_order();
 }

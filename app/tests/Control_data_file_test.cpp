@@ -3,9 +3,14 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 
 #include "Worksheet_fixture.h"
 
@@ -154,6 +159,47 @@ TEST_F(Control_data, ClearDataThatCannotDeleteTheFileSaysSo)
     EXPECT_EQ(platform.Errors[0].rfind("Cannot delete file", 0), 0u) << platform.Errors[0];
     EXPECT_EQ(Field("txtInput1")->text(), "");
     EXPECT_EQ(Data_file(), "15.5 20 45 52     ");
+}
+
+// The user's data folder of an installed copy need not exist before the
+// first "Compute": it is made then, for the user only, and used for every
+// later read and delete.
+TEST_F(Control_data, FirstWriteCreatesTheDataFolder)
+{
+    const QString folder = directory.filePath("data home/voran");
+    const QString path = folder + "/VORAN.txt";
+    Start(folder);
+    EXPECT_FALSE(QFileInfo::exists(folder));
+    Compute("10", "20", "50", "30");
+    EXPECT_TRUE(platform.Errors.empty());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "10 20 50 30     ");
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700U);
+
+    Start(folder);
+    EXPECT_EQ(Field("txtInput1")->text(), "10");
+    EXPECT_EQ(Field("txtInput2")->text(), "20");
+    Click(*worksheet, "btnclearData");
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_TRUE(platform.Errors.empty());
+}
+
+TEST_F(Control_data, DataFolderThatCannotBeMadeReportsTheErrorAndNoReport)
+{
+    QFile in_the_way(directory.filePath("data home"));
+    ASSERT_TRUE(in_the_way.open(QIODevice::WriteOnly));
+    in_the_way.close();
+    const QString folder = directory.filePath("data home/voran");
+    Start(folder);
+    Compute("10", "20", "50", "30");
+    ASSERT_EQ(platform.Errors.size(), 1U);
+    EXPECT_EQ(platform.Errors[0], "Cannot create folder " + QDir::toNativeSeparators(folder).toStdString() +
+                                      ": " + std::strerror(ENOTDIR) + ".");
+    EXPECT_EQ(Results_text()->toPlainText(), "");
+    EXPECT_TRUE(worksheet->isVisible());
 }
 
 }  // namespace

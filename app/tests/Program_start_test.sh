@@ -25,12 +25,15 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
   [ "$size" = "792x573" ] || { echo "worksheet is $size, not 792x573" >&2; kill "$pid"; exit 1; }
   # The "Exit" button: left 603, top 506, 161 x 37 (no frame without a window
   # manager). A click that arrives before the window takes input is lost, so
-  # it is repeated until the confirmation box is up.
+  # it is repeated while the confirmation box, awaited for a second after
+  # each click, does not come up.
   confirm=""
   for _ in $(seq 1 20); do
     xdotool mousemove --window "$worksheet" 683 524 click 1
-    sleep 0.5
-    confirm=$(xdotool search --name "^Confirm\$" 2>/dev/null | head -n 1) && [ -n "$confirm" ] && break
+    for _ in $(seq 1 10); do
+      confirm=$(xdotool search --name "^Confirm\$" 2>/dev/null | head -n 1) && [ -n "$confirm" ] && break 2
+      sleep 0.1
+    done
   done
   [ -n "$confirm" ] || { echo "no confirmation box after clicking Exit" >&2; kill "$pid"; exit 1; }
   xdotool windowfocus --sync "$confirm" key Return

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <string>
 
 #include "Qt_platform.h"
 
@@ -19,7 +20,21 @@ struct Shown_box {
     QString Text;
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
     QStringList Buttons;
+    Qt::WindowFlags Flags;
 };
+
+// The title-bar buttons that a window's flags ask for.
+std::string Title_bar_buttons(Qt::WindowFlags flags)
+{
+    std::string buttons;
+    if (flags & Qt::WindowMinimizeButtonHint)
+        buttons += "minimise ";
+    if (flags & Qt::WindowMaximizeButtonHint)
+        buttons += "maximise ";
+    if (flags & Qt::WindowCloseButtonHint)
+        buttons += "close";
+    return buttons;
+}
 
 // Runs `show` while a zero timer records the modal box that comes up and
 // clicks its button captioned `answer`.
@@ -29,7 +44,7 @@ Shown_box Answer_box(const QString& answer, const std::function<void()>& show)
     QTimer::singleShot(0, [&shown, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        shown = {box->windowTitle(), box->text(), box->icon(), {}};
+        shown = {box->windowTitle(), box->text(), box->icon(), {}, box->windowFlags()};
         QAbstractButton* chosen = nullptr;
         for (QAbstractButton* button : box->buttons()) {
             shown.Buttons.push_back(button->text());
@@ -57,6 +72,7 @@ TEST(Qt_platform, ConfirmationAsksWithYesAndNo)
         EXPECT_EQ(box.Buttons.size(), 2);
         EXPECT_TRUE(box.Buttons.contains("&Yes"));
         EXPECT_TRUE(box.Buttons.contains("&No"));
+        EXPECT_EQ(Title_bar_buttons(box.Flags), "close");
     }
 }
 
@@ -69,6 +85,7 @@ TEST(Qt_platform, WarningShowsEachCrAsALineBreak)
     EXPECT_EQ(box.Text, "INPUT ERROR\n\nEnter numeric data only.");
     EXPECT_EQ(box.Icon, QMessageBox::Warning);
     EXPECT_EQ(box.Buttons, QStringList{"OK"});
+    EXPECT_EQ(Title_bar_buttons(box.Flags), "close");
 }
 
 TEST(Qt_platform, ErrorBoxIsTitledWithTheApplicationsName)
@@ -78,6 +95,7 @@ TEST(Qt_platform, ErrorBoxIsTitledWithTheApplicationsName)
     EXPECT_EQ(box.Title, "VORAN");
     EXPECT_EQ(box.Text, "Invalid numeric input.");
     EXPECT_EQ(box.Icon, QMessageBox::Critical);
+    EXPECT_EQ(Title_bar_buttons(box.Flags), "close");
 }
 
 }  // namespace

@@ -4,7 +4,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "Event_loop.h"
 
@@ -157,6 +161,45 @@ TEST_F(Worksheet, NotesBoxGrowsWhileInUseAndShrinksOnLeaving)
     EXPECT_EQ(Notes()->height(), 25);
     Notes()->setFocus();
     EXPECT_EQ(Notes()->height(), 70);
+}
+
+// Whether any pixel in the rows [top, bottom) of an image is darker than
+// half grey: the ink of a line of text.
+bool Ink_in_rows(const QImage& image, int top, int bottom)
+{
+    for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+    return false;
+}
+
+TEST_F(Worksheet, NotesShrunkBackShowWholeLinesOnly)
+{
+    Start();
+    Notes()->setFocus();
+    QTest::keyClicks(Notes(), "first line");
+    QTest::keyClick(Notes(), Qt::Key_Return);
+    QTest::keyClicks(Notes(), "second line");
+    // Tab is pressed in the notes and released on the button it moved to.
+    QTest::keyPress(Notes(), Qt::Key_Tab);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(Notes()->height(), 25);
+
+    QWidget* viewport = Notes()->viewport();
+    QTextCursor second(Notes()->document()->lastBlock());
+    const QRect second_line = Notes()->cursorRect(second);
+    ASSERT_LT(second_line.top(), viewport->height()) << "the second line does not reach into view";
+    ASSERT_GT(second_line.bottom(), viewport->height()) << "the second line fits whole";
+    const QImage shown = viewport->grab().toImage();
+    EXPECT_TRUE(Ink_in_rows(shown, 0, second_line.top())) << "the first line is not shown";
+    EXPECT_FALSE(Ink_in_rows(shown, second_line.top(), viewport->height())) << "the second line is shown cut";
+
+    // Scrolled down a line, the second line shows whole.
+    Notes()->verticalScrollBar()->setValue(1);
+    const QRect scrolled = Notes()->cursorRect(second);
+    ASSERT_GE(scrolled.top(), 0);
+    EXPECT_TRUE(Ink_in_rows(viewport->grab().toImage(), scrolled.top(), scrolled.bottom()));
 }
 
 TEST_F(Worksheet, NotesHoldAtMost250Characters)

@@ -182,7 +182,7 @@ TEST(Qt_printing, JobThatCannotBeOpenedIsAnError)
     }
 }
 
-// main points CUPS at a port where no scheduler listens.
+// main points CUPS at a socket where no scheduler listens.
 TEST(Qt_printing, NoDefaultPrinterIsAnError)
 {
     const auto printer = Make_default_printer(Font_family);

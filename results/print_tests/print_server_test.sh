@@ -1,6 +1,6 @@
 #!/bin/bash
 # End to end through a real print server: starts a private CUPS scheduler on a
-# loopback port with its own configuration folder (the machine's own printers
+# local socket with its own configuration folder (the machine's own printers
 # and scheduler are never touched), adds a cups-pdf printer as its default,
 # prints the known results on it once through the default printer and once
 # through the results viewer's "Print All", waits for each job to complete
@@ -10,7 +10,8 @@
 # must make the program fail. Everything lives in one private folder under
 # /tmp, except a configuration file of cups-pdf named after that folder in
 # /etc/cups (the backend reads nowhere else); both are removed when the test
-# ends, and the scheduler is stopped by its process id.
+# ends, and the scheduler is stopped by its process id
+# (private_scheduler.sh).
 #
 # usage: print_server_test.sh PATH/TO/voran_print_report
 # Exit status 77 (skipped) when not run as root: the scheduler runs its
@@ -32,14 +33,12 @@ done
 
 root=$(mktemp -d /tmp/voran-cups.XXXXXX)
 chmod 755 "$root"
-cupsd_pid=""
 pdf_conf=""
+# shellcheck source=private_scheduler.sh
+. "$(dirname "$0")/private_scheduler.sh"
 finish() {
   status=$?
-  if [ -n "$cupsd_pid" ]; then
-    kill "$cupsd_pid" 2>/dev/null || true
-    wait "$cupsd_pid" 2>/dev/null || true
-  fi
+  private_scheduler_stop
   if [ "$status" -ne 0 ] && [ -f "$root/log/error_log" ]; then
     echo "--- scheduler log: errors and the jobs' progress ---"
     grep -E '^E |\[Job [0-9]+\] (Started|PID|Job|Backend|Printer|cups-pdf|.*(error|Error|failed))' "$root/log/error_log" | tail -n 40 || true
@@ -60,23 +59,10 @@ fail() {
   exit 1
 }
 
-# A free loopback port: nothing answers a connection to it.
-port=""
-for _ in $(seq 1 50); do
-  candidate=$((20000 + RANDOM % 30000))
-  if ! (exec 3<>"/dev/tcp/127.0.0.1/$candidate") 2>/dev/null; then
-    port=$candidate
-    break
-  fi
-done
-[ -n "$port" ] || fail "no free loopback port found"
-server=127.0.0.1:$port
-
 mkdir -p "$root/etc/ppd" "$root/spool" "$root/cache" "$root/state" "$root/tmp" "$root/log" \
   "$root/pdf" "$root/home"
 chmod 1777 "$root/tmp"  # the filters run as an unprivileged user and keep files here
 cat >"$root/etc/cupsd.conf" <<CONF
-Listen 127.0.0.1:$port
 DefaultAuthType None
 LogLevel debug
 MaxLogSize 0
@@ -124,12 +110,11 @@ LogType 7
 Grp lp
 CONF
 
-# Private copies of the scheduler and of the cups-pdf backend: a security
+# A private copy of the cups-pdf backend, as of the scheduler: a security
 # module that confines the installed programs by their path (AppArmor on
 # Debian allows them their system folders only) would keep them out of the
 # private folder. The other helpers are the installed ones, linked.
-mkdir -p "$root/bin" "$root/serverbin/backend"
-cp /usr/sbin/cupsd "$root/bin/cupsd"
+mkdir -p "$root/serverbin/backend"
 for helper in /usr/lib/cups/*; do
   [ "$(basename "$helper")" = backend ] || ln -s "$helper" "$root/serverbin/"
 done
@@ -138,14 +123,7 @@ for backend in /usr/lib/cups/backend/*; do
 done
 cp -p /usr/lib/cups/backend/cups-pdf "$root/serverbin/backend/cups-pdf"
 
-"$root/bin/cupsd" -f -c "$root/etc/cupsd.conf" -s "$root/etc/cups-files.conf" &
-cupsd_pid=$!
-for _ in $(seq 1 100); do
-  lpstat -h "$server" -r >/dev/null 2>&1 && break
-  kill -0 "$cupsd_pid" 2>/dev/null || fail "the scheduler did not start"
-  sleep 0.1
-done
-lpstat -h "$server" -r >/dev/null 2>&1 || fail "the scheduler does not answer on $server"
+private_scheduler_start "$root" || fail "the scheduler did not start"
 
 lpadmin -h "$server" -p voran_pdf -E -v "cups-pdf:/$pdf_setup" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>&1 | grep -v deprecated || true
 lpadmin -h "$server" -d voran_pdf

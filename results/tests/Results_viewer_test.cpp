@@ -13,7 +13,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 #include "Event_loop.h"
+#include "Rendering_check.h"
 
 #include "Scripted_platform.h"
 #include "TemplateResults.h"
@@ -178,6 +181,118 @@ TEST_F(Results_viewer, ExitAskedAndAnsweredNoKeepsEverything)
     EXPECT_EQ(platform.Questions, std::vector<std::string>{"Exit from program?"});
     EXPECT_TRUE(viewer.isVisible());
     EXPECT_EQ(text->toPlainText(), "kept\n");
+}
+
+TEST_F(Results_viewer, TabLeavesTheTextForSaveOutputAndControlTabTypesATab)
+{
+    viewer.Append_lines({"report"});
+    text->setFocus();
+    text->moveCursor(QTextCursor::End);
+    QTest::keyClick(text, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(text->toPlainText(), "report\n\t");
+    EXPECT_EQ(QApplication::focusWidget(), text);
+    QTest::keyClick(text, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), viewer.findChild<QPushButton*>("cmdSaveOutput"));
+    EXPECT_EQ(text->toPlainText(), "report\n\t");
+}
+
+// Return and the keypad's Enter on each of the four buttons, with the
+// scripted platform cancelling the save dialog and answering No to "Exit".
+TEST_F(Results_viewer, ReturnAndEnterPressTheFocusedButton)
+{
+    for (const char* name : {"cmdSaveOutput", "cmdClearResults", "cmdReturn", "cmdExit"}) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            viewer.show();
+            auto* button = viewer.findChild<QPushButton*>(name);
+            QSignalSpy clicked(button, &QPushButton::clicked);
+            button->setFocus();
+            QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            EXPECT_EQ(clicked.count(), 1) << name << (key == Qt::Key_Enter ? " keypad Enter" : " Return");
+        }
+    }
+}
+
+TEST_F(Results_viewer, FocusedButtonIsPlainlyFramed)
+{
+    for (const char* name : {"cmdSaveOutput", "cmdClearResults", "cmdReturn", "cmdExit"}) {
+        auto* button = viewer.findChild<QPushButton*>(name);
+        EXPECT_GE(Pixels_changed_by_focus(*button, *text), 2 * (button->width() + button->height())) << name;
+    }
+}
+
+// The ways into the menu from the keyboard, each from the results text.
+struct Menu_opening {
+    const char* Name;
+    std::function<void(QWidget&)> Keys;
+};
+
+void PrintTo(const Menu_opening& row, std::ostream* out)
+{
+    *out << row.Name;
+}
+
+class Menu_from_the_keyboard : public Results_viewer, public ::testing::WithParamInterface<Menu_opening> {
+protected:
+    QMenu* menu = viewer.findChild<QMenu*>("File1");
+
+    void Open_from_the_text()
+    {
+        viewer.Append_lines({"alpha beta"});
+        text->setFocus();
+        GetParam().Keys(*text);
+        ASSERT_TRUE(menu->isVisible());
+        EXPECT_EQ(menu->activeAction(), viewer.findChild<QAction*>("mnuPrint"));
+        EXPECT_EQ(text->toPlainText(), "alpha beta\n");
+    }
+};
+
+TEST_P(Menu_from_the_keyboard, OpensWithPrintAllChosenAndReturnTakesTheEntry)
+{
+    Open_from_the_text();
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(printer.Jobs, std::vector<std::string>{"alpha beta\r\n"});
+}
+
+TEST_P(Menu_from_the_keyboard, DownArrowChoosesPrintSelection)
+{
+    Open_from_the_text();
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_TRUE(printer.Jobs.empty());
+    EXPECT_EQ(platform.Warnings, std::vector<std::string>{"You have not selected any text."});
+}
+
+TEST_P(Menu_from_the_keyboard, EscapeClosesTheMenuAndGivesBackTheFocus)
+{
+    Open_from_the_text();
+    QTest::keyClick(menu, Qt::Key_Escape);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_TRUE(printer.Jobs.empty());
+    EXPECT_EQ(QApplication::focusWidget(), text);
+    // The keys go to the text again.
+    QTest::keyClicks(text, "x");
+    EXPECT_EQ(text->toPlainText(), "alpha beta\nx");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Menu_from_the_keyboard,
+    ::testing::Values(Menu_opening{"F10", [](QWidget& focus) { QTest::keyClick(&focus, Qt::Key_F10); }},
+                      Menu_opening{"LoneAlt",
+                                   [](QWidget& focus) {
+                                       QTest::keyPress(&focus, Qt::Key_Alt, Qt::AltModifier);
+                                       QTest::keyRelease(&focus, Qt::Key_Alt);
+                                   }},
+                      Menu_opening{"AltP", [](QWidget& focus) { QTest::keyClick(&focus, Qt::Key_P, Qt::AltModifier); }}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(Results_viewer, AltWithAnotherKeyOpensNoMenu)
+{
+    text->setFocus();
+    QTest::keyPress(text, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(text, Qt::Key_Right, Qt::AltModifier);
+    QTest::keyRelease(text, Qt::Key_Alt);
+    EXPECT_FALSE(viewer.findChild<QMenu*>("File1")->isVisible());
 }
 
 TEST_F(Results_viewer, ExitAnsweredYesEndsTheProgram)
