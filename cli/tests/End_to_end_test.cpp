@@ -326,17 +326,6 @@ TEST(Single_report, LineBreaksInANoteStartNewNotesLines)
         << run.Out;
 }
 
-TEST(Version, PrintsTheProgramAndTheProjectVersion)
-{
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"--version"}, std::vector<std::string>{"--sd", "1", "--version"}}) {
-        const Run_result run = Run_report(arguments);
-        EXPECT_EQ(run.Status, 0);
-        EXPECT_EQ(run.Out, std::string("voran-report ") + VORAN_VERSION + "\n");
-        EXPECT_EQ(run.Err, "");
-    }
-}
-
 // ---- CSV batch -------------------------------------------------------------------
 
 const std::string Csv_header =
