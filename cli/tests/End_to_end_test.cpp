@@ -283,6 +283,17 @@ TEST(Help, PrintsTheUsageLineAndTheOptions)
     EXPECT_EQ(run.Err, "");
 }
 
+TEST(Version, PrintsTheProgramAndTheProjectVersion)
+{
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--version"}, std::vector<std::string>{"--sd", "1", "--version"}}) {
+        const Run_result run = Run_report(arguments);
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Out, std::string("voran-report ") + VORAN_VERSION + "\n");
+        EXPECT_EQ(run.Err, "");
+    }
+}
+
 TEST(Single_report, TheLevelIsComputedAndStated)
 {
     std::vector<std::string> arguments = Worked_example_arguments("two-sided");
