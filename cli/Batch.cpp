@@ -1,80 +1,130 @@
 #include "Batch.h"
 
-#include <algorithm>
 #include <exception>
 #include <variant>
 
-#include "Csv_reader.h"
+#include "Comparison_request_step.h"
+#include "Decimal_comma.h"
 #include "Error_report.h"
 
 namespace {
 
-constexpr std::size_t Number_inputs = 4;
 constexpr std::string_view Default_limits = "two-sided";
 
-bool Is_blank_line(const std::vector<std::string>& fields)
-{
-    return fields.size() == 1 && fields[0].empty();
-}
+// How much of the first line decides its delimiter.
+constexpr std::size_t Delimiter_sample_bytes = 64 * 1024;
 
-// The refusal's message on one line: each CR a blank.
+// A message on one line: every control character (CR, LF, NUL ...) a blank.
 std::string One_line(std::string message)
 {
-    std::ranges::replace(message, '\r', ' ');
+    for (char& c : message)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
     return message;
+}
+
+std::string Text_of(std::string_view field)
+{
+    return std::string(field);
+}
+
+// The first row that is not blank; a table of blank lines or none at all
+// leaves a header that names no column.
+void Read_header(Csv_reader& reader, Csv_record& header)
+{
+    while (reader.Next_record(header))
+        if (!header.Is_blank())
+            return;
 }
 
 }  // namespace
 
-Batch_row Evaluate_row(const std::vector<std::string>& fields, char decimal_separator)
+char Delimiter_of_first_line(std::string_view line)
 {
-    Batch_row row;
-    std::string* texts[] = {&row.Texts.SD, &row.Texts.N, &row.Texts.Case_A, &row.Texts.Case_B};
-    for (std::size_t i = 0; i < Number_inputs && i < fields.size(); ++i)
-        *texts[i] = fields[i];
-    // The limits column is optional; empty means the default.
-    const bool has_limits = fields.size() > Number_inputs && !fields[Number_inputs].empty();
-    row.Limits_text = has_limits ? fields[Number_inputs] : std::string(Default_limits);
+    return line.find(';') != std::string_view::npos && line.find(',') == std::string_view::npos
+               ? ';'
+               : ',';
+}
 
-    if (fields.size() < Number_inputs || fields.size() > Number_inputs + 1) {
-        row.Error = "expected 4 or 5 fields (sd,n,case_a,case_b[,limits]), found " +
-                    std::to_string(fields.size());
-        return row;
+void Evaluate_row(const Csv_record& record, const Table_layout& layout,
+                  const Batch_options& options, Batch_row& row)
+{
+    row.Fields.clear();
+    row.Result.reset();
+    row.Error.clear();
+    for (std::size_t i = 0; i < layout.Column_count; ++i)
+        row.Fields.push_back(i < record.Kept_count() ? record.Field(i) : std::string_view());
+    // The limits column is optional; empty means the default.
+    std::string_view limits_text = Default_limits;
+    if (layout.Limits_at && !row.Fields[*layout.Limits_at].empty())
+        limits_text = row.Fields[*layout.Limits_at];
+    if (layout.Limits_at)
+        row.Fields[*layout.Limits_at] = limits_text;
+    else
+        row.Fields.push_back(limits_text);
+
+    if (!record.Problem().empty()) {
+        row.Error = One_line(record.Problem());
+        return;
     }
+    if (record.Field_count() != layout.Column_count) {
+        row.Error = "expected " + std::to_string(layout.Column_count) +
+                    " fields, one per column of the first row, found " +
+                    std::to_string(record.Field_count());
+        return;
+    }
+    const Comparison_texts texts = Comma_as_point(
+        Comparison_texts{Text_of(record.Field(layout.Input_at[0])), Text_of(record.Field(layout.Input_at[1])),
+                         Text_of(record.Field(layout.Input_at[2])), Text_of(record.Field(layout.Input_at[3]))});
     // The inputs are checked before the limits, whichever is wrong first.
-    const auto limits = Limits_from_word(row.Limits_text);
-    const Request_or_refusal read =
-        Read_comparison_request(row.Texts, limits.value_or(Limits::Two_sided), 95, decimal_separator);
+    const auto limits = Limits_from_word(limits_text);
+    const Request_or_refusal read = Read_comparison_request(
+        texts, limits.value_or(Limits::Two_sided), options.Level, options.Decimal_separator);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
         row.Error = One_line(refusal->Message);
-        return row;
+        return;
     }
     if (!limits) {
         row.Error = "limits must be one of " + std::string(Limits_words);
-        return row;
+        return;
     }
     try {
         row.Result = Compare_two_cases(std::get<Comparison_request>(read));
     } catch (const std::exception& error) {
         row.Error = One_line(Error_report_text(error.what()));
     }
-    return row;
 }
 
-Exit_status Run_batch(std::istream& in, Row_writer& writer, char decimal_separator)
+Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& options)
 {
-    writer.Begin();
     Csv_reader reader(in);
-    std::vector<std::string> fields;
-    if (!reader.Next_record(fields))
-        return Done;
+    reader.Set_delimiter(options.Delimiter ? *options.Delimiter
+                                           : Delimiter_of_first_line(reader.Peek_line(Delimiter_sample_bytes)));
+    Csv_record record;
+    Read_header(reader, record);
+    const Table_layout layout = Layout_of_header(record);
+    // A longer row is refused whatever its extra fields hold.
+    reader.Set_kept_fields(layout.Column_count);
 
+    const auto writer = Make_row_writer(options.Format, out);
+    const auto written = [&out, &options] {
+        if (options.Flush_each_row)
+            out.flush();
+        return static_cast<bool>(out);
+    };
+    writer->Begin(layout.Echoed_names);
+    if (!written())
+        return Output_failed;
+
+    Batch_row row;
     bool refused = false;
-    while (reader.Next_record(fields)) {
-        if (Is_blank_line(fields))
+    while (reader.Next_record(record)) {
+        if (record.Is_blank())
             continue;
-        const Batch_row row = Evaluate_row(fields, decimal_separator);
-        writer.Write(row);
+        Evaluate_row(record, layout, options, row);
+        writer->Write(row);
+        if (!written())
+            return Output_failed;
         refused = refused || !row.Result;
     }
     return refused ? Some_rows_refused : Done;

@@ -1,21 +1,44 @@
-// Many comparisons from a CSV table: a header row, then rows
-// sd,n,case_a,case_b[,limits]. Each row is read and checked as the worksheet
-// does it and gives one typed row for the writer; a refused row carries the
-// refusal message (each CR a blank) and the run goes on.
+// Many comparisons from a table: a first row naming the columns (see
+// Table_layout), then one row per comparison. Each row is read and checked
+// as the worksheet does it (a decimal comma read as a point) and gives one
+// typed row for the writer; a refused or broken row carries the reason (each
+// line break a blank) and the run goes on. Blank lines are skipped.
 #pragma once
 
 #include <istream>
+#include <optional>
+#include <ostream>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "Batch_row.h"
+#include "Csv_reader.h"
 #include "Exit_status.h"
+#include "Output_format.h"
+#include "Table_layout.h"
 
-// The row for one input record's fields; values quoted in refusals use the
-// given decimal separator.
-Batch_row Evaluate_row(const std::vector<std::string>& fields, char decimal_separator);
+struct Batch_options {
+    // Empty: a comma, or a semicolon when the first line holds semicolons
+    // and no comma.
+    std::optional<char> Delimiter;
+    Output_format Format = Output_format::Csv;
+    Extended Level = 95;           // credible level in percent
+    char Decimal_separator = '.';  // of values quoted in refusals
+    bool Flush_each_row = false;   // for a reader at the other end of a pipe
+};
 
-// Reads the table from in and hands each row to the writer; raises Csv_error
-// for malformed CSV (the rows before it are written). Blank lines are
-// skipped. Returns Done, or Some_rows_refused.
-Exit_status Run_batch(std::istream& in, Row_writer& writer, char decimal_separator);
+// The delimiter of a table whose first line is given: a semicolon when the
+// line holds one and no comma, otherwise a comma.
+char Delimiter_of_first_line(std::string_view line);
+
+// Fills row (its storage reused from row to row) for one data record of a
+// table laid out as given.
+void Evaluate_row(const Csv_record& record, const Table_layout& layout,
+                  const Batch_options& options, Batch_row& row);
+
+// Reads the table from in and writes each row to out in the chosen format.
+// Raises Table_error when the first row cannot serve as the header (nothing is
+// written then); errors of the input stream (std::ios_base::failure) pass
+// through. Returns Done, Some_rows_refused, or Output_failed as soon as a
+// write fails.
+Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& options);

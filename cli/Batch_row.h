@@ -8,20 +8,23 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Comparison.h"
-#include "Comparison_request_step.h"
+
+// The input columns that the first row must name, in reading order, and the
+// optional column of the limits; names are matched without regard to case
+// and surrounding blanks. Every other input column is passed through.
+inline constexpr std::array<std::string_view, 4> Input_columns = {"sd", "n", "case_a", "case_b"};
+inline constexpr std::string_view Limits_column = "limits";
 
 struct Batch_row {
-    Comparison_texts Texts;                   // the four inputs as given, a missing one empty
-    std::string Limits_text;                  // the limits applied, as named in the row
+    // The input row as given, one field per echoed column (see
+    // Table_layout); the limits column shows the limits applied.
+    std::vector<std::string_view> Fields;
     std::optional<Comparison_result> Result;  // empty when the row was refused
     std::string Error;                        // why, on one line; empty when it passed
 };
-
-// The input columns, in output order.
-inline constexpr std::array<std::string_view, 5> Input_columns = {"sd", "n", "case_a", "case_b",
-                                                                  "limits"};
 
 // The result columns, in output order, each with the number it shows.
 struct Result_column {
@@ -45,12 +48,12 @@ inline constexpr std::array<Result_column, 11> Result_columns = {{
 
 inline constexpr std::string_view Error_column = "error";
 
-// An output format of the table: told once before the first row, then each
-// row in input order.
+// An output format of the table: told the echoed input columns once before
+// the first row, then given each row in input order.
 class Row_writer {
 public:
     virtual ~Row_writer() = default;
 
-    virtual void Begin() = 0;
+    virtual void Begin(const std::vector<std::string>& echoed_columns) = 0;
     virtual void Write(const Batch_row& row) = 0;
 };

@@ -1,30 +1,71 @@
 #include "Command_line.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <map>
-#include <optional>
+
+#include "Decimal_comma.h"
 
 namespace {
 
-// The options that take one value, each given at most once, by name.
-using Option_values = std::map<std::string, std::optional<std::string>>;
+// The values given, by option name; --note may repeat, every other once.
+using Given_values = std::map<std::string_view, std::vector<std::string>>;
 
-std::string Required(const Option_values& options, const std::string& name)
+const Option* Find_option(std::string_view name)
 {
-    const auto& value = options.at(name);
+    const auto option = std::ranges::find(Options, name, &Option::Name);
+    return option == Options.end() ? nullptr : &*option;
+}
+
+std::optional<std::string> Value(const Given_values& given, std::string_view name)
+{
+    const auto entry = given.find(name);
+    if (entry == given.end())
+        return std::nullopt;
+    return entry->second.front();
+}
+
+std::string Required(const Given_values& given, std::string_view name)
+{
+    const auto value = Value(given, name);
     if (!value)
-        throw Usage_error("missing " + name);
+        throw Usage_error("missing " + std::string(name));
     return *value;
+}
+
+char Delimiter_from_text(const std::string& text)
+{
+    if (text.size() != 1 || text == "\"" || text == "\r" || text == "\n")
+        throw Usage_error("--delimiter must be one character other than a double quote or a line break");
+    return text.front();
+}
+
+Output_format Format_from_text(const std::string& text)
+{
+    const auto format = Output_format_from_word(text);
+    if (!format)
+        throw Usage_error("--format must be one of " + std::string(Output_format_words));
+    return *format;
 }
 
 }  // namespace
 
+Extended Level_from_text(const std::string& text)
+{
+    const std::string number = Comma_as_point(text);
+    double level = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), level);
+    if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(level) ||
+        level < 50 || level >= 100)
+        throw Usage_error("--level must be a number from 50 up to but not including 100");
+    return level;
+}
+
 Command Parse_command_line(const std::vector<std::string>& arguments)
 {
     Command command;
-    Option_values options = {
-        {"--sd", {}}, {"--n", {}}, {"--case-a", {}}, {"--case-b", {}},
-        {"--limits", {}}, {"--csv", {}}, {"--plot", {}},
-    };
+    Given_values given;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h") {
@@ -36,9 +77,8 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
             return command;
         }
         const std::size_t equals = argument.find('=');
-        const std::string name = argument.substr(0, equals);
-        const bool is_note = name == "--note";
-        if (!is_note && !options.count(name))
+        const Option* option = Find_option(std::string_view(argument).substr(0, equals));
+        if (!option || option->Use == Option_use::Alone)
             throw Usage_error("unknown argument '" + argument + "'");
         std::string value;
         if (equals != std::string::npos) {
@@ -46,37 +86,49 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            throw Usage_error(name + " needs a value");
+            throw Usage_error(std::string(option->Name) + " needs a value");
         }
-        if (is_note) {
-            command.Single.Notes.push_back(value);
-            continue;
-        }
-        auto& slot = options.at(name);
-        if (slot)
-            throw Usage_error(name + " given twice");
-        slot = value;
+        auto& values = given[option->Name];
+        if (!values.empty() && option->Name != "--note")
+            throw Usage_error(std::string(option->Name) + " given twice");
+        values.push_back(std::move(value));
     }
 
-    if (const auto& csv = options.at("--csv")) {
-        for (const auto& [name, value] : options)
-            if (value && name != "--csv")
-                throw Usage_error("--csv takes no " + name);
-        if (!command.Single.Notes.empty())
-            throw Usage_error("--csv takes no --note");
+    const bool table = given.contains("--csv");
+    for (const auto& [name, values] : given) {
+        const Option_use use = Find_option(name)->Use;
+        if (table && use == Option_use::Single)
+            throw Usage_error("--csv takes no " + std::string(name));
+        if (!table && use == Option_use::Table)
+            throw Usage_error(std::string(name) + " needs --csv");
+    }
+    const auto level = Value(given, "--level");
+
+    if (table) {
         command.What = Command::Kind::Batch;
-        command.Csv_path = *csv;
+        command.Table.Csv_path = *Value(given, "--csv");
+        if (const auto delimiter = Value(given, "--delimiter"))
+            command.Table.Delimiter = Delimiter_from_text(*delimiter);
+        if (const auto format = Value(given, "--format"))
+            command.Table.Format = Format_from_text(*format);
+        if (level)
+            command.Table.Level = Level_from_text(*level);
         return command;
     }
 
-    command.Single.Texts = {Required(options, "--sd"), Required(options, "--n"),
-                            Required(options, "--case-a"), Required(options, "--case-b")};
-    if (const auto& word = options.at("--limits")) {
+    command.Single.Texts = {Required(given, "--sd"), Required(given, "--n"),
+                            Required(given, "--case-a"), Required(given, "--case-b")};
+    if (const auto word = Value(given, "--limits")) {
         const auto limits = Limits_from_word(*word);
         if (!limits)
             throw Usage_error("--limits must be one of " + std::string(Limits_words));
         command.Single.Limits_kind = *limits;
     }
-    command.Single.Plot_path = options.at("--plot").value_or("");
+    if (level)
+        command.Single.Level = Level_from_text(*level);
+    if (given.contains("--note"))
+        command.Single.Notes = given.at("--note");
+    if (const auto plot = Value(given, "--plot"))
+        command.Single.Plot_path = *plot;
     return command;
 }

@@ -1,18 +1,21 @@
 // The command line of voran-report:
 //   voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT
-//                [--limits two-sided|lower|upper] [--note LINE]... [--plot FILE]
-//   voran-report --csv FILE|-
+//                [--limits two-sided|lower|upper] [--level P] [--note LINE]... [--plot FILE]
+//   voran-report --csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P]
 //   voran-report --help
 //   voran-report --version
 // An option's value is the next argument, taken as it stands even when it
 // begins with '-' (a negative score), or follows '=' in the same argument.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "Output_format.h"
 #include "Single_report.h"
 
 class Usage_error : public std::runtime_error {
@@ -22,15 +25,58 @@ public:
 
 inline constexpr std::string_view Usage_line =
     "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT "
-    "[--limits two-sided|lower|upper] [--note LINE]... [--plot FILE] | --csv FILE|- | --help | --version";
+    "[--limits two-sided|lower|upper] [--level P] [--note LINE]... [--plot FILE] | "
+    "--csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P] | --help | --version";
+
+// Where an option belongs: a single report, a table run, both, or alone on
+// the command line.
+enum class Option_use { Single, Table, Both, Alone };
+
+struct Option {
+    std::string_view Name;
+    std::string_view Value;  // what its value is, for --help; empty for none
+    Option_use Use;
+    std::string_view Meaning;
+};
+
+// Every option, in the order --help lists them.
+inline constexpr std::array<Option, 13> Options = {{
+    {"--sd", "TEXT", Option_use::Single, "standard deviation of scores in the control sample"},
+    {"--n", "TEXT", Option_use::Single, "sample size of the control sample"},
+    {"--case-a", "TEXT", Option_use::Single, "test score for Case A"},
+    {"--case-b", "TEXT", Option_use::Single, "test score for Case B"},
+    {"--limits", Limits_words, Option_use::Single, "the credible limits (two-sided unless given)"},
+    {"--note", "LINE", Option_use::Single, "a line of the user's notes; may be given again"},
+    {"--plot", "FILE", Option_use::Single, "also the picture of the comparison, PNG or SVG by the name's extension"},
+    {"--level", "P", Option_use::Both, "credible level in percent, 50 <= P < 100 (95 unless given)"},
+    {"--csv", "FILE|-", Option_use::Table, "a table of comparisons, - for standard input"},
+    {"--delimiter", "CHAR", Option_use::Table,
+     "the table's delimiter (a comma, or a semicolon when its first line has semicolons and no comma)"},
+    {"--format", Output_format_words, Option_use::Table, "the output of a table run (csv unless given)"},
+    {"--help", "", Option_use::Alone, "this text"},
+    {"--version", "", Option_use::Alone, "the program's version"},
+}};
+
+// A table run as asked for.
+struct Table_request {
+    std::string Csv_path;  // "-" for standard input
+    std::optional<char> Delimiter;
+    Output_format Format = Output_format::Csv;
+    Extended Level = 95;
+};
 
 struct Command {
     enum class Kind { Help, Version, Single, Batch };
     Kind What = Kind::Single;
     Single_request Single;
-    std::string Csv_path;  // "-" for standard input
+    Table_request Table;
 };
 
 // The command for the arguments after the program's name; raises Usage_error
 // saying what is wrong.
 Command Parse_command_line(const std::vector<std::string>& arguments);
+
+// The credible level that a --level text gives: a decimal comma read as a
+// point; raises Usage_error unless it is a number from 50 up to but not
+// including 100.
+Extended Level_from_text(const std::string& text);

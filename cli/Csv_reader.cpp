@@ -1,65 +1,243 @@
 #include "Csv_reader.h"
 
-namespace {
+#include <algorithm>
+#include <utility>
 
-using traits = std::streambuf::traits_type;
-
-}  // namespace
-
-Csv_reader::Csv_reader(std::istream& in) : Input(*in.rdbuf()) {}
-
-bool Csv_reader::Next_record(std::vector<std::string>& fields)
+std::string_view Csv_record::Field(std::size_t i) const
 {
-    if (Input.sgetc() == traits::eof())
+    const std::size_t begin = i == 0 ? 0 : Ends_[i - 1];
+    return std::string_view(Bytes_).substr(begin, Ends_[i] - begin);
+}
+
+Csv_reader::Csv_reader(std::istream& in, char delimiter, Csv_limits limits)
+    : Input(*in.rdbuf()), Delimiter(delimiter), Limits(limits)
+{
+}
+
+int Csv_reader::Peek()
+{
+    if (Pending_at < Pending.size())
+        return traits::to_int_type(Pending[Pending_at]);
+    return Input.sgetc();
+}
+
+int Csv_reader::Take()
+{
+    if (Pending_at < Pending.size())
+        return traits::to_int_type(Pending[Pending_at++]);
+    return Input.sbumpc();
+}
+
+// Puts text back before whatever is still to be read.
+void Csv_reader::Push_back(std::string text)
+{
+    text.append(Pending, Pending_at);
+    Pending = std::move(text);
+    Pending_at = 0;
+}
+
+void Csv_reader::Skip_byte_order_mark()
+{
+    Started = true;
+    constexpr std::string_view mark = "\xEF\xBB\xBF";
+    std::string seen;
+    // Only bytes that match the mark so far are taken, so that a short
+    // first line is never waited on.
+    for (const char byte : mark) {
+        const int c = Peek();
+        if (c == traits::eof() || traits::to_char_type(c) != byte)
+            break;
+        seen += traits::to_char_type(Take());
+    }
+    if (seen.size() < mark.size())
+        Push_back(std::move(seen));
+}
+
+std::string_view Csv_reader::Peek_line(std::size_t max_bytes)
+{
+    if (!Started)
+        Skip_byte_order_mark();
+    std::string line;
+    while (line.size() < max_bytes) {
+        const int c = Take();
+        if (c == traits::eof())
+            break;
+        line += traits::to_char_type(c);
+        if (c == '\n' || c == '\r')
+            break;
+    }
+    const std::size_t length = line.size();
+    Push_back(std::move(line));
+    return std::string_view(Pending).substr(0, length);
+}
+
+// After a line end c (CR or LF) has been taken: counts the line; a LF right
+// after a CR belongs to it and is skipped when the next record begins, so
+// that the stream is not asked for a byte beyond this record.
+bool Csv_reader::End_line_after(int c)
+{
+    ++Line;
+    Skip_lf = c == '\r';
+    return true;
+}
+
+void Csv_reader::Skip_rest_of_line()
+{
+    for (;;) {
+        const int c = Take();
+        if (c == traits::eof())
+            return;
+        if (c == '\n' || c == '\r') {
+            End_line_after(c);
+            return;
+        }
+    }
+}
+
+bool Csv_reader::Next_record(Csv_record& record)
+{
+    if (!Started)
+        Skip_byte_order_mark();
+    if (!Pending.empty() && Pending_at == Pending.size()) {
+        Pending = std::string();
+        Pending_at = 0;
+    }
+    if (Skip_lf) {
+        Skip_lf = false;
+        if (Peek() == '\n')
+            Take();
+    }
+    if (Peek() == traits::eof())
         return false;
-    fields.clear();
-    std::string field;
-    bool at_field_start = true;
-    bool in_quotes = false;
-    bool after_closing_quote = false;
+
+    record.Bytes_.clear();
+    record.Ends_.clear();
+    record.Field_count_ = 0;
+    record.Problem_.clear();
     const long first_line = Line;
+    const auto note = [&record](long line, const std::string& text) {
+        if (record.Problem_.empty())
+            record.Problem_ = "line " + std::to_string(line) + ": " + text;
+    };
+
+    std::size_t record_bytes = 0;  // of the record's text so far
+    std::size_t field_start = 0;   // where the current field begins in Bytes_
+    std::size_t field_bytes = 0;   // of the current field's text, kept or not
+    const auto count_byte = [&] {
+        if (++record_bytes == Limits.Record_bytes + 1)
+            note(first_line, "the row is longer than " + std::to_string(Limits.Record_bytes) +
+                                 " bytes; its fields are cut short");
+    };
+    bool in_quotes = false;
+    const auto keep = [&](char c) {
+        if (++field_bytes > Limits.Field_bytes) {
+            // A quoted field past the limit is a broken quote, said below.
+            if (field_bytes == Limits.Field_bytes + 1 && !in_quotes)
+                note(first_line, "field " + std::to_string(record.Field_count_ + 1) +
+                                     " is longer than " + std::to_string(Limits.Field_bytes) +
+                                     " bytes; it is cut short");
+            return;
+        }
+        if (record_bytes <= Limits.Record_bytes && record.Field_count_ < Limits.Kept_fields)
+            record.Bytes_ += c;
+    };
+    const auto end_field = [&] {
+        if (record.Field_count_ < Limits.Kept_fields)
+            record.Ends_.push_back(record.Bytes_.size());
+        ++record.Field_count_;
+        field_start = record.Bytes_.size();
+        field_bytes = 0;
+    };
+    bool at_field_start = true;
+    bool after_closing_quote = false;
+    // Of the quoted field being read: the line it began on, how much of its
+    // text came before its first line break, and the raw input after that
+    // break, to be read again should the quote turn out to be broken.
+    long quote_line = 0;
+    bool quote_broke_line = false;
+    bool break_was_cr = false;
+    std::size_t text_before_break = 0;
+    std::string after_break;
+    int previous = traits::eof();
 
     for (;;) {
-        const int c = Input.sbumpc();
+        const int c = Take();
+        if (c != traits::eof())
+            count_byte();
         if (in_quotes) {
-            if (c == traits::eof())
-                throw Csv_error("line " + std::to_string(first_line) +
-                                ": a quoted field is not closed");
-            if (c == '"' && Input.sgetc() == '"') {
-                Input.sbumpc();
-                field += '"';
+            if (quote_broke_line && c != traits::eof())
+                after_break += traits::to_char_type(c);
+            if (c == '"' && Peek() == '"') {
+                if (quote_broke_line)
+                    after_break += traits::to_char_type(Take());
+                else
+                    Take();
+                count_byte();
+                keep('"');
             } else if (c == '"') {
                 in_quotes = false;
                 after_closing_quote = true;
-            } else {
-                if (c == '\n')
+            } else if (c != traits::eof()) {
+                const bool line_end = c == '\r' || (c == '\n' && previous != '\r');
+                if (line_end) {
                     ++Line;
-                field += traits::to_char_type(c);
+                    if (!quote_broke_line) {
+                        quote_broke_line = true;
+                        text_before_break = field_bytes;
+                        break_was_cr = c == '\r';
+                    }
+                }
+                keep(traits::to_char_type(c));
             }
-            continue;
-        }
-        if (c == traits::eof() || c == '\n' || c == '\r') {
-            if (c == '\r' && Input.sgetc() == '\n')
-                Input.sbumpc();
-            if (c != traits::eof())
-                ++Line;
-            fields.push_back(std::move(field));
+            previous = c;
+            if (c != traits::eof() && field_bytes <= Limits.Field_bytes)
+                continue;
+
+            // The quote is broken: the record ends at the end of the line on
+            // which the quoted field began, and what followed is read again.
+            note(quote_line, c == traits::eof()
+                                 ? "a quoted field is not closed"
+                                 : "a quoted field is not closed within " +
+                                       std::to_string(Limits.Field_bytes) + " bytes");
+            if (quote_broke_line) {
+                record.Bytes_.resize(std::min(record.Bytes_.size(), field_start + text_before_break));
+                Line = quote_line + 1;
+                Skip_lf = break_was_cr;
+                Push_back(std::move(after_break));
+            } else {
+                if (c != traits::eof())
+                    Skip_rest_of_line();
+            }
+            end_field();
             return true;
         }
-        if (c == ',') {
-            fields.push_back(std::move(field));
-            field.clear();
+        if (c == traits::eof() || c == '\n' || c == '\r') {
+            if (c != traits::eof())
+                End_line_after(c);
+            end_field();
+            return true;
+        }
+        if (c == Delimiter) {
+            end_field();
             at_field_start = true;
             after_closing_quote = false;
             continue;
         }
-        if (after_closing_quote)
-            throw Csv_error("line " + std::to_string(Line) +
-                            ": text after the closing quote of a field");
-        if (c == '"' && at_field_start)
+        if (after_closing_quote) {
+            note(Line, "text after the closing quote of a field");
+            Skip_rest_of_line();
+            end_field();
+            return true;
+        }
+        if (c == '"' && at_field_start) {
             in_quotes = true;
-        else
-            field += traits::to_char_type(c);
+            quote_line = Line;
+            quote_broke_line = false;
+            after_break.clear();
+            previous = traits::eof();
+        } else {
+            keep(traits::to_char_type(c));
+        }
         at_field_start = false;
     }
 }

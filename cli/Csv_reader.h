@@ -1,31 +1,98 @@
-// A reader of comma-separated values after RFC 4180: fields separated by
-// commas, records ended by CR LF, LF or a lone CR; a field that begins with a
-// double quote runs to the matching closing quote and may hold commas, line
-// breaks and doubled quotes (each standing for one quote). A quote inside an
-// unquoted field is an ordinary character.
+// A reader of delimiter-separated values after RFC 4180: fields separated by
+// the delimiter (a comma unless told otherwise), records ended by CR LF, LF
+// or a lone CR; a field that begins with a double quote runs to the matching
+// closing quote and may hold delimiters, line breaks and doubled quotes (each
+// standing for one quote). A quote inside an unquoted field is an ordinary
+// character. A UTF-8 byte-order mark at the very start is skipped.
+//
+// The reader never holds more than its limits, whatever the input: a record
+// keeps at most Field_bytes of each field, Record_bytes in all and the first
+// Kept_fields fields; what lies beyond is read and counted but not kept, and
+// the record says why it was cut short. A broken record never ends the
+// reading:
+// - text after the closing quote of a field: the record ends at the end of
+//   that line;
+// - a quoted field that is not closed before the end of the input, or not
+//   within Field_bytes: the record ends at the end of the line where the
+//   field began, and reading goes on at the next line, as if the quote had
+//   been an ordinary character.
+// The reader asks its stream for no byte beyond the end of the record it
+// returns, so that a program feeding one record at a time through a pipe is
+// answered at once.
 #pragma once
 
+#include <cstddef>
 #include <istream>
-#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// Malformed input: a quoted field that is never closed, or characters between
-// a closing quote and the next comma or line end.
-class Csv_error : public std::runtime_error {
+struct Csv_limits {
+    std::size_t Field_bytes = std::size_t{1} << 20;   // 1 MiB
+    std::size_t Record_bytes = std::size_t{1} << 24;  // 16 MiB, delimiters and quotes included
+    std::size_t Kept_fields = std::size_t{1} << 16;
+};
+
+// One record: its fields as far as they were kept, how many fields it had,
+// and what was wrong with it.
+class Csv_record {
 public:
-    using std::runtime_error::runtime_error;
+    // The number of fields in the record, kept or not.
+    std::size_t Field_count() const { return Field_count_; }
+    // The number of fields kept: at most the reader's Kept_fields.
+    std::size_t Kept_count() const { return Ends_.size(); }
+    // Kept field i (i < Kept_count()); cut short when the record is.
+    std::string_view Field(std::size_t i) const;
+
+    // Empty for a well-formed record within the limits; otherwise what was
+    // wrong, on one line, beginning with the line number ("line 7: ...").
+    const std::string& Problem() const { return Problem_; }
+
+    // A blank line: one empty field and no problem.
+    bool Is_blank() const { return Field_count_ == 1 && Ends_.size() == 1 && Ends_[0] == 0 && Problem_.empty(); }
+
+private:
+    friend class Csv_reader;
+    std::string Bytes_;               // the kept fields, one after the other
+    std::vector<std::size_t> Ends_;   // where each kept field ends in Bytes_
+    std::size_t Field_count_ = 0;
+    std::string Problem_;
 };
 
 class Csv_reader {
 public:
-    explicit Csv_reader(std::istream& in);
+    explicit Csv_reader(std::istream& in, char delimiter = ',', Csv_limits limits = {});
 
-    // Reads the next record into fields; false, with fields untouched, at the
-    // end of the input. A blank line gives one empty field.
-    bool Next_record(std::vector<std::string>& fields);
+    void Set_delimiter(char delimiter) { Delimiter = delimiter; }
+    void Set_kept_fields(std::size_t kept) { Limits.Kept_fields = kept; }
+
+    // The first line of what is left to read, up to and including its line
+    // end, or its first max_bytes bytes; nothing is consumed.
+    std::string_view Peek_line(std::size_t max_bytes);
+
+    // Reads the next record; false at the end of the input. Errors of the
+    // stream (std::ios_base::failure) pass through.
+    bool Next_record(Csv_record& record);
+
+    // The line the next record begins on, counted from 1.
+    long Line_number() const { return Line; }
 
 private:
+    using traits = std::streambuf::traits_type;
+
+    int Peek();
+    int Take();
+    void Skip_byte_order_mark();
+    void Push_back(std::string text);
+    void Skip_rest_of_line();
+    bool End_line_after(int c);
+
     std::streambuf& Input;
-    long Line = 1;  // the line being read, counted from 1, for messages
+    char Delimiter;
+    Csv_limits Limits;
+    long Line = 1;
+    bool Started = false;
+    bool Skip_lf = false;          // the last record ended with a CR: a LF right after it belongs to it
+    std::string Pending;           // bytes put back, read before the stream
+    std::size_t Pending_at = 0;
 };

@@ -1,6 +1,6 @@
-// The table's rows as comma-separated values: the header of the column
-// table, then per row the inputs as given, the limits applied, the numbers
-// (full stop, 12 significant digits; empty for a refused row) and the error.
+// The table's rows as comma-separated values: a header of the echoed input
+// columns, the result columns and error, then per row the inputs as given,
+// the numbers (Table_number; empty for a refused row) and the error.
 #pragma once
 
 #include <ostream>
@@ -11,7 +11,7 @@ class Csv_row_writer : public Row_writer {
 public:
     explicit Csv_row_writer(std::ostream& out);
 
-    void Begin() override;
+    void Begin(const std::vector<std::string>& echoed_columns) override;
     void Write(const Batch_row& row) override;
 
 private:

@@ -1,16 +1,19 @@
 #include "Csv_writer.h"
 
-std::string Csv_field(const std::string& text)
+void Write_csv_field(std::ostream& out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
+    // A field that begins like a byte-order mark is quoted, so that a reader
+    // does not skip those bytes at the start of a file.
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos && !text.starts_with("\xEF\xBB\xBF")) {
+        out << text;
+        return;
     }
-    return quoted + '"';
+    out << '"';
+    for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
+        out << text.substr(0, quote + 1) << '"';
+        text.remove_prefix(quote + 1);
+    }
+    out << text << '"';
 }
 
 void Write_csv_record(std::ostream& out, const std::vector<std::string>& fields)
@@ -18,7 +21,7 @@ void Write_csv_record(std::ostream& out, const std::vector<std::string>& fields)
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             out << ',';
-        out << Csv_field(fields[i]);
+        Write_csv_field(out, fields[i]);
     }
     out << '\n';
 }

@@ -4,15 +4,37 @@
 #include <exception>
 #include <variant>
 
+#include "Decimal_comma.h"
 #include "Error_report.h"
 #include "Plot_writer.h"
 #include "Report_for.h"
 
+namespace {
+
+// The notes lines: each note split at its line breaks (CR LF, CR or LF).
+std::vector<std::string> Notes_lines(const std::vector<std::string>& notes)
+{
+    std::vector<std::string> lines;
+    for (const std::string& note : notes) {
+        std::size_t begin = 0;
+        for (;;) {
+            const std::size_t end = note.find_first_of("\r\n", begin);
+            lines.push_back(note.substr(begin, end - begin));
+            if (end == std::string::npos)
+                break;
+            begin = end + (note.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
 Exit_status Run_single_report(const Single_request& request, char decimal_separator,
                               std::ostream& out, std::ostream& err)
 {
-    const Request_or_refusal read =
-        Read_comparison_request(request.Texts, request.Limits_kind, 95, decimal_separator);
+    const Request_or_refusal read = Read_comparison_request(
+        Comma_as_point(request.Texts), request.Limits_kind, request.Level, decimal_separator);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
         std::string message = refusal->Message;
         std::ranges::replace(message, '\r', '\n');
@@ -23,7 +45,8 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
     const auto& comparison = std::get<Comparison_request>(read);
     Report_request report;
     try {
-        report = Report_for(comparison, Captioned_inputs(request.Texts), request.Notes, decimal_separator);
+        report = Report_for(comparison, Captioned_inputs(request.Texts), Notes_lines(request.Notes),
+                            decimal_separator);
     } catch (const std::exception& error) {
         err << "voran-report: " << Error_report_text(error.what()) << '\n';
         return Comparison_failed;

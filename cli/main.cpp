@@ -1,7 +1,11 @@
 // voran-report: the two-case comparison's report, or a table of comparisons,
 // from the command line. The exit statuses are those of Exit_status.h.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <clocale>
+#include <csignal>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -11,9 +15,8 @@
 #include "Batch.h"
 #include "Build_info.h"
 #include "Command_line.h"
-#include "Csv_reader.h"
-#include "Csv_row_writer.h"
 #include "Exit_status.h"
+#include "Help_text.h"
 #include "Single_report.h"
 #include "distrib.h"
 
@@ -29,25 +32,46 @@ char Locale_decimal_separator()
     return point && point[0] != '\0' && point[1] == '\0' ? point[0] : '.';
 }
 
-Exit_status Run_batch_file(const std::string& path, char separator)
+// Whether the table comes from a regular file; anything else (a pipe, a
+// terminal, a socket) may be a program waiting for each row's answer.
+bool Is_regular_file(const std::string& path)
 {
+    struct stat status {};
+    const int result = path == "-" ? fstat(STDIN_FILENO, &status) : stat(path.c_str(), &status);
+    return result == 0 && S_ISREG(status.st_mode);
+}
+
+Exit_status Run_batch_file(const Table_request& table, char separator)
+{
+    const bool from_standard_input = table.Csv_path == "-";
+    const std::string source = from_standard_input ? "standard input" : table.Csv_path;
     std::ifstream file;
-    if (path != "-") {
-        file.open(path, std::ios::binary);
+    if (!from_standard_input) {
+        file.open(table.Csv_path, std::ios::binary);
         if (!file) {
-            std::cerr << "voran-report: cannot open " << path << ": " << std::strerror(errno)
+            std::cerr << "voran-report: cannot open " << source << ": " << std::strerror(errno)
                       << '\n';
             return Input_unreadable;
         }
     }
+    Batch_options options;
+    options.Delimiter = table.Delimiter;
+    options.Format = table.Format;
+    options.Level = table.Level;
+    options.Decimal_separator = separator;
+    options.Flush_each_row = !Is_regular_file(table.Csv_path);
     try {
-        Csv_row_writer writer(std::cout);
-        return Run_batch(path == "-" ? std::cin : file, writer, separator);
-    } catch (const Csv_error& error) {
+        return Run_batch(from_standard_input ? std::cin : file, std::cout, options);
+    } catch (const Table_error& error) {
         std::cout.flush();
-        std::cerr << "voran-report: " << (path == "-" ? "standard input" : path) << ", "
-                  << error.what() << '\n';
+        std::cerr << "voran-report: " << source << ", " << error.what() << '\n';
         return Malformed_csv;
+    } catch (const std::ios_base::failure& error) {
+        // A directory, a closed standard input or a failing device.
+        std::cout.flush();
+        std::cerr << "voran-report: cannot read " << source << ": "
+                  << (error.code() ? error.code().message() : std::string(error.what())) << '\n';
+        return Input_unreadable;
     }
 }
 
@@ -55,7 +79,7 @@ Exit_status Run(const Command& command, char separator)
 {
     switch (command.What) {
     case Command::Kind::Help:
-        std::cout << Usage_line << '\n';
+        std::cout << Help_text();
         return Done;
     case Command::Kind::Version:
         std::cout << "voran-report " << Program_version << '\n';
@@ -63,7 +87,7 @@ Exit_status Run(const Command& command, char separator)
     case Command::Kind::Single:
         return Run_single_report(command.Single, separator, std::cout, std::cerr);
     case Command::Kind::Batch:
-        return Run_batch_file(command.Csv_path, separator);
+        return Run_batch_file(command.Table, separator);
     }
     return Usage_error_status;
 }
@@ -72,6 +96,8 @@ Exit_status Run(const Command& command, char separator)
 
 int main(int argc, char** argv)
 {
+    // A reader that has gone away is a failed write (status 74), not a signal.
+    std::signal(SIGPIPE, SIG_IGN);
     std::ios::sync_with_stdio(false);
     const char separator = Locale_decimal_separator();
     Set_decimal_separator(separator);
@@ -83,9 +109,9 @@ int main(int argc, char** argv)
         std::cerr << "voran-report: " << error.what() << ". " << Usage_line << '\n';
         return Usage_error_status;
     }
-    const int status = Run(command, separator);
+    const Exit_status status = Run(command, separator);
     std::cout.flush();
-    if (!std::cout) {
+    if (status == Output_failed || !std::cout) {
         std::cerr << "voran-report: the output could not be written\n";
         return Output_failed;
     }

@@ -1,7 +1,10 @@
-// The CSV reader and writer: the RFC 4180 forms, line ends, and malformed input.
+// The CSV reader and writer: the RFC 4180 forms, line ends, delimiters, the
+// limits on what a record keeps, broken quotes, and reading no further than
+// the record asked for.
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -10,23 +13,55 @@
 
 namespace {
 
-using Records = std::vector<std::vector<std::string>>;
+// A record as the tests compare it: its kept fields, its field count and its
+// problem.
+struct Read_record {
+    std::vector<std::string> Fields;
+    std::size_t Count = 0;
+    std::string Problem;
+    bool operator==(const Read_record&) const = default;
+    friend void PrintTo(const Read_record& record, std::ostream* out)
+    {
+        *out << "{";
+        for (const std::string& field : record.Fields)
+            *out << "[" << field << "]";
+        *out << " of " << record.Count << ", '" << record.Problem << "'}";
+    }
+};
 
-Records Read_all(const std::string& text)
+Read_record Plain(std::vector<std::string> fields, std::string problem = "")
+{
+    const std::size_t count = fields.size();
+    return {std::move(fields), count, std::move(problem)};
+}
+
+Read_record Record_of(const Csv_record& record)
+{
+    Read_record read;
+    for (std::size_t i = 0; i < record.Kept_count(); ++i)
+        read.Fields.emplace_back(record.Field(i));
+    read.Count = record.Field_count();
+    read.Problem = record.Problem();
+    return read;
+}
+
+std::vector<Read_record> Read_all(const std::string& text, char delimiter = ',',
+                                  Csv_limits limits = {})
 {
     std::istringstream in(text);
-    Csv_reader reader(in);
-    Records records;
-    std::vector<std::string> fields;
-    while (reader.Next_record(fields))
-        records.push_back(fields);
+    Csv_reader reader(in, delimiter, limits);
+    std::vector<Read_record> records;
+    Csv_record record;
+    while (reader.Next_record(record))
+        records.push_back(Record_of(record));
     return records;
 }
 
 struct Read_row {
     const char* Name;
     std::string Text;
-    Records Expected;
+    std::vector<Read_record> Expected;
+    char Delimiter = ',';
     // CTest shows the row's name rather than its bytes.
     friend void PrintTo(const Read_row& row, std::ostream* out) { *out << row.Name; }
 };
@@ -35,57 +70,169 @@ class Csv_reader_test : public testing::TestWithParam<Read_row> {};
 
 TEST_P(Csv_reader_test, ReadsRecords)
 {
-    EXPECT_EQ(Read_all(GetParam().Text), GetParam().Expected);
+    EXPECT_EQ(Read_all(GetParam().Text, GetParam().Delimiter), GetParam().Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, Csv_reader_test,
     testing::Values(
         Read_row{"Empty", "", {}},
-        Read_row{"OneRecordNoLineEnd", "a,b,c", {{"a", "b", "c"}}},
-        Read_row{"LfLineEnds", "a,b\nc,d\n", {{"a", "b"}, {"c", "d"}}},
-        Read_row{"CrLfLineEnds", "a,b\r\nc,d\r\n", {{"a", "b"}, {"c", "d"}}},
-        Read_row{"LoneCrLineEnds", "a,b\rc,d", {{"a", "b"}, {"c", "d"}}},
-        Read_row{"EmptyFields", ",,\n", {{"", "", ""}}},
-        Read_row{"BlankLine", "a\n\nb\n", {{"a"}, {""}, {"b"}}},
-        Read_row{"BlanksKept", " 1 , 2 ", {{" 1 ", " 2 "}}},
-        Read_row{"QuotedComma", "\"1,5\",2\n", {{"1,5", "2"}}},
-        Read_row{"DoubledQuotes", "\"say \"\"hi\"\"\",x", {{"say \"hi\"", "x"}}},
-        Read_row{"QuotedLineBreaks", "\"a\nb\",\"c\r\nd\"\r\ne\n", {{"a\nb", "c\r\nd"}, {"e"}}},
-        Read_row{"QuotedEmpty", "\"\",\"\"\n", {{"", ""}}},
-        Read_row{"QuotedLast", "1,\"2\"", {{"1", "2"}}},
-        Read_row{"QuoteInsideUnquoted", "ab\"c,d", {{"ab\"c", "d"}}},
-        Read_row{"NonAscii", "\xc3\xa9,\xe2\x82\xac\n", {{"\xc3\xa9", "\xe2\x82\xac"}}}),
+        Read_row{"OneRecordNoLineEnd", "a,b,c", {Plain({"a", "b", "c"})}},
+        Read_row{"LfLineEnds", "a,b\nc,d\n", {Plain({"a", "b"}), Plain({"c", "d"})}},
+        Read_row{"CrLfLineEnds", "a,b\r\nc,d\r\n", {Plain({"a", "b"}), Plain({"c", "d"})}},
+        Read_row{"LoneCrLineEnds", "a,b\rc,d", {Plain({"a", "b"}), Plain({"c", "d"})}},
+        Read_row{"CrThenBlankLine", "a\r\rb", {Plain({"a"}), Plain({""}), Plain({"b"})}},
+        Read_row{"EmptyFields", ",,\n", {Plain({"", "", ""})}},
+        Read_row{"BlankLine", "a\n\nb\n", {Plain({"a"}), Plain({""}), Plain({"b"})}},
+        Read_row{"BlanksKept", " 1 , 2 ", {Plain({" 1 ", " 2 "})}},
+        Read_row{"QuotedComma", "\"1,5\",2\n", {Plain({"1,5", "2"})}},
+        Read_row{"DoubledQuotes", "\"say \"\"hi\"\"\",x", {Plain({"say \"hi\"", "x"})}},
+        Read_row{"QuotedLineBreaks", "\"a\nb\",\"c\r\nd\"\r\ne\n",
+                 {Plain({"a\nb", "c\r\nd"}), Plain({"e"})}},
+        Read_row{"QuotedEmpty", "\"\",\"\"\n", {Plain({"", ""})}},
+        Read_row{"QuotedLast", "1,\"2\"", {Plain({"1", "2"})}},
+        Read_row{"QuoteInsideUnquoted", "ab\"c,d", {Plain({"ab\"c", "d"})}},
+        Read_row{"NonAscii", "\xc3\xa9,\xe2\x82\xac\n", {Plain({"\xc3\xa9", "\xe2\x82\xac"})}},
+        Read_row{"ByteOrderMarkSkipped", "\xEF\xBB\xBFsd,n\n", {Plain({"sd", "n"})}},
+        Read_row{"PartOfAMarkKept", "\xEF\xBBx\n", {Plain({"\xEF\xBBx"})}},
+        Read_row{"MarkOnlyAtTheStart", "a\n\xEF\xBB\xBF\n", {Plain({"a"}), Plain({"\xEF\xBB\xBF"})}},
+        Read_row{"Semicolons", "a;\"b;c\";1,5\n", {Plain({"a", "b;c", "1,5"})}, ';'},
+        Read_row{"Tabs", "a\tb,c\n", {Plain({"a", "b,c"})}, '\t'},
+        // Broken quotes end their record and reading goes on at the next line.
+        Read_row{"TextAfterClosingQuote", "\"ab\"c,d\ne,f\n",
+                 {Plain({"ab"}, "line 1: text after the closing quote of a field"), Plain({"e", "f"})}},
+        Read_row{"TextAfterQuoteOnALaterLine", "x\r\ny\r\n\"a\" ,b\nc\n",
+                 {Plain({"x"}), Plain({"y"}), Plain({"a"}, "line 3: text after the closing quote of a field"),
+                  Plain({"c"})}},
+        Read_row{"UnclosedQuoteReadsTheNextLinesAgain", "a\n1,\"never closed,2\n3,4\r\n5\n",
+                 {Plain({"a"}), Plain({"1", "never closed,2"}, "line 2: a quoted field is not closed"),
+                  Plain({"3", "4"}), Plain({"5"})}},
+        Read_row{"UnclosedQuoteAfterCr", "\"x\r\n1,y\"\"z\n",
+                 {Plain({"x"}, "line 1: a quoted field is not closed"), Plain({"1", "y\"\"z"})}},
+        Read_row{"UnclosedQuoteOnTheLastLine", "1,\"2", {Plain({"1", "2"}, "line 1: a quoted field is not closed")}},
+        Read_row{"QuoteClosedOnALaterLineThenText", "\"a\n\"b,x\nc\n",
+                 {Plain({"a\n"}, "line 2: text after the closing quote of a field"), Plain({"c"})}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(Csv_reader, RefusesMalformedQuotes)
+TEST(Csv_reader, LineNumbersCountRecordsAndQuotedLineBreaks)
 {
+    std::istringstream in("a\n\"b\r\nc\"\n\"\"x\nd\n");
+    Csv_reader reader(in);
+    Csv_record record;
+    std::vector<long> lines;
+    std::vector<std::string> problems;
+    while (reader.Next_record(record)) {
+        lines.push_back(reader.Line_number());
+        problems.push_back(record.Problem());
+    }
+    EXPECT_EQ(lines, (std::vector<long>{2, 4, 5, 6}));
+    EXPECT_EQ(problems[2], "line 4: text after the closing quote of a field");
+}
+
+TEST(Csv_reader, LimitsCutRecordsShortAndSayWhy)
+{
+    Csv_limits limits;
+    limits.Field_bytes = 4;
+    limits.Record_bytes = 12;
+    limits.Kept_fields = 3;
     const struct {
-        const char* Text;
-        const char* Message;
+        const char* Name;
+        std::string Text;
+        Read_record Expected;
     } rows[] = {
-        {"a\n\"never closed,1\n2\n", "line 2: a quoted field is not closed"},
-        {"\"ab\"c,d\n", "line 1: text after the closing quote of a field"},
-        {"x\r\ny\r\n\"a\" ,b\n", "line 3: text after the closing quote of a field"},
+        {"WithinTheLimits", "abcd,efgh,i", Plain({"abcd", "efgh", "i"})},
+        {"LongField", "abcdef,g", Plain({"abcd", "g"}, "line 1: field 1 is longer than 4 bytes; it is cut short")},
+        {"LongQuotedFieldOnOneLine", "x,\"abcdef\",g\nnext",
+         Plain({"x", "abcd"}, "line 1: a quoted field is not closed within 4 bytes")},
+        {"LongRecord", "abcd,efgh,ijkl,mn",
+         {{"abcd", "efgh", "ij"}, 4, "line 1: the row is longer than 12 bytes; its fields are cut short"}},
+        {"ManyFields", "1,2,3,4,5", {{"1", "2", "3"}, 5, ""}},
+        // The second quote of a doubled pair passes the limit.
+        {"LongRecordAtADoubledQuote", "ab,\"cd\",\"ef\"\"g\"",
+         {{"ab", "cd", "ef"}, 3, "line 1: the row is longer than 12 bytes; its fields are cut short"}},
     };
     for (const auto& row : rows) {
-        try {
-            Read_all(row.Text);
-            ADD_FAILURE() << "accepted " << row.Text;
-        } catch (const Csv_error& error) {
-            EXPECT_STREQ(error.what(), row.Message);
-        }
+        const auto records = Read_all(row.Text, ',', limits);
+        ASSERT_FALSE(records.empty()) << row.Name;
+        EXPECT_EQ(records.front(), row.Expected) << row.Name;
+    }
+    // A quoted field that runs past the limit over line breaks is a broken
+    // quote: the lines after its first line are read again.
+    EXPECT_EQ(Read_all("1,\"ab\ncdef\ngh\n", ',', limits),
+              (std::vector<Read_record>{Plain({"1", "ab"}, "line 1: a quoted field is not closed within 4 bytes"),
+                                        Plain({"cdef"}), Plain({"gh"})}));
+}
+
+TEST(Csv_reader, PeekLineConsumesNothing)
+{
+    std::istringstream in("\xEF\xBB\xBFsd;n\r\n1;2\n");
+    Csv_reader reader(in);
+    EXPECT_EQ(reader.Peek_line(3), "sd;");
+    EXPECT_EQ(reader.Peek_line(100), "sd;n\r");
+    reader.Set_delimiter(';');
+    EXPECT_EQ(Read_all("", ';').size(), 0u);
+    Csv_record record;
+    ASSERT_TRUE(reader.Next_record(record));
+    EXPECT_EQ(Record_of(record), Plain({"sd", "n"}));
+    ASSERT_TRUE(reader.Next_record(record));
+    EXPECT_EQ(Record_of(record), Plain({"1", "2"}));
+    EXPECT_FALSE(reader.Next_record(record));
+}
+
+// A stream that hands out one byte at a time and remembers how far it was
+// read, as a pipe fed by a program that waits for each answer would be.
+class Trickle_buffer : public std::streambuf {
+public:
+    explicit Trickle_buffer(std::string text) : Text(std::move(text)) {}
+    std::size_t Handed_out = 0;
+
+protected:
+    int_type underflow() override
+    {
+        if (Handed_out == Text.size())
+            return traits_type::eof();
+        char* byte = &Text[Handed_out++];
+        setg(byte, byte, byte + 1);
+        return traits_type::to_int_type(*byte);
+    }
+
+private:
+    std::string Text;
+};
+
+TEST(Csv_reader, AsksForNoByteBeyondTheRecord)
+{
+    for (const std::string line_end : {"\n", "\r\n", "\r"}) {
+        const std::string first = "sd,\"n\",x" + line_end;
+        Trickle_buffer buffer(first + "1,2,3" + line_end);
+        std::istream in(&buffer);
+        Csv_reader reader(in);
+        Csv_record record;
+        ASSERT_TRUE(reader.Next_record(record));
+        // A CR line end may be followed by LF: the reader must not wait for
+        // the byte after the CR.
+        const std::size_t through_first_line_end = first.find_first_of("\r\n") + 1;
+        EXPECT_EQ(buffer.Handed_out, through_first_line_end) << "line end of " << line_end.size();
+        ASSERT_TRUE(reader.Next_record(record));
+        EXPECT_EQ(Record_of(record), Plain({"1", "2", "3"}));
+        EXPECT_FALSE(reader.Next_record(record));
     }
 }
 
 // Quoting is right when every field reads back as written.
 TEST(Csv_writer, RecordsReadBackUnchanged)
 {
-    const std::vector<std::string> fields = {"a", "", "1,5", "q\"uote", "line\r\nbreak", " "};
+    const std::vector<std::string> fields = {"a", "", "1,5", "q\"uo\"\"te", "line\r\nbreak", " "};
     std::ostringstream out;
     Write_csv_record(out, fields);
     Write_csv_record(out, {"x"});
-    EXPECT_EQ(Read_all(out.str()), (Records{fields, {"x"}}));
+    EXPECT_EQ(out.str(), "a,,\"1,5\",\"q\"\"uo\"\"\"\"te\",\"line\r\nbreak\", \nx\n");
+    EXPECT_EQ(Read_all(out.str()), (std::vector<Read_record>{Plain(fields), Plain({"x"})}));
+
+    std::ostringstream marked;
+    Write_csv_record(marked, {"\xEF\xBB\xBFsd", "n"});
+    EXPECT_EQ(marked.str(), "\"\xEF\xBB\xBFsd\",n\n");
+    EXPECT_EQ(Read_all(marked.str()), (std::vector<Read_record>{Plain({"\xEF\xBB\xBFsd", "n"})}));
 }
 
 }  // namespace

@@ -273,11 +273,14 @@ INSTANTIATE_TEST_SUITE_P(
         Usage_row{"CsvWithNote", {"--csv", "-", "--note", "x"}, "--csv takes no --note"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(Help, PrintsTheUsageLine)
+TEST(Help, PrintsTheUsageLineAndTheOptions)
 {
     const Run_result run = Run_report({"--help"});
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out.rfind("usage: voran-report --sd TEXT", 0), 0u);
+    EXPECT_NE(run.Out.find("\n  --format csv|jsonl "), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\n  74\t"), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Err, "");
 }
 
 TEST(Version, PrintsTheProgramAndTheProjectVersion)
@@ -291,6 +294,49 @@ TEST(Version, PrintsTheProgramAndTheProjectVersion)
     }
 }
 
+TEST(Single_report, TheLevelIsComputedAndStated)
+{
+    std::vector<std::string> arguments = Worked_example_arguments("two-sided");
+    arguments.insert(arguments.end(), {"--level", "90"});
+    const Run_result ninety = Run_report(arguments);
+    EXPECT_EQ(ninety.Status, 0);
+    EXPECT_NE(ninety.Out.find(" Credible limit required: 90% two-sided limit\n"), std::string::npos);
+    EXPECT_NE(ninety.Out.find("(plus 90% CI) = 1.414  ("), std::string::npos);
+    EXPECT_NE(ninety.Out.find(" 90% upper credible limit on the percentage ="), std::string::npos);
+    EXPECT_EQ(ninety.Out.find("95%"), std::string::npos);
+    // The 90% interval lies inside the 95% one.
+    EXPECT_EQ(ninety.Out.find("(0.968 to 1.860)"), std::string::npos);
+
+    arguments.back() = "95";
+    EXPECT_EQ(Run_report(arguments).Out, Worked_example_report_text());
+    arguments.back() = "97,5";
+    EXPECT_NE(Run_report(arguments).Out.find(" Credible limit required: 97.5% two-sided limit\n"),
+              std::string::npos);
+}
+
+TEST(Single_report, ADecimalCommaIsReadAsAPointAndEchoedAsGiven)
+{
+    const Run_result comma = Run_report({"--sd", "10", "--n", "20", "--case-a", "50,5", "--case-b", "30"});
+    const Run_result point = Run_report({"--sd", "10", "--n", "20", "--case-a", "50.5", "--case-b", "30"});
+    EXPECT_EQ(comma.Status, 0);
+    EXPECT_NE(comma.Out.find(" Test score for Case A= 50,5\n"), std::string::npos);
+    EXPECT_NE(comma.Out.find("(Case A - Case B)  = 20.500\n"), std::string::npos);
+    const auto outputs = [](const std::string& report) { return report.substr(report.find(" OUTPUTS:")); };
+    EXPECT_EQ(outputs(comma.Out), outputs(point.Out));
+}
+
+TEST(Single_report, LineBreaksInANoteStartNewNotesLines)
+{
+    const Run_result run = Run_report({"--sd", "10", "--n", "20", "--case-a", "50", "--case-b", "30",
+                                       "--note", "one\rtwo\r\nthree\nfour"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out.find('\r'), std::string::npos);
+    EXPECT_NE(run.Out.find("\n User's Notes: one\n               two\n               three\n"
+                           "               four\n \n INPUTS:\n"),
+              std::string::npos)
+        << run.Out;
+}
+
 // ---- CSV batch -------------------------------------------------------------------
 
 const std::string Csv_header =
@@ -302,9 +348,13 @@ std::vector<std::vector<std::string>> Csv_records(const std::string& text)
     std::istringstream in(text);
     Csv_reader reader(in);
     std::vector<std::vector<std::string>> records;
-    std::vector<std::string> fields;
-    while (reader.Next_record(fields))
-        records.push_back(fields);
+    Csv_record record;
+    while (reader.Next_record(record)) {
+        EXPECT_EQ(record.Problem(), "");
+        std::vector<std::string>& fields = records.emplace_back();
+        for (std::size_t i = 0; i < record.Kept_count(); ++i)
+            fields.emplace_back(record.Field(i));
+    }
     return records;
 }
 
@@ -318,16 +368,16 @@ TEST(Csv_batch, RowsPassOrAreRefusedAndTheRunGoesOn)
 {
     const std::string input =
         "sd,n,case_a,case_b,limits\r\n"
-        "10,20,50,30\r\n"
+        "10,20,50,30,\r\n"
         "\"10\",\"20\",\"30\",\"50\",two-sided\r\n"
         "10,20,50,30,lower\r\n"
-        "0,20,50,30\r\n"
+        "0,20,50,30,\r\n"
         "\"1,5\",20,50,30,upper\r\n"
-        "10,20,\"5\n0\",30\r\n"
+        "10,20,\"5\n0\",30,\r\n"
         "10,20,50\r\n"
         "10,20,50,30,sideways\r\n"
         "\r\n"
-        "10,2147483648,50,30\r\n";
+        "10,2147483648,50,30,\r\n";
     const Run_result run = Run_report({"--csv", "-"}, input);
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Err, "");
@@ -378,20 +428,24 @@ TEST(Csv_batch, RowsPassOrAreRefusedAndTheRunGoesOn)
     expect_refused(records[4], {"0", "20", "50", "30", "two-sided"},
                    "INPUT ERROR (  Standard deviation of scores in the control sample:  0.000  ) "
                    "Standard deviations must have a positive value.");
-    expect_refused(records[5], {"1,5", "20", "50", "30", "upper"},
-                   "INPUT ERROR (  Standard deviation of scores in the control sample:  1,5  )  "
-                   "Enter numeric data only.");
+    // A decimal comma is read as a point; the input is echoed as given.
+    EXPECT_EQ(std::vector<std::string>(records[5].begin(), records[5].begin() + 5),
+              (std::vector<std::string>{"1,5", "20", "50", "30", "upper"}));
+    EXPECT_EQ(records[5][6], "2.12132034356");  // sqrt(2 * 1.5^2)
+    EXPECT_EQ(records[5][16], "");
+    // Line breaks in a message become blanks.
     expect_refused(records[6], {"10", "20", "5\n0", "30", "two-sided"},
-                   "INPUT ERROR (  Test score for Case A:  5\n0  )  Enter numeric data only.");
+                   "INPUT ERROR (  Test score for Case A:  5 0  )  Enter numeric data only.");
     expect_refused(records[7], {"10", "20", "50", "", "two-sided"},
-                   "expected 4 or 5 fields (sd,n,case_a,case_b[,limits]), found 3");
+                   "expected 5 fields, one per column of the first row, found 3");
     expect_refused(records[8], {"10", "20", "50", "30", "sideways"},
                    "limits must be one of two-sided|lower|upper");
     expect_refused(records[9], {"10", "2147483648", "50", "30", "two-sided"},
                    "INPUT ERROR (  Sample size of the control sample:  2147483648.000  ) "
                    "The value for sample size must be an integer greater than 2.");
-    // The quoted input and the message with a comma are quoted again.
-    EXPECT_NE(run.Out.find("\n\"1,5\",20,50,30,upper,,,,,,,,,,,,\"INPUT ERROR"), std::string::npos);
+    // The quoted inputs are quoted again.
+    EXPECT_NE(run.Out.find("\n\"1,5\",20,50,30,upper,20,"), std::string::npos);
+    EXPECT_NE(run.Out.find("\n10,20,\"5\n0\",30,two-sided,,"), std::string::npos);
 }
 
 TEST(Csv_batch, AllRowsPassingGiveStatusZero)
@@ -423,9 +477,27 @@ TEST(Csv_batch, InputProblemsAreReportedWithTheirOwnStatus)
     EXPECT_EQ(missing.Out, "");
     EXPECT_EQ(missing.Err.rfind("voran-report: cannot open /nonexistent/table.csv: ", 0), 0u);
 
-    const Run_result malformed = Run_report({"--csv", "-"}, "sd,n,case_a,case_b\n\"10,20,50,30\n");
-    EXPECT_EQ(malformed.Status, 65);
-    EXPECT_EQ(malformed.Err, "voran-report: standard input, line 2: a quoted field is not closed\n");
+    // Without a header the first row would be lost: it is refused instead.
+    const Run_result headless = Run_report({"--csv", "-"}, "10,20,50,30\n2,3,12,10\n");
+    EXPECT_EQ(headless.Status, 65);
+    EXPECT_EQ(headless.Out, "");
+    EXPECT_EQ(headless.Err, "voran-report: standard input, the first row must name the columns sd, "
+                            "n, case_a, case_b; it lacks sd, n, case_a, case_b\n");
+
+    const Run_result renamed = Run_report({"--csv", "-"}, "SD,N,A,B\n10,20,50,30\n");
+    EXPECT_EQ(renamed.Status, 65);
+    EXPECT_EQ(renamed.Err, "voran-report: standard input, the first row must name the columns sd, "
+                           "n, case_a, case_b; it lacks case_a, case_b\n");
+
+    // A broken quote is an error row; the run goes on at the next line.
+    const Run_result broken = Run_report({"--csv", "-"}, "sd,n,case_a,case_b\n\"10,20,50,30\n2,3,12,10\n");
+    EXPECT_EQ(broken.Status, 1);
+    EXPECT_EQ(broken.Err, "");
+    const auto records = Csv_records(broken.Out);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1][16], "line 2: a quoted field is not closed");
+    EXPECT_EQ(records[2][0], "2");
+    EXPECT_EQ(records[2][16], "");
 }
 
 // --plot: the picture beside the report, with no display and no platform

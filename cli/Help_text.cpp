@@ -1,0 +1,48 @@
+#include "Help_text.h"
+
+#include <algorithm>
+
+#include "Batch_row.h"
+#include "Command_line.h"
+#include "Exit_status.h"
+
+namespace {
+
+constexpr std::size_t Option_column_width = 34;
+
+std::string Option_line(const Option& option)
+{
+    std::string left = "  " + std::string(option.Name);
+    if (!option.Value.empty())
+        left += " " + std::string(option.Value);
+    left.resize(std::max(left.size() + 1, Option_column_width), ' ');
+    return left + std::string(option.Meaning) + "\n";
+}
+
+}  // namespace
+
+std::string Help_text()
+{
+    std::string text = std::string(Usage_line) + "\n\nOptions:\n";
+    for (const Option& option : Options)
+        text += Option_line(option);
+
+    text += "\nLimits (--limits and the table's limits column):";
+    for (const Limits_names& names : Limits_table)
+        text += " " + std::string(names.Word);
+    text += "\n\nTable (--csv): the first row names the columns, in any order and case:";
+    for (const std::string_view name : Input_columns)
+        text += " " + std::string(name);
+    text += " (required), " + std::string(Limits_column) +
+            " (optional; empty means two-sided); every other column is passed through.\n"
+            "A comma inside a number is read as a decimal point.\n"
+            "Output columns: the input columns in their places, " +
+            std::string(Limits_column) + " when the input has none, then";
+    for (const Result_column& column : Result_columns)
+        text += " " + std::string(column.Name);
+    text += " " + std::string(Error_column) + ".\n\nExit status:\n";
+    for (const Exit_status_meaning& status : Exit_status_table)
+        text += "  " + std::to_string(static_cast<int>(status.Status)) + "\t" +
+                std::string(status.Meaning) + "\n";
+    return text;
+}

@@ -1,0 +1,26 @@
+#include "Output_format.h"
+
+#include <algorithm>
+
+#include "Csv_row_writer.h"
+#include "Jsonl_row_writer.h"
+
+std::optional<Output_format> Output_format_from_word(std::string_view word)
+{
+    const auto entry = std::ranges::find(Output_format_table, word, &Output_format_name::Word);
+    if (entry == Output_format_table.end())
+        return std::nullopt;
+    return entry->Value;
+}
+
+std::unique_ptr<Row_writer> Make_row_writer(Output_format format, std::ostream& out)
+{
+    switch (format) {
+    case Output_format::Csv:
+        return std::make_unique<Csv_row_writer>(out);
+    case Output_format::Jsonl:
+        return std::make_unique<Jsonl_row_writer>(out);
+    }
+    throw std::invalid_argument("output format " + std::to_string(static_cast<int>(format)) +
+                                " is unknown");
+}

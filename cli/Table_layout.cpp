@@ -1,0 +1,97 @@
+#include "Table_layout.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "Batch_row.h"
+
+namespace {
+
+// The most text the column names may hold together: a table's header is a
+// line of short names, and its names are kept (and escaped for JSON) for the
+// whole run.
+constexpr std::size_t Names_bytes = 64 * 1024;
+
+std::string Joined(const std::vector<std::string_view>& names)
+{
+    std::string text;
+    for (const std::string_view name : names)
+        text += (text.empty() ? "" : ", ") + std::string(name);
+    return text;
+}
+
+bool Is_result_name(std::string_view key)
+{
+    return key == Error_column ||
+           std::ranges::find(Result_columns, key, &Result_column::Name) != Result_columns.end();
+}
+
+}  // namespace
+
+std::string Column_key(std::string_view name)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!name.empty() && blank(name.front()))
+        name.remove_prefix(1);
+    while (!name.empty() && blank(name.back()))
+        name.remove_suffix(1);
+    std::string key(name);
+    for (char& c : key)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+Table_layout Layout_of_header(const Csv_record& header)
+{
+    if (!header.Problem().empty())
+        throw Table_error(header.Problem());
+    if (header.Kept_count() < header.Field_count())
+        throw Table_error("the first row has more than " + std::to_string(header.Kept_count()) +
+                          " columns");
+
+    std::size_t names_bytes = 0;
+    for (std::size_t column = 0; column < header.Field_count(); ++column)
+        names_bytes += header.Field(column).size();
+    if (names_bytes > Names_bytes)
+        throw Table_error("the first row holds more than " + std::to_string(Names_bytes) +
+                          " bytes of column names");
+
+    Table_layout layout;
+    layout.Column_count = header.Field_count();
+    std::vector<std::string> keys;
+    std::array<std::optional<std::size_t>, Input_columns.size()> input_at;
+    for (std::size_t column = 0; column < header.Field_count(); ++column) {
+        std::string key = Column_key(header.Field(column));
+        if (std::ranges::find(keys, key) != keys.end())
+            throw Table_error("the first row names the column '" + key + "' twice");
+        if (Is_result_name(key))
+            throw Table_error("the first row names the column '" + key +
+                              "', which the output gives to a result");
+        const auto named = std::ranges::find(Input_columns, key);
+        if (named != Input_columns.end()) {
+            input_at[static_cast<std::size_t>(named - Input_columns.begin())] = column;
+            layout.Echoed_names.emplace_back(*named);
+        } else if (key == Limits_column) {
+            layout.Limits_at = column;
+            layout.Echoed_names.emplace_back(Limits_column);
+        } else {
+            layout.Echoed_names.emplace_back(header.Field(column));
+        }
+        keys.push_back(std::move(key));
+    }
+
+    std::vector<std::string_view> missing;
+    for (std::size_t i = 0; i < Input_columns.size(); ++i) {
+        if (input_at[i])
+            layout.Input_at[i] = *input_at[i];
+        else
+            missing.push_back(Input_columns[i]);
+    }
+    if (!missing.empty())
+        throw Table_error("the first row must name the columns " +
+                          Joined({Input_columns.begin(), Input_columns.end()}) +
+                          "; it lacks " + Joined(missing));
+    if (!layout.Limits_at)
+        layout.Echoed_names.emplace_back(Limits_column);
+    return layout;
+}

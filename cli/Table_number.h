@@ -1,0 +1,13 @@
+// The numbers of a table run as text (Format_general): twelve significant digits, the
+// precision the table prints, in the shortest of fixed and scientific
+// notation with a full stop whatever the locale; "inf", "-inf" and "nan" as
+// std::to_chars writes them.
+#pragma once
+
+#include <string>
+
+#include "distrib.h"
+
+inline constexpr int Table_significant_digits = 12;
+
+std::string Table_number(Extended value);

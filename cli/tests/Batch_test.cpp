@@ -1,0 +1,418 @@
+// A table run in the process: columns by name, other columns passed through,
+// delimiters, decimal commas, broken rows that do not end the run, the
+// credible level, and the CSV and JSON Lines outputs giving the same numbers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Batch.h"
+#include "Comparison_request_step.h"
+#include "Csv_reader.h"
+#include "Table_number.h"
+
+namespace {
+
+struct Table_run {
+    Exit_status Status = Done;
+    std::string Out;
+};
+
+Table_run Run_table(const std::string& input, Batch_options options = {})
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    Table_run run;
+    run.Status = Run_batch(in, out, options);
+    run.Out = out.str();
+    return run;
+}
+
+using Records = std::vector<std::vector<std::string>>;
+
+Records Csv_records(const std::string& text)
+{
+    std::istringstream in(text);
+    Csv_reader reader(in);
+    Records records;
+    Csv_record record;
+    while (reader.Next_record(record)) {
+        EXPECT_EQ(record.Problem(), "");
+        std::vector<std::string> fields;
+        for (std::size_t i = 0; i < record.Kept_count(); ++i)
+            fields.emplace_back(record.Field(i));
+        records.push_back(std::move(fields));
+    }
+    return records;
+}
+
+// The result columns of the worked example (SD 10, N 20, A 50, B 30,
+// two-sided), from the comparison itself.
+std::vector<std::string> Worked_example_numbers(Extended level = 95)
+{
+    Comparison_request request;
+    request.SD = 10;
+    request.N = 20;
+    request.Case_A = 50;
+    request.Case_B = 30;
+    request.Level = level;
+    const Comparison_result result = Compare_two_cases(request);
+    std::vector<std::string> numbers;
+    for (const Result_column& column : Result_columns)
+        numbers.push_back(Table_number(result.*column.Value));
+    return numbers;
+}
+
+std::vector<std::string> Tail(const std::vector<std::string>& record, std::size_t from, std::size_t count)
+{
+    return {record.begin() + static_cast<std::ptrdiff_t>(from),
+            record.begin() + static_cast<std::ptrdiff_t>(from + count)};
+}
+
+TEST(Batch, ColumnsAreFoundByNameAndOthersPassedThroughInPlace)
+{
+    const Table_run run = Run_table("Case_B, ID ,N,task,SD,CASE_A\n30,P1,20,\"memory, verbal\",10,50\n");
+    EXPECT_EQ(run.Status, Done);
+    const Records records = Csv_records(run.Out);
+    ASSERT_EQ(records.size(), 2u);
+    std::vector<std::string> header = {"case_b", " ID ", "n", "task", "sd", "case_a", "limits"};
+    for (const Result_column& column : Result_columns)
+        header.emplace_back(column.Name);
+    header.emplace_back("error");
+    EXPECT_EQ(records[0], header);
+    EXPECT_EQ(Tail(records[1], 0, 7),
+              (std::vector<std::string>{"30", "P1", "20", "memory, verbal", "10", "50", "two-sided"}));
+    EXPECT_EQ(Tail(records[1], 7, Result_columns.size()), Worked_example_numbers());
+    EXPECT_EQ(records[1].back(), "");
+}
+
+TEST(Batch, TheLimitsColumnStaysInItsPlace)
+{
+    const Records records =
+        Csv_records(Run_table("limits,sd,n,case_a,case_b\nlower,10,20,50,30\n,10,20,50,30\n").Out);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0][0], "limits");
+    EXPECT_EQ(records[0][5], "raw_difference");
+    EXPECT_EQ(records[1][0], "lower");
+    EXPECT_EQ(records[2][0], "two-sided");  // empty means the default, and says so
+}
+
+struct Delimiter_row {
+    const char* Name;
+    std::string Input;
+    std::optional<char> Delimiter;
+    friend void PrintTo(const Delimiter_row& row, std::ostream* out) { *out << row.Name; }
+};
+
+class Delimiter_test : public testing::TestWithParam<Delimiter_row> {};
+
+// Every form reads the worked example with Case A = 50.5.
+TEST_P(Delimiter_test, ReadsTheRowWithADecimalComma)
+{
+    Batch_options options;
+    options.Delimiter = GetParam().Delimiter;
+    const Table_run run = Run_table(GetParam().Input, options);
+    EXPECT_EQ(run.Status, Done) << run.Out;
+    const Records records = Csv_records(run.Out);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1][2], "50,5");  // echoed as given
+    EXPECT_EQ(records[1][5], "20.5");
+    EXPECT_EQ(records[1].back(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, Delimiter_test,
+    testing::Values(
+        Delimiter_row{"QuotedCommaInACommaTable", "sd,n,case_a,case_b\n10,20,\"50,5\",30\n", std::nullopt},
+        Delimiter_row{"SemicolonHeaderFound", "sd;n;case_a;case_b\r\n10;20;50,5;30\r\n", std::nullopt},
+        Delimiter_row{"SemicolonHeaderAfterAMark", "\xEF\xBB\xBFsd;n;case_a;case_b\n10;20;50,5;30\n",
+                      std::nullopt},
+        Delimiter_row{"SemicolonGiven", "sd;n;case_a;case_b\n10;20;50,5;30\n", ';'},
+        Delimiter_row{"TabGiven", "sd\tn\tcase_a\tcase_b\n10\t20\t50,5\t30\n", '\t'}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(Batch, DelimiterOfTheFirstLine)
+{
+    EXPECT_EQ(Delimiter_of_first_line("sd;n;case_a;case_b\n"), ';');
+    EXPECT_EQ(Delimiter_of_first_line("sd,n,case_a,case_b\n"), ',');
+    EXPECT_EQ(Delimiter_of_first_line("sd;n,case_a;case_b\n"), ',');
+    EXPECT_EQ(Delimiter_of_first_line("sd\n"), ',');
+    EXPECT_EQ(Delimiter_of_first_line(""), ',');
+}
+
+TEST(Batch, BrokenAndRefusedRowsAreErrorRowsAndTheRunGoesOn)
+{
+    const std::string input =
+        "id,sd,n,case_a,case_b\n"
+        "r1,10,20,\"50\"x,30\n"
+        "r2,10,20,50\n"
+        "r3,10,20,50,30,extra\n"
+        "r4,0,20,50,30\n"
+        "r5,10,20,\"5\n0\",30\n"
+        "\n"
+        "r6,10,20,50,30\n"
+        "r7,10,20,\"50,30\n"
+        "r8,10,20,50,30\n";
+    const Table_run run = Run_table(input);
+    EXPECT_EQ(run.Status, Some_rows_refused);
+    const Records records = Csv_records(run.Out);
+    ASSERT_EQ(records.size(), 9u);
+    const std::size_t error = records[0].size() - 1;
+    const std::vector<std::string> no_numbers(Result_columns.size(), "");
+    const auto expect_error_row = [&](std::size_t i, const std::string& id, const std::string& message) {
+        EXPECT_EQ(records[i][0], id);
+        EXPECT_EQ(Tail(records[i], 6, Result_columns.size()), no_numbers) << id;
+        EXPECT_EQ(records[i][error], message) << id;
+    };
+    expect_error_row(1, "r1", "line 2: text after the closing quote of a field");
+    expect_error_row(2, "r2", "expected 5 fields, one per column of the first row, found 4");
+    expect_error_row(3, "r3", "expected 5 fields, one per column of the first row, found 6");
+    expect_error_row(4, "r4",
+                     "INPUT ERROR (  Standard deviation of scores in the control sample:  0.000  ) "
+                     "Standard deviations must have a positive value.");
+    // The message quotes the text with its line break as a blank; the echo
+    // keeps the text.
+    expect_error_row(5, "r5", "INPUT ERROR (  Test score for Case A:  5 0  )  Enter numeric data only.");
+    EXPECT_EQ(records[5][3], "5\n0");
+    EXPECT_EQ(Tail(records[6], 6, Result_columns.size()), Worked_example_numbers());
+    expect_error_row(7, "r7", "line 10: a quoted field is not closed");
+    EXPECT_EQ(records[7][3], "50,30");
+    EXPECT_EQ(Tail(records[8], 6, Result_columns.size()), Worked_example_numbers());
+}
+
+TEST(Batch, ErrorsCarryNoControlCharacters)
+{
+    using namespace std::string_literals;
+    const std::string input = "sd,n,case_a,case_b\n10,20,\"a\rb\0c\x01\",30\n"s;
+    const Records records = Csv_records(Run_table(input).Out);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].back(), "INPUT ERROR (  Test score for Case A:  a b c   )  Enter numeric data only.");
+}
+
+TEST(Batch, HeaderProblemsRaiseAndWriteNothing)
+{
+    for (const std::string input : {"", "\n\n", "10,20,50,30\n", "sd,n,case_a\n1,2,3\n", "sd,sd,n,case_a,case_b\n"}) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        EXPECT_THROW(Run_batch(in, out, {}), Table_error) << input;
+        EXPECT_EQ(out.str(), "") << input;
+    }
+}
+
+TEST(Batch, LevelReachesEveryRow)
+{
+    Batch_options options;
+    options.Level = 90;
+    const Records records = Csv_records(Run_table("sd,n,case_a,case_b\n10,20,50,30\n", options).Out);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(Tail(records[1], 5, Result_columns.size()), Worked_example_numbers(90));
+    EXPECT_NE(Worked_example_numbers(90), Worked_example_numbers(95));
+}
+
+TEST(Batch, AFailingWriteStopsTheRun)
+{
+    std::istringstream in("sd,n,case_a,case_b\n10,20,50,30\n10,20,50,30\n");
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(Run_batch(in, out, {}), Output_failed);
+    // Nothing after the header was read.
+    EXPECT_NE(in.tellg(), std::streampos(-1));
+    EXPECT_LT(in.tellg(), std::streampos(25));
+}
+
+// ---- CSV and JSON Lines on shuffled columns -----------------------------------
+
+// One flat JSON object of strings, numbers and nulls, as the writer makes
+// it: each value's text (numbers and null as written, strings unescaped for
+// the escapes the writer uses).
+std::map<std::string, std::string> Json_object(const std::string& line)
+{
+    std::map<std::string, std::string> object;
+    std::size_t at = 1;
+    const auto string_at = [&line, &at] {
+        EXPECT_EQ(line[at], '"');
+        std::string text;
+        for (++at; line[at] != '"'; ++at) {
+            if (line[at] == '\\') {
+                const char escaped = line[++at];
+                text += escaped == 'n' ? '\n' : escaped == 'r' ? '\r' : escaped == 't' ? '\t' : escaped;
+            } else {
+                text += line[at];
+            }
+        }
+        ++at;
+        return text;
+    };
+    EXPECT_EQ(line.front(), '{');
+    while (line[at] != '}') {
+        const std::string key = string_at();
+        EXPECT_EQ(line[at++], ':');
+        if (line[at] == '"') {
+            object[key] = string_at();
+        } else {
+            const std::size_t end = line.find_first_of(",}", at);
+            object[key] = line.substr(at, end - at);
+            at = end;
+        }
+        if (line[at] == ',')
+            ++at;
+    }
+    return object;
+}
+
+// The double a number's text reads as; beyond a double's range (a tail
+// probability below 1e-308, kept in both outputs with the table's digits) the
+// extended value.
+Extended Number(const std::string& text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_EQ(end, text.data() + text.size()) << text;
+    if (error == std::errc::result_out_of_range)
+        return std::strtold(text.c_str(), nullptr);
+    EXPECT_TRUE(error == std::errc()) << text;
+    return value;
+}
+
+// The results per ID: each result column's double, NaN for an empty one, and
+// whether the row was refused.
+using Numbers_by_id = std::map<std::string, std::vector<Extended>>;
+
+Numbers_by_id Csv_numbers(const std::string& out, const std::string& id_column)
+{
+    const Records records = Csv_records(out);
+    const auto& header = records.at(0);
+    const auto column_of = [&header](std::string_view name) {
+        return static_cast<std::size_t>(std::ranges::find(header, name) - header.begin());
+    };
+    Numbers_by_id numbers;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        std::vector<Extended>& row = numbers[records[i].at(column_of(id_column))];
+        for (const Result_column& column : Result_columns) {
+            const std::string& text = records[i].at(column_of(column.Name));
+            row.push_back(text.empty() ? std::nanl("") : Number(text));
+        }
+        row.push_back(records[i].at(column_of("error")).empty() ? 0 : 1);
+    }
+    return numbers;
+}
+
+Numbers_by_id Jsonl_numbers(const std::string& out, const std::string& id_column)
+{
+    Numbers_by_id numbers;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        auto object = Json_object(line);
+        std::vector<Extended>& row = numbers[object.at(id_column)];
+        for (const Result_column& column : Result_columns) {
+            const std::string& text = object.at(std::string(column.Name));
+            row.push_back(text == "null" ? std::nanl("") : Number(text));
+        }
+        row.push_back(object.at("error") == "null" ? 0 : 1);
+    }
+    return numbers;
+}
+
+// Same numbers, NaN standing for an empty result.
+void Expect_same(const Numbers_by_id& a, const Numbers_by_id& b, const char* what)
+{
+    ASSERT_EQ(a.size(), b.size()) << what;
+    for (const auto& [id, row] : a) {
+        const auto other = b.find(id);
+        ASSERT_NE(other, b.end()) << what << " lacks " << id;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (std::isnan(row[i]))
+                EXPECT_TRUE(std::isnan(other->second[i])) << what << " " << id << " column " << i;
+            else
+                EXPECT_EQ(row[i], other->second[i]) << what << " " << id << " column " << i;
+        }
+    }
+}
+
+TEST(Batch_property, ShuffledColumnsAndBothFormatsGiveTheSameNumbersPerId)
+{
+    std::mt19937 random(20261208);
+    const std::vector<std::string> names = {"sd", "n", "case_a", "case_b", "limits"};
+    const std::vector<std::string> limits = {"two-sided", "lower", "upper", ""};
+    std::uniform_int_distribution<int> n(3, 1200);
+    std::uniform_real_distribution<double> sd(0.01, 40);
+    std::uniform_real_distribution<double> score(-100, 100);
+
+    for (int table = 0; table < 8; ++table) {
+        // A random table in the order of names, a few rows refused.
+        std::vector<std::vector<std::string>> rows;
+        for (int i = 0; i < 60; ++i) {
+            char sd_text[32], a_text[32], b_text[32];
+            std::snprintf(sd_text, sizeof sd_text, "%.3f", i % 17 == 5 ? -1.0 : sd(random));
+            std::snprintf(a_text, sizeof a_text, "%.2f", score(random));
+            std::snprintf(b_text, sizeof b_text, "%.2f", score(random));
+            rows.push_back({sd_text, std::to_string(i % 23 == 7 ? 2 : n(random)), a_text, b_text,
+                            limits[random() % limits.size()]});
+        }
+        const auto table_text = [&rows](const std::vector<std::string>& header,
+                                        const std::vector<std::size_t>& source_of_column) {
+            std::string text;
+            for (std::size_t c = 0; c < header.size(); ++c)
+                text += (c ? "," : "") + header[c];
+            text += "\n";
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                for (std::size_t c = 0; c < header.size(); ++c) {
+                    const std::size_t source = source_of_column[c];
+                    text += (c ? "," : "") + (source == 5 ? "row" + std::to_string(r) : rows[r][source]);
+                }
+                text += "\n";
+            }
+            return text;
+        };
+
+        // The original order with its IDs last, and a shuffle with the ID
+        // column somewhere among the others.
+        std::vector<std::string> header = names;
+        header.push_back("ID");
+        std::vector<std::size_t> order = {0, 1, 2, 3, 4, 5};
+        const std::string original = table_text(header, order);
+        std::ranges::shuffle(order, random);
+        std::vector<std::string> shuffled_header;
+        for (const std::size_t source : order)
+            shuffled_header.push_back(source == 5 ? "ID" : names[source]);
+        const std::string shuffled = table_text(shuffled_header, order);
+
+        Batch_options csv;
+        Batch_options jsonl;
+        jsonl.Format = Output_format::Jsonl;
+        const Numbers_by_id expected = Csv_numbers(Run_table(original, csv).Out, "ID");
+        ASSERT_EQ(expected.size(), rows.size());
+        Expect_same(expected, Csv_numbers(Run_table(shuffled, csv).Out, "ID"), "shuffled CSV");
+        Expect_same(expected, Jsonl_numbers(Run_table(original, jsonl).Out, "ID"), "JSON Lines");
+        Expect_same(expected, Jsonl_numbers(Run_table(shuffled, jsonl).Out, "ID"), "shuffled JSON Lines");
+    }
+}
+
+TEST(Batch, JsonLinesRowsHoldTheInputsAsStringsAndTheErrorOrNull)
+{
+    Batch_options options;
+    options.Format = Output_format::Jsonl;
+    const Table_run run = Run_table("id,sd,n,case_a,case_b\n\"a\"\"b\",10,20,50,30\nx,0,20,50,30\n", options);
+    EXPECT_EQ(run.Status, Some_rows_refused);
+    std::istringstream lines(run.Out);
+    std::string first, second, rest;
+    std::getline(lines, first);
+    std::getline(lines, second);
+    EXPECT_FALSE(std::getline(lines, rest));
+    EXPECT_EQ(first.rfind("{\"id\":\"a\\\"b\",\"sd\":\"10\",\"n\":\"20\",\"case_a\":\"50\",\"case_b\":\"30\","
+                          "\"limits\":\"two-sided\",\"raw_difference\":20,\"sd_difference\":14.1421356237,"
+                          "\"df\":19,",
+                          0),
+              0u)
+        << first;
+    EXPECT_NE(first.find(",\"error\":null}"), std::string::npos) << first;
+    EXPECT_NE(second.find("\"raw_difference\":null,"), std::string::npos) << second;
+    EXPECT_NE(second.find(",\"error\":\"INPUT ERROR (  Standard deviation"), std::string::npos) << second;
+}
+
+}  // namespace

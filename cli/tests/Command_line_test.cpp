@@ -1,0 +1,138 @@
+// The command line: the options of a single report and of a table run, the
+// credible level, the delimiter and the output format, and the usage errors.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Command_line.h"
+#include "Help_text.h"
+
+namespace {
+
+TEST(Command_line, SingleReportWithLevelAndNotes)
+{
+    const Command command = Parse_command_line(
+        {"--sd", "10", "--n=20", "--case-a", "50,5", "--case-b", "-4", "--limits", "lower",
+         "--level", "97,5", "--note", "a", "--note=b"});
+    EXPECT_EQ(command.What, Command::Kind::Single);
+    EXPECT_EQ(command.Single.Texts.Case_A, "50,5");  // as given; read later
+    EXPECT_EQ(command.Single.Texts.Case_B, "-4");
+    EXPECT_EQ(command.Single.Limits_kind, Limits::Lower);
+    EXPECT_EQ(command.Single.Level, 97.5L);
+    EXPECT_EQ(command.Single.Notes, (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(Command_line, TableRunWithItsOptions)
+{
+    const Command plain = Parse_command_line({"--csv", "-"});
+    EXPECT_EQ(plain.What, Command::Kind::Batch);
+    EXPECT_EQ(plain.Table.Csv_path, "-");
+    EXPECT_EQ(plain.Table.Delimiter, std::nullopt);
+    EXPECT_EQ(plain.Table.Format, Output_format::Csv);
+    EXPECT_EQ(plain.Table.Level, 95);
+
+    const Command full = Parse_command_line(
+        {"--csv", "t.csv", "--delimiter", ";", "--format=jsonl", "--level", "90"});
+    EXPECT_EQ(full.Table.Csv_path, "t.csv");
+    EXPECT_EQ(full.Table.Delimiter, ';');
+    EXPECT_EQ(full.Table.Format, Output_format::Jsonl);
+    EXPECT_EQ(full.Table.Level, 90);
+}
+
+TEST(Command_line, HelpAndVersionWinWherePlaced)
+{
+    EXPECT_EQ(Parse_command_line({"--sd", "1", "--help"}).What, Command::Kind::Help);
+    EXPECT_EQ(Parse_command_line({"-h"}).What, Command::Kind::Help);
+    EXPECT_EQ(Parse_command_line({"--csv", "-", "--version"}).What, Command::Kind::Version);
+}
+
+TEST(Command_line, LevelsFromFiftyUpToAHundred)
+{
+    const struct {
+        const char* Text;
+        Extended Level;  // 0: refused
+    } rows[] = {
+        {"50", 50}, {"95", 95}, {"99.9", 99.9}, {"99,9", 99.9}, {"80.", 80},
+        {"49.999", 0}, {"100", 0}, {"120", 0}, {"-95", 0}, {"", 0}, {"95%", 0},
+        {" 95", 0}, {"nan", 0}, {"inf", 0}, {"9 5", 0}, {"1e2", 0},
+    };
+    for (const auto& row : rows) {
+        if (row.Level == 0) {
+            EXPECT_THROW(Level_from_text(row.Text), Usage_error) << row.Text;
+        } else {
+            EXPECT_EQ(Level_from_text(row.Text), static_cast<Extended>(static_cast<double>(row.Level)))
+                << row.Text;
+        }
+    }
+}
+
+struct Usage_row {
+    const char* Name;
+    std::vector<std::string> Arguments;
+    const char* Message;
+    friend void PrintTo(const Usage_row& row, std::ostream* out) { *out << row.Name; }
+};
+
+class Usage_test : public testing::TestWithParam<Usage_row> {};
+
+TEST_P(Usage_test, SaysWhatIsWrong)
+{
+    try {
+        Parse_command_line(GetParam().Arguments);
+        ADD_FAILURE() << "accepted";
+    } catch (const Usage_error& error) {
+        EXPECT_STREQ(error.what(), GetParam().Message);
+    }
+}
+
+const std::vector<std::string> Four = {"--sd", "1", "--n", "5", "--case-a", "1", "--case-b", "2"};
+
+std::vector<std::string> Four_and(std::vector<std::string> more)
+{
+    std::vector<std::string> arguments = Four;
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, Usage_test,
+    testing::Values(
+        Usage_row{"LevelOutOfRange", Four_and({"--level", "100"}),
+                  "--level must be a number from 50 up to but not including 100"},
+        Usage_row{"TableLevelOutOfRange", {"--csv", "-", "--level", "10"},
+                  "--level must be a number from 50 up to but not including 100"},
+        Usage_row{"LevelTwice", Four_and({"--level", "90", "--level", "80"}), "--level given twice"},
+        Usage_row{"DelimiterWithoutCsv", Four_and({"--delimiter", ";"}), "--delimiter needs --csv"},
+        Usage_row{"FormatWithoutCsv", {"--format", "jsonl"}, "--format needs --csv"},
+        Usage_row{"DelimiterTooLong", {"--csv", "-", "--delimiter", ";;"},
+                  "--delimiter must be one character other than a double quote or a line break"},
+        Usage_row{"DelimiterQuote", {"--csv", "-", "--delimiter", "\""},
+                  "--delimiter must be one character other than a double quote or a line break"},
+        Usage_row{"DelimiterLineBreak", {"--csv", "-", "--delimiter", "\n"},
+                  "--delimiter must be one character other than a double quote or a line break"},
+        Usage_row{"UnknownFormat", {"--csv", "-", "--format", "json"}, "--format must be one of csv|jsonl"},
+        Usage_row{"CsvWithLimits", {"--csv", "-", "--limits", "lower"}, "--csv takes no --limits"},
+        Usage_row{"HelpWithAValue", {"--help=x"}, "unknown argument '--help=x'"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(Help_text, ListsEveryOptionLimitsWordColumnAndExitStatus)
+{
+    const std::string help = Help_text();
+    EXPECT_EQ(help.rfind(std::string(Usage_line) + "\n", 0), 0u);
+    for (const Option& option : Options)
+        EXPECT_NE(help.find("\n  " + std::string(option.Name)), std::string::npos) << option.Name;
+    for (const Limits_names& names : Limits_table)
+        EXPECT_NE(help.find(" " + std::string(names.Word)), std::string::npos) << names.Word;
+    EXPECT_NE(help.find(": sd n case_a case_b (required), limits (optional"), std::string::npos);
+    std::string results;
+    for (const Result_column& column : Result_columns)
+        results += " " + std::string(column.Name);
+    EXPECT_NE(help.find(results + " error.\n"), std::string::npos) << results;
+    for (const Exit_status_meaning& status : Exit_status_table)
+        EXPECT_NE(help.find("\n  " + std::to_string(static_cast<int>(status.Status)) + "\t"),
+                  std::string::npos)
+            << status.Meaning;
+}
+
+}  // namespace
