@@ -1,11 +1,14 @@
 // The program entry: the Qt application with its error report, the folder
-// of the control data file (decided here, once), the two windows and the
-// event loop. The worksheet is the
-// main window; closing it, or "Exit" answered with Yes, ends the program.
+// of the control data file (decided here, once), the windows and the event
+// loop. The worksheet is the main window; closing it, or "Exit" answered
+// with Yes, ends the program. The plot window follows the worksheet's
+// comparisons and opens from the results viewer's "View" menu.
 #include <QFile>
 
 #include "Data_folder.h"
 #include "Default_printer.h"
+#include "Picture_printer.h"
+#include "Plot_window.h"
 #include "Qt_platform.h"
 #include "Window_fonts.h"
 #include "TemplateForm.h"
@@ -29,6 +32,12 @@ int main(int argc, char** argv)
     TfrmTemplate frmTemplate(platform, frmTemplateResults,
                              QFile::decodeName(Data_folder(This_process_facts()).c_str()), separator);
     QObject::connect(&frmTemplateResults, &TfrmTemplateResults::Worksheet_requested, &frmTemplate, &QWidget::show);
+
+    const std::unique_ptr<Picture_printer> picture_printer = Make_default_picture_printer();
+    TfrmPlot frmPlot(platform, *picture_printer, separator);
+    frmTemplate.Set_comparison_listener(&frmPlot);
+    QObject::connect(&frmPlot, &TfrmPlot::Comparison_available, &frmTemplateResults, &TfrmTemplateResults::Enable_plot);
+    QObject::connect(&frmTemplateResults, &TfrmTemplateResults::Plot_requested, &frmPlot, &TfrmPlot::Show_window);
     frmTemplate.show();
     return application.exec();
 }

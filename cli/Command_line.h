@@ -1,6 +1,6 @@
 // The command line of voran-report:
 //   voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT
-//                [--limits two-sided|lower|upper] [--level P] [--note LINE]...
+//                [--limits two-sided|lower|upper] [--level P] [--note LINE]... [--plot FILE]
 //   voran-report --csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P]
 //   voran-report --help
 //   voran-report --version
@@ -25,7 +25,7 @@ public:
 
 inline constexpr std::string_view Usage_line =
     "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT "
-    "[--limits two-sided|lower|upper] [--level P] [--note LINE]... | "
+    "[--limits two-sided|lower|upper] [--level P] [--note LINE]... [--plot FILE] | "
     "--csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P] | --help | --version";
 
 // Where an option belongs: a single report, a table run, both, or alone on
@@ -40,13 +40,14 @@ struct Option {
 };
 
 // Every option, in the order --help lists them.
-inline constexpr std::array<Option, 12> Options = {{
+inline constexpr std::array<Option, 13> Options = {{
     {"--sd", "TEXT", Option_use::Single, "standard deviation of scores in the control sample"},
     {"--n", "TEXT", Option_use::Single, "sample size of the control sample"},
     {"--case-a", "TEXT", Option_use::Single, "test score for Case A"},
     {"--case-b", "TEXT", Option_use::Single, "test score for Case B"},
     {"--limits", Limits_words, Option_use::Single, "the credible limits (two-sided unless given)"},
     {"--note", "LINE", Option_use::Single, "a line of the user's notes; may be given again"},
+    {"--plot", "FILE", Option_use::Single, "also the picture of the comparison, PNG or SVG by the name's extension"},
     {"--level", "P", Option_use::Both, "credible level in percent, 50 <= P < 100 (95 unless given)"},
     {"--csv", "FILE|-", Option_use::Table, "a table of comparisons, - for standard input"},
     {"--delimiter", "CHAR", Option_use::Table,

@@ -6,6 +6,7 @@
 
 #include "Decimal_comma.h"
 #include "Error_report.h"
+#include "Plot_writer.h"
 #include "Report_for.h"
 
 namespace {
@@ -41,15 +42,24 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
         return Input_refused;
     }
 
-    std::vector<std::string> lines;
+    const auto& comparison = std::get<Comparison_request>(read);
+    Report_request report;
     try {
-        lines = Compose_report(Report_for(std::get<Comparison_request>(read),
-                                          Captioned_inputs(request.Texts),
-                                          Notes_lines(request.Notes), decimal_separator));
+        report = Report_for(comparison, Captioned_inputs(request.Texts), Notes_lines(request.Notes),
+                            decimal_separator);
     } catch (const std::exception& error) {
         err << "voran-report: " << Error_report_text(error.what()) << '\n';
         return Comparison_failed;
     }
+    if (!request.Plot_path.empty()) {
+        try {
+            Write_plot(request.Plot_path, comparison, report.Result, decimal_separator);
+        } catch (const std::exception& error) {
+            err << "voran-report: " << error.what() << '\n';
+            return Output_failed;
+        }
+    }
+    const std::vector<std::string> lines = Compose_report(report);
     for (const std::string& line : lines)
         out << line << '\n';
     return Done;

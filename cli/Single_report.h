@@ -14,13 +14,16 @@ struct Single_request {
     Limits Limits_kind = Limits::Two_sided;
     Extended Level = 95;             // credible level in percent
     std::vector<std::string> Notes;  // the notes, each one or more lines
+    std::string Plot_path;           // the picture's file (.png or .svg); empty for none
 };
 
-// Reads and checks the inputs (a decimal comma read as a point), compares and
-// writes the report's lines, each ending in LF, to out; each line break in a
-// note (CR LF, CR or LF) starts a new notes line. A refused input writes its
-// message to err (each CR a line break); a comparison that raises writes the
-// error report to err. In both cases nothing reaches out. Returns Done,
-// Input_refused or Comparison_failed.
+// Reads and checks the inputs (a decimal comma read as a point), compares,
+// writes the picture when a plot file is asked for, and writes the report's
+// lines, each ending in LF, to out; each line break in a note (CR LF, CR or
+// LF) starts a new notes line. A refused input writes its message to err
+// (each CR a line break); a comparison that raises writes the error report
+// to err; a picture that cannot be written writes why to err. In each case
+// nothing reaches out. Returns Done, Input_refused, Comparison_failed or
+// Output_failed.
 Exit_status Run_single_report(const Single_request& request, char decimal_separator,
                               std::ostream& out, std::ostream& err);

@@ -35,6 +35,17 @@ std::string Format_fixed(Extended value, int width, int precision, char separato
     return text;
 }
 
+std::string Format_trimmed(Extended value, int max_precision, char separator)
+{
+    std::string text = Format_fixed(value, 1, max_precision, separator);
+    if (max_precision == 0)
+        return text;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == separator)
+        text.pop_back();
+    return text;
+}
+
 // %.Pg: with X the decimal exponent of the leading digit after rounding to P
 // digits, fixed notation when −4 <= X < P, scientific otherwise (an exponent
 // of at least two digits); trailing zeros of the fraction and a bare point

@@ -12,6 +12,11 @@
 // of the C locale.
 std::string Format_fixed(Extended value, int width, int precision, char separator);
 
+// A number with the decimals it needs, up to max_precision: the %1.Pf pattern
+// with P = max_precision, its trailing zeros removed and the separator too
+// when no decimal is left ("95", "97,5", "0.125").
+std::string Format_trimmed(Extended value, int max_precision, char separator);
+
 // The shortest of fixed and scientific notation with the given number of
 // significant digits (1 to 18), trailing zeros dropped, a full stop as the
 // decimal point: the %.Pg pattern, and exactly the characters of

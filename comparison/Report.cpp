@@ -121,11 +121,7 @@ std::string Format_input_line(const std::string& caption, const std::string& tex
 
 std::string Level_text(Extended level, char separator)
 {
-    std::string text = Format_fixed(level, 1, 6, separator);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == separator)
-        text.pop_back();
-    return text;
+    return Format_trimmed(level, 6, separator);
 }
 
 std::vector<std::string> Compose_report(const Report_request& request)

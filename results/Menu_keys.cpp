@@ -6,24 +6,38 @@
 #include <QMenu>
 #include <QMenuBar>
 
-Menu_keys::Menu_keys(QMenuBar& bar, QMenu& menu) : QObject(&bar), bar_(bar), menu_(menu)
+Menu_keys::Menu_keys(QMenuBar& bar) : QObject(&bar), bar_(bar)
 {
     QApplication::instance()->installEventFilter(this);
 }
 
-void Menu_keys::Open()
+QList<QMenu*> Menu_keys::Menus() const
 {
-    bar_.setActiveAction(menu_.menuAction());
-    if (!menu_.actions().isEmpty())
-        menu_.setActiveAction(menu_.actions().first());
+    QList<QMenu*> menus;
+    for (QAction* action : bar_.actions())
+        if (action->menu() != nullptr)
+            menus.push_back(action->menu());
+    return menus;
+}
+
+void Menu_keys::Open(QMenu& menu)
+{
+    bar_.setActiveAction(menu.menuAction());
+    if (!menu.actions().isEmpty())
+        menu.setActiveAction(menu.actions().first());
 }
 
 void Menu_keys::Toggle()
 {
-    if (menu_.isVisible())
-        menu_.hide();
-    else
-        Open();
+    const QList<QMenu*> menus = Menus();
+    for (QMenu* menu : menus) {
+        if (menu->isVisible()) {
+            menu->hide();
+            return;
+        }
+    }
+    if (!menus.isEmpty())
+        Open(*menus.front());
 }
 
 bool Menu_keys::eventFilter(QObject* watched, QEvent* event)
@@ -36,7 +50,8 @@ bool Menu_keys::eventFilter(QObject* watched, QEvent* event)
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
         return false;
     const auto* widget = qobject_cast<QWidget*>(watched);
-    const bool in_menu = widget == &menu_;
+    const QList<QMenu*> menus = Menus();
+    const bool in_menu = widget != nullptr && menus.contains(widget);
     if (widget == nullptr || (!in_menu && widget->window() != bar_.window()))
         return false;
 
@@ -64,11 +79,14 @@ bool Menu_keys::eventFilter(QObject* watched, QEvent* event)
         Toggle();
         return true;
     }
-    const QString caption = menu_.title();
-    if (!in_menu && key.modifiers() == Qt::AltModifier && !caption.isEmpty()
-        && key.key() == caption.at(0).toUpper().unicode()) {
-        Open();
-        return true;
+    if (in_menu || key.modifiers() != Qt::AltModifier)
+        return false;
+    for (QMenu* menu : menus) {
+        const QString caption = menu->title();
+        if (!caption.isEmpty() && key.key() == caption.at(0).toUpper().unicode()) {
+            Open(*menu);
+            return true;
+        }
     }
     return false;
 }

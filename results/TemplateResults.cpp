@@ -58,7 +58,16 @@ void TfrmTemplateResults::Build_controls()
     mnuPrint->setObjectName("mnuPrint");
     mnuPrintSelection = File1->addAction("Print Selection", this, &TfrmTemplateResults::mnuPrintSelectionClick);
     mnuPrintSelection->setObjectName("mnuPrintSelection");
-    new Menu_keys(*MainMenu1, *File1);
+    File1->addSeparator();
+    mnuSavePdf = File1->addAction("Save as PDF...", this, &TfrmTemplateResults::mnuSavePdfClick);
+    mnuSavePdf->setObjectName("mnuSavePdf");
+    mnuView = MainMenu1->addMenu("View");
+    mnuView->setObjectName("mnuView");
+    mnuPlot = mnuView->addAction("Plot of the last comparison...", this, &TfrmTemplateResults::mnuPlotClick);
+    mnuPlot->setObjectName("mnuPlot");
+    // Enabled by the first comparison.
+    mnuPlot->setEnabled(false);
+    new Menu_keys(*MainMenu1);
 
     // The client area (792 x 554) lies below the menu bar.
     const int menu_height = MainMenu1->sizeHint().height();
@@ -196,6 +205,27 @@ void TfrmTemplateResults::cmdExitClick()
 void TfrmTemplateResults::mnuPrintClick()
 {
     printer_.Print(Printer_text(memoResults->toPlainText()));
+}
+
+// The PDF document of the whole text, laid out as "Print All" lays it out,
+// replaces the chosen file only after a complete write.
+void TfrmTemplateResults::mnuSavePdfClick()
+{
+    const std::optional<std::string> file_name = platform_.Ask_save_file_name_for("results.pdf", "*.pdf");
+    if (!file_name)
+        return;
+    const std::string pdf = printer_.Pdf_document(Printer_text(memoResults->toPlainText()));
+    Save_file(QString::fromStdString(*file_name), QByteArray::fromStdString(pdf));
+}
+
+void TfrmTemplateResults::mnuPlotClick()
+{
+    emit Plot_requested();
+}
+
+void TfrmTemplateResults::Enable_plot()
+{
+    mnuPlot->setEnabled(true);
 }
 
 void TfrmTemplateResults::mnuPrintSelectionClick()

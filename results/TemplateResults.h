@@ -1,6 +1,7 @@
 // The results viewer: one editable, scrolling text to which every successful
 // "Compute" appends its report. From here the user saves the text to a file,
-// clears it, prints all of it or the selection, returns to the worksheet or
+// clears it, prints all of it or the selection, saves it as a PDF document,
+// asks for the plot of the last comparison, returns to the worksheet or
 // leaves the program. The window lives from start-up to the end and is only
 // shown and hidden, so its text survives a return to the worksheet.
 #pragma once
@@ -38,10 +39,17 @@ public:
     void cmdExitClick();
     void mnuPrintClick();
     void mnuPrintSelectionClick();
+    void mnuSavePdfClick();
+    void mnuPlotClick();
+
+    // A comparison has been made: "Plot of the last comparison..." can show it.
+    void Enable_plot();
 
 signals:
     // "Return to Worksheet": the viewer has hidden itself; the worksheet shows.
     void Worksheet_requested();
+    // "Plot of the last comparison...": the plot window is to be shown.
+    void Plot_requested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,6 +70,9 @@ private:
     QMenu* File1 = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuPrintSelection = nullptr;
+    QAction* mnuSavePdf = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuPlot = nullptr;
     QFrame* Panel1 = nullptr;
     QPlainTextEdit* memoResults = nullptr;
     QFrame* Panel2 = nullptr;

@@ -3,9 +3,9 @@
 # file includes with quotes must belong to the file's own folder or to a
 # folder below it:
 #   stats <- comparison <- request <- window <- (worksheet | results | plot)
-#   request <- cli
-# and nothing includes app/. worksheet, results, plot and cli never include
-# each other. A program entry (main.cpp) connects the layers and may include
+#   request <- cli, and plot <- cli for the --plot picture writer
+# and nothing includes app/. worksheet, results and plot never include each
+# other, and none of them includes cli. A program entry (main.cpp) connects the layers and may include
 # any of them; test folders may also include test_support/.
 # Usage: check_layers.sh SOURCE_DIR
 set -eu
@@ -18,7 +18,7 @@ allowed() {  # the folders whose headers a folder's code may include
     request) echo "stats comparison request" ;;
     window) echo "stats comparison request window" ;;
     worksheet | results | plot) echo "stats comparison request window $1" ;;
-    cli) echo "stats comparison request cli" ;;
+    cli) echo "stats comparison request plot cli" ;;
     *) echo "" ;;
   esac
 }

@@ -6,6 +6,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Platform.h"
@@ -18,6 +19,8 @@ public:
     std::vector<std::string> Errors;
     std::vector<std::string> Questions;
     int Save_dialogs = 0;
+    // The proposed name and the filter of each dialog asked with them.
+    std::vector<std::pair<std::string, std::string>> Proposed_saves;
 
     // The answers to the next confirmations (No when none is left) and the
     // name the save dialog returns (cancel when empty).
@@ -41,6 +44,13 @@ public:
         ++Save_dialogs;
         return File_name;
     }
+    std::optional<std::string> Ask_save_file_name_for(const std::string& proposed_name,
+                                                      const std::string& filter) override
+    {
+        ++Save_dialogs;
+        Proposed_saves.emplace_back(proposed_name, filter);
+        return File_name;
+    }
 };
 
 // The platform that the tests' application reports its errors to; each test
@@ -50,5 +60,12 @@ Scripted_platform& Test_platform();
 class Recording_printer : public Results_printer {
 public:
     std::vector<std::string> Jobs;
+    std::vector<std::string> Pdf_texts;
     void Print(const std::string& text) override { Jobs.push_back(text); }
+    // Records the text; the document is "PDF of " and the text.
+    std::string Pdf_document(const std::string& text) override
+    {
+        Pdf_texts.push_back(text);
+        return "PDF of " + text;
+    }
 };

@@ -22,4 +22,9 @@ public:
     // The save-file dialog (default "results.txt", filter "*.txt", asks before
     // overwriting, remembers the last name). Empty when the user cancels.
     virtual std::optional<std::string> Ask_save_file_name() = 0;
+    // The same dialog proposing proposed_name and showing the files that
+    // match filter (patterns separated by blanks: "*.png *.svg"); it asks
+    // before overwriting and adds no extension. Empty when the user cancels.
+    virtual std::optional<std::string> Ask_save_file_name_for(const std::string& proposed_name,
+                                                              const std::string& filter) = 0;
 };

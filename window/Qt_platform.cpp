@@ -49,11 +49,20 @@ void Qt_platform::Show_error(const std::string& text)
 
 std::optional<std::string> Qt_platform::Ask_save_file_name()
 {
+    std::optional<std::string> chosen = Ask_save_file_name_for(last_file_name_, "*.txt");
+    if (chosen)
+        last_file_name_ = *chosen;
+    return chosen;
+}
+
+std::optional<std::string> Qt_platform::Ask_save_file_name_for(const std::string& proposed_name,
+                                                               const std::string& filter)
+{
     // The dialog asks before it overwrites a file and adds no extension.
-    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
-                                                        last_file_name_, QStringLiteral("*.txt"));
+    const QString chosen =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString::fromStdString(proposed_name),
+                                     QString::fromStdString(filter));
     if (chosen.isEmpty())
         return std::nullopt;
-    last_file_name_ = chosen;
     return chosen.toStdString();
 }

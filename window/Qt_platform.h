@@ -13,10 +13,12 @@ public:
     bool Confirm(const std::string& text) override;
     void Show_error(const std::string& text) override;
     std::optional<std::string> Ask_save_file_name() override;
+    std::optional<std::string> Ask_save_file_name_for(const std::string& proposed_name,
+                                                      const std::string& filter) override;
 
 private:
-    // The save dialog proposes the name chosen last.
-    QString last_file_name_ = QStringLiteral("results.txt");
+    // The results' save dialog proposes the name chosen last.
+    std::string last_file_name_ = "results.txt";
 };
 
 // A message text as the box shows it: each lone CR breaks the line.

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "Comparison_listener.h"
 #include "Comparison_request_step.h"
 #include "Control_data.h"
 #include "Description_text.h"
@@ -169,6 +170,13 @@ void TfrmTemplate::Append_report(const Comparison_request& comparison)
     hide();
     results_.Set_caption("Results viewer: " + std::string(Program_title));
     results_.Append_lines(Compose_report(request));
+    if (comparison_listener_ != nullptr)
+        comparison_listener_->Comparison_made(comparison, request.Result);
+}
+
+void TfrmTemplate::Set_comparison_listener(Comparison_listener* listener)
+{
+    comparison_listener_ = listener;
 }
 
 void TfrmTemplate::btnclearDataClick()

@@ -16,6 +16,7 @@
 #include "Control_data_file.h"
 #include "Comparison.h"
 
+class Comparison_listener;
 class Platform;
 class Results_window;
 class QFrame;
@@ -44,6 +45,10 @@ public:
     // the user's, for the numbers in messages and reports.
     TfrmTemplate(Platform& platform, Results_window& results, const QString& data_directory,
                  char decimal_separator, QWidget* parent = nullptr);
+
+    // The window told about each comparison that "Compute" reports (none
+    // when null).
+    void Set_comparison_listener(Comparison_listener* listener);
 
     void cmdComputeClick();
     void btnclearDataClick();
@@ -81,6 +86,7 @@ private:
     const Worksheet_configuration Worksheet_config{};
     Platform& platform_;
     Results_window& results_;
+    Comparison_listener* comparison_listener_ = nullptr;
     Control_data_file data_file_;
     const char decimal_separator_;
 

@@ -500,4 +500,66 @@ TEST(Csv_batch, InputProblemsAreReportedWithTheirOwnStatus)
     EXPECT_EQ(records[2][16], "");
 }
 
+// --plot: the picture beside the report, with no display and no platform
+// named; the report on standard output is unchanged.
+class Plot_option : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!VORAN_REPORT_PLOTS)
+            GTEST_SKIP() << "this voran-report was built without Qt and writes no picture";
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    Run_result Run_with_plot(const std::filesystem::path& plot)
+    {
+        std::vector<std::string> arguments = Worked_example_arguments("two-sided");
+        arguments.insert(arguments.end(), {"--plot", plot.string()});
+        return Run_report(arguments, "", "LC_ALL=C env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY");
+    }
+
+    std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
+                                    ("voran-report plot " + std::to_string(getpid()));
+};
+
+TEST_F(Plot_option, SvgBesideTheReport)
+{
+    const auto plot = folder_ / "plot.svg";
+    const Run_result run = Run_with_plot(plot);
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, Worked_example_report_text());
+    const std::string svg = File_text(plot);
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    for (const char* number : {"20.000", "0.086739", "8.6739%", "0.968 to 1.860"})
+        EXPECT_NE(svg.find(number), std::string::npos) << number;
+}
+
+TEST_F(Plot_option, PngByItsExtension)
+{
+    const auto plot = folder_ / "plot.PNG";
+    const Run_result run = Run_with_plot(plot);
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(File_text(plot).substr(0, 8), "\x89PNG\r\n\x1a\n");
+}
+
+TEST_F(Plot_option, UnwritablePictureWritesNoReport)
+{
+    for (const auto& plot : {folder_ / "plot.jpg", folder_ / "missing" / "plot.svg"}) {
+        const Run_result run = Run_with_plot(plot);
+        EXPECT_EQ(run.Status, 74) << plot;
+        EXPECT_EQ(run.Out, "") << plot;
+        EXPECT_EQ(run.Err.rfind("voran-report: ", 0), 0u) << run.Err;
+        EXPECT_NE(run.Err.find(plot.filename().string()), std::string::npos) << run.Err;
+        EXPECT_FALSE(std::filesystem::exists(plot)) << plot;
+    }
+}
+
+TEST(Plot_usage, CsvTakesNoPlot)
+{
+    const Run_result run = Run_report({"--csv", "-", "--plot", "a.svg"});
+    EXPECT_EQ(run.Status, 64);
+    EXPECT_NE(run.Err.find("--csv takes no --plot"), std::string::npos) << run.Err;
+}
+
 }  // namespace

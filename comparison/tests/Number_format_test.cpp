@@ -65,4 +65,33 @@ TEST(Format_fixed_extremes, NegativePrecisionIsRefused)
     EXPECT_THROW(Format_fixed(1, 1, -1, '.'), std::invalid_argument);
 }
 
+struct Trimmed_row {
+    std::string Name;
+    Extended Value;
+    int Max_precision;
+    char Separator;
+    std::string Expected;
+};
+
+void PrintTo(const Trimmed_row& row, std::ostream* os) { *os << row.Name; }
+
+class Format_trimmed_rows : public testing::TestWithParam<Trimmed_row> {};
+
+TEST_P(Format_trimmed_rows, DropsTrailingZerosAndABareSeparator)
+{
+    const Trimmed_row& row = GetParam();
+    EXPECT_EQ(Format_trimmed(row.Value, row.Max_precision, row.Separator), row.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Format_trimmed_rows,
+    testing::Values(Trimmed_row{"WholeNumberHasNoSeparator", 95, 6, '.', "95"},
+                    Trimmed_row{"ZerosInsideTheIntegerStay", 100, 6, '.', "100"},
+                    Trimmed_row{"Zero", 0, 6, '.', "0"},
+                    Trimmed_row{"OneDecimal", 97.5L, 6, ',', "97,5"},
+                    Trimmed_row{"RoundedAtMaxPrecision", 2.0000004L, 6, '.', "2"},
+                    Trimmed_row{"KeepsNeededDecimals", -0.125L, 6, '.', "-0.125"},
+                    Trimmed_row{"NoDecimalsAsked", 19.6L, 0, '.', "20"}),
+    [](const testing::TestParamInfo<Trimmed_row>& info) { return info.param.Name; });
+
 }  // namespace

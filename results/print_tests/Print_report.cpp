@@ -2,8 +2,9 @@
 // test needs it: three reports of the comparison of two cases, one below the
 // other, as they accumulate in the results viewer (two pages at 8 points).
 //
-//   voran_print_report direct   one job through Make_default_printer
-//   voran_print_report viewer   one job through the viewer's "Print All"
+//   voran_print_report direct     one job through Make_default_printer
+//   voran_print_report viewer     one job through the viewer's "Print All"
+//   voran_print_report pdf FILE   the viewer's "Save as PDF..." into FILE
 //
 // Writes "pages N", the number of pages the text device lays the text out on
 // with the default printer's metrics, then the printed text (LF line ends),
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "Default_printer.h"
+#include "Page_counter.h"
 #include "Platform.h"
 #include "Qt_print_surface.h"
 #include "Report_for.h"
@@ -33,32 +35,17 @@ const std::string Font_family = "Courier New";
 // The viewer's dialogs, answered in the terminal; this program never asks.
 class Terminal_platform : public Platform {
 public:
+    std::optional<std::string> Save_name;  // what the save dialogs answer
+
     void Beep() override {}
     void Show_warning(const std::string& text) override { throw std::runtime_error("warning: " + text); }
     bool Confirm(const std::string&) override { return false; }
     void Show_error(const std::string& text) override { std::cerr << text << '\n'; }
     std::optional<std::string> Ask_save_file_name() override { return std::nullopt; }
-};
-
-// Measures like the printer but draws nothing: counts the pages started.
-class Page_counter : public Print_surface {
-public:
-    explicit Page_counter(Print_surface& metrics) : metrics_(metrics) {}
-    int pages = 0;
-
-    int Text_width(std::string_view run) override { return metrics_.Text_width(run); }
-    int Text_height(std::string_view run) override { return metrics_.Text_height(run); }
-    int Char_height() override { return metrics_.Char_height(); }
-    int Average_char_width() override { return metrics_.Average_char_width(); }
-    int Page_width() override { return metrics_.Page_width(); }
-    int Page_height() override { return metrics_.Page_height(); }
-    void Begin_document() override { ++pages; }
-    void New_page() override { ++pages; }
-    void Draw_text(int, int, std::string_view) override {}
-    void End_document() override {}
-
-private:
-    Print_surface& metrics_;
+    std::optional<std::string> Ask_save_file_name_for(const std::string&, const std::string&) override
+    {
+        return Save_name;
+    }
 };
 
 int Pages_on_default_printer(const std::string& text)
@@ -95,9 +82,9 @@ std::vector<std::string> Known_results()
 
 int main(int argc, char** argv)
 {
-    const std::string mode = argc == 2 ? argv[1] : "";
-    if (mode != "direct" && mode != "viewer") {
-        std::cerr << "usage: voran_print_report direct|viewer\n";
+    const std::string mode = argc >= 2 ? argv[1] : "";
+    if (!(argc == 2 && (mode == "direct" || mode == "viewer")) && !(argc == 3 && mode == "pdf")) {
+        std::cerr << "usage: voran_print_report direct|viewer|pdf FILE\n";
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -115,7 +102,12 @@ int main(int argc, char** argv)
             Terminal_platform platform;
             TfrmTemplateResults viewer(platform, *printer);
             viewer.Append_lines(lines);
-            viewer.mnuPrintClick();
+            if (mode == "viewer") {
+                viewer.mnuPrintClick();
+            } else {
+                platform.Save_name = argv[2];
+                viewer.mnuSavePdfClick();
+            }
         }
         std::cout << "pages " << Pages_on_default_printer(text) << '\n';
         for (const auto& line : lines) {

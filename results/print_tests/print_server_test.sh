@@ -191,6 +191,18 @@ print_and_check() {
 print_and_check direct
 print_and_check viewer
 
+# "Save as PDF..." on the same machine: the document has the pages of the
+# printout and holds its text (blanks squeezed, as above).
+"$report_program" pdf "$root/saved.pdf" >"$root/printed.txt" || fail "pdf: the report program failed"
+pages=$(sed -n '1s/^pages //p' "$root/printed.txt")
+saved_pages=$(pdfinfo "$root/saved.pdf" | sed -n 's/^Pages: *//p')
+[ "$saved_pages" = "$pages" ] || fail "pdf: the saved PDF has $saved_pages pages, the printout $pages"
+tail -n +2 "$root/printed.txt" | tr -s ' ' | sed 's/^ //; s/ $//' | grep -v '^$' >"$root/expected.txt"
+pdftotext -q -layout "$root/saved.pdf" - | tr -d '\f' | tr -s ' ' | sed 's/^ //; s/ $//' | grep -v '^$' >"$root/actual.txt"
+diff "$root/expected.txt" "$root/actual.txt" >"$root/diff.txt" ||
+  { head -n 20 "$root/diff.txt"; fail "pdf: the saved PDF's text differs from the printed text"; }
+echo "print_server_test: pdf: saved document of $pages pages, text and page count checked"
+
 # A printer that refuses jobs: the job cannot be handed over, and the program
 # must say so rather than report success.
 cupsreject -h "$server" voran_pdf

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QMenuBar>
 #include <QWindow>
 #include <QFile>
 #include <QMenu>
@@ -18,6 +20,7 @@
 #include "Event_loop.h"
 #include "Rendering_check.h"
 
+#include "In_out_error.h"
 #include "Scripted_platform.h"
 #include "TemplateResults.h"
 
@@ -128,6 +131,77 @@ TEST_F(Results_viewer, FailedSaveIsReportedAndLeavesTheTextAndOldFile)
     ASSERT_EQ(platform.Errors.size(), 1u);
     EXPECT_NE(platform.Errors[0].find("missing-folder"), std::string::npos) << platform.Errors[0];
     EXPECT_EQ(platform.Errors[0].back(), '.');
+    EXPECT_EQ(text->toPlainText(), "report\n");
+}
+
+TEST_F(Results_viewer, MenusHoldSaveAsPdfAndTheDisabledPlotEntry)
+{
+    const auto* printer_menu = viewer.findChild<QMenu*>("File1");
+    ASSERT_NE(printer_menu, nullptr);
+    EXPECT_EQ(printer_menu->actions().back()->text(), "Save as PDF...");
+    const auto* view_menu = viewer.findChild<QMenu*>("mnuView");
+    ASSERT_NE(view_menu, nullptr);
+    EXPECT_EQ(view_menu->title(), "View");
+    auto* plot = viewer.findChild<QAction*>("mnuPlot");
+    ASSERT_NE(plot, nullptr);
+    EXPECT_EQ(plot->text(), "Plot of the last comparison...");
+    EXPECT_FALSE(plot->isEnabled());
+    // The menu bar's first menu is still "Printer options...".
+    EXPECT_EQ(viewer.findChild<QMenuBar*>("MainMenu1")->actions().front()->text(), "Printer options...");
+}
+
+TEST_F(Results_viewer, PlotEntryOnceEnabledAsksForThePlot)
+{
+    QSignalSpy asked(&viewer, &TfrmTemplateResults::Plot_requested);
+    viewer.Enable_plot();
+    auto* plot = viewer.findChild<QAction*>("mnuPlot");
+    EXPECT_TRUE(plot->isEnabled());
+    plot->trigger();
+    EXPECT_EQ(asked.count(), 1);
+}
+
+TEST_F(Results_viewer, SaveAsPdfWritesThePrintoutOfTheWholeText)
+{
+    viewer.Append_lines({"line one", "", "line three"});
+    platform.File_name = directory.filePath("results.pdf").toStdString();
+    Trigger("mnuSavePdf");
+    ASSERT_EQ(platform.Proposed_saves.size(), 1u);
+    EXPECT_EQ(platform.Proposed_saves[0].first, "results.pdf");
+    EXPECT_EQ(platform.Proposed_saves[0].second, "*.pdf");
+    EXPECT_EQ(Saved("results.pdf"), "PDF of line one\r\n\r\nline three\r\n");
+    // The same text that "Print All" hands to the printer.
+    Trigger("mnuPrint");
+    EXPECT_EQ(printer.Pdf_texts, printer.Jobs);
+}
+
+TEST_F(Results_viewer, CancelledPdfWritesNothing)
+{
+    viewer.Append_lines({"report"});
+    platform.File_name = std::nullopt;
+    Trigger("mnuSavePdf");
+    EXPECT_EQ(platform.Save_dialogs, 1);
+    EXPECT_TRUE(printer.Pdf_texts.empty());
+    EXPECT_TRUE(QDir(directory.path()).isEmpty());
+}
+
+TEST_F(Results_viewer, FailedPdfSaveGivesTheMessageOfSaveOutput)
+{
+    viewer.Append_lines({"report"});
+    platform.File_name = directory.filePath("missing-folder/results.pdf").toStdString();
+    std::string save_output_message;
+    std::string pdf_message;
+    try {
+        viewer.cmdSaveOutputClick();
+    } catch (const EIn_out_error& error) {
+        save_output_message = error.what();
+    }
+    try {
+        viewer.mnuSavePdfClick();
+    } catch (const EIn_out_error& error) {
+        pdf_message = error.what();
+    }
+    EXPECT_NE(pdf_message.find("missing-folder"), std::string::npos) << pdf_message;
+    EXPECT_EQ(pdf_message, save_output_message);
     EXPECT_EQ(text->toPlainText(), "report\n");
 }
 
@@ -285,6 +359,20 @@ INSTANTIATE_TEST_SUITE_P(
                                    }},
                       Menu_opening{"AltP", [](QWidget& focus) { QTest::keyClick(&focus, Qt::Key_P, Qt::AltModifier); }}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(Results_viewer, AltVOpensTheViewMenuAndEscapeClosesIt)
+{
+    viewer.Append_lines({"alpha beta"});
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_V, Qt::AltModifier);
+    auto* view = viewer.findChild<QMenu*>("mnuView");
+    ASSERT_TRUE(view->isVisible());
+    EXPECT_FALSE(viewer.findChild<QMenu*>("File1")->isVisible());
+    EXPECT_EQ(text->toPlainText(), "alpha beta\n");
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), text);
+}
 
 TEST_F(Results_viewer, AltWithAnotherKeyOpensNoMenu)
 {

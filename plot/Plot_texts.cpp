@@ -1,0 +1,61 @@
+#include "Plot_texts.h"
+
+#include "Number_format.h"
+#include "Report.h"
+
+namespace {
+
+// An input as a number with the decimals it needs (up to six).
+constexpr int Input_decimals = 6;
+
+std::string Effect_text(const Plot_subject& subject)
+{
+    const Comparison_result& r = subject.Result;
+    const char separator = subject.Decimal_separator;
+    const auto fixed = [separator](Extended value) { return Format_fixed(value, 1, 3, separator); };
+    const std::string level = Level_text(subject.Request.Level, separator) + "%";
+    std::string estimate = "Z-PCC = " + fixed(r.Effect_size);
+    switch (subject.Request.Limits_kind) {
+    case Limits::Two_sided:
+        return estimate + ", " + level + " credible interval " + fixed(r.Effect_lower) + " to " +
+               fixed(r.Effect_upper);
+    case Limits::Lower:
+        return estimate + ", " + level + " one-sided lower credible limit " + fixed(r.Effect_lower);
+    case Limits::Upper:
+        return estimate + ", " + level + " one-sided upper credible limit " + fixed(r.Effect_upper);
+    }
+    return estimate;
+}
+
+}  // namespace
+
+Plot_texts Texts_for(const Plot_subject& subject)
+{
+    const Comparison_request& q = subject.Request;
+    const Comparison_result& r = subject.Result;
+    const char separator = subject.Decimal_separator;
+    const auto input = [separator](Extended value) { return Format_trimmed(value, Input_decimals, separator); };
+    const std::string sd_difference = Format_fixed(r.Sd_difference, 1, 3, separator);
+    const std::string distribution = r.Df > 1000 ? "normal (more than 1000 df)"
+                                                 : "t on " + Format_fixed(r.Df, 1, 0, separator) + " df";
+
+    Plot_texts texts;
+    texts.Title = subject.Title;
+    texts.Inputs = "SD = " + input(q.SD) + ", N = " + std::to_string(q.N) + ", Case A = " + input(q.Case_A) +
+                   ", Case B = " + input(q.Case_B) + "; " + Level_text(q.Level, separator) + "% " +
+                   std::string(Names_of(q.Limits_kind).Caption);
+    texts.Difference = "Case A - Case B = " + Format_fixed(r.Raw_difference, 1, 3, separator);
+    texts.Percentage = Format_fixed(r.Percent_estimate, 1, 4, separator) + "% of pairs of controls";
+    texts.Percentage_meaning = "differ more, in the same direction";
+    texts.P_value = "one-tailed p = " + Format_fixed(r.P_one_tailed, 1, 6, separator);
+    texts.Density_axis = "Density: " + distribution;
+    texts.Raw_axis = "Difference between the scores of two controls (raw score units; SD of the difference " +
+                     sd_difference + ")";
+    texts.Effect_axis = "Effect size: " + Effect_text(subject);
+    texts.Description = "Where the difference between the two cases falls among the differences between "
+                        "two controls' scores (" + distribution + ", SD of the difference " + sd_difference +
+                        "): " + texts.Difference + "; " + texts.Percentage + " " +
+                        texts.Percentage_meaning + " (" + texts.P_value + "); " +
+                        Effect_text(subject) + ".";
+    return texts;
+}
