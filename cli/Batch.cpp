@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view Default_limits = "two-sided";
 
 // How much of the first line decides its delimiter.
-constexpr std::size_t Delimiter_sample_bytes = 64 * 1024;
+constexpr std::size_t Delimiter_sample_bytes = std::size_t{64} * 1024;
 
 // A message on one line: every control character (CR, LF, NUL ...) a blank.
 std::string One_line(std::string message)

@@ -10,7 +10,7 @@ namespace {
 // The most text the column names may hold together: a table's header is a
 // line of short names, and its names are kept (and escaped for JSON) for the
 // whole run.
-constexpr std::size_t Names_bytes = 64 * 1024;
+constexpr std::size_t Names_bytes = std::size_t{64} * 1024;
 
 std::string Joined(const std::vector<std::string_view>& names)
 {
