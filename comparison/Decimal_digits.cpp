@@ -113,7 +113,7 @@ public:
         limb_exponent = Size >= 2 ? Size - 2 : 0;
         if (Size == 0)
             return 0;
-        const Extended top = static_cast<Extended>(Limbs[Size - 1]);
+        const auto top = static_cast<Extended>(Limbs[Size - 1]);
         return Size >= 2 ? std::ldexp(top, 64) + static_cast<Extended>(Limbs[Size - 2]) : top;
     }
 
