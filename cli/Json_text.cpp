@@ -43,7 +43,7 @@ void Write_json_string(std::ostream& out, std::string_view text)
     constexpr char hex[] = "0123456789abcdef";
     out << '"';
     while (!text.empty()) {
-        const unsigned char c = static_cast<unsigned char>(text.front());
+        const auto c = static_cast<unsigned char>(text.front());
         const std::size_t length = Utf8_length(text);
         if (length == 0) {
             out << "\\ufffd";
@@ -72,7 +72,7 @@ std::string Json_number(Extended value)
 {
     if (!std::isfinite(value))
         return "null";
-    const std::string digits = Table_number(value);
+    std::string digits = Table_number(value);
     double read_back = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), read_back);
     if (error != std::errc() || end != digits.data() + digits.size())
