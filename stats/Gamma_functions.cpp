@@ -60,49 +60,78 @@ Extended raw::Gamma_series(Extended x, Extended a)
 
 namespace {
 
-// The stopping test |g − g_old| / |g| < tolerance of the continued fraction,
-// the quotient replaced by a product where both are exact to rounding: g at
-// least 2^−8192 (so that tolerance · |g| stays a normal number) and a step of
-// at most 2^8000 (so that the quotient cannot overflow). Elsewhere (g zero,
-// tiny, infinite or NaN) the quotient itself is taken: its division by zero,
-// overflow or NaN reports the fault as it always did.
-// The quotient, when taken, is left in `change`.
-bool Relative_step_below_tolerance(Extended step, Extended size, Extended& change)
+// The stopping test |g − g_old| / |g| < tolerance of the continued fraction
+// for g = b / a and g_old = b_old / a_old, the quotients themselves; a NaN
+// (from a NaN or infinite term) is left in `change`, and a division by zero
+// raises its flag, for the caller's scope to report.
+bool Quotient_step_below_tolerance(Extended a, Extended b, Extended a_old, Extended b_old, Extended& change)
 {
-    if (size >= 0x1p-8192L && step <= 0x1p8000L)
-        return step < Closeness_tolerance * size;
-    change = step / size;
+    const Extended g = b / a;
+    change = std::fabs(g - b_old / a_old) / std::fabs(g);
     return change < Closeness_tolerance;
 }
 
 }  // namespace
 
 // Q(a, x) = e^−x x^a / Γ(a) · 1/(x + (1−a)/(1 + 1/(x + (2−a)/(1 + 2/(x + ...)))))
-// by the three-term recurrence of its convergents A_n / B_n, renormalised by
-// 1/A_n at every step (Numerical Recipes, gcf). It converges for x ≥ a + 1.
+// by the three-term recurrence of its convergents (Numerical Recipes, gcf):
+//   A' = A_n + (n − a) A',   A_{n+1} = x A' + n A_n   (and the same for B),
+// with the value g_n = B_n / A_n, taken once a step changes it by less than
+// the tolerance (relative). The recurrence is linear, so a common scale of
+// its terms leaves every g_n as it is. The terms grow about as fast as n!;
+// instead of dividing them by A_n at every step, a division on the
+// recurrence's own dependency chain, they are rescaled by an exact power of
+// two whenever A_n leaves [2^−4096, 2^4096]. The stopping test needs no
+// division either: multiplied through by |A_n A_n−1| it reads
+//   |B_n A_n−1 − B_n−1 A_n| < tolerance · |B_n A_n−1|.
+// An A_n that is zero, infinite or NaN, or a zero B_n, is left to the
+// quotients themselves, which report it as a division by zero or an invalid
+// operation; a step with A_n = 0 leaves g as it was. The fraction converges
+// for x ≥ a + 1.
 Extended raw::Gamma_cont_fraction(Extended x, Extended a, Extended ln_gamma_a)
 {
     Check_number(x);
     Check_number(a);
-    Extended a0 = 1.0L, a1 = x, b0 = 0.0L, b1 = 1.0L, fac = 1.0L;
-    Extended g = 0.0L, g_old = 1.0L;
+    constexpr Extended Rescale_above = 0x1p4096L;
+    constexpr Extended Rescale_below = 0x1p-4096L;
+    Extended a0 = 1.0L, a1 = x, b0 = 0.0L, b1 = 1.0L;
+    Extended a1_old = 1.0L, b1_old = 0.0L;  // g = 0 before the first step
     for (int n = 1; n <= Series_pass_limit; ++n) {
         const Extended ana = n - a;
-        a0 = (a1 + a0 * ana) * fac;
-        b0 = (b1 + b0 * ana) * fac;
-        const Extended anf = n * fac;
-        a1 = x * a0 + anf * a1;
-        b1 = x * b0 + anf * b1;
-        if (a1 != 0.0L) {
-            g_old = g;
-            fac = 1.0L / a1;
-            g = b1 * fac;
+        a0 = a1 + a0 * ana;
+        b0 = b1 + b0 * ana;
+        const Extended an = n;
+        a1 = x * a0 + an * a1;
+        b1 = x * b0 + an * b1;
+        if (std::fabs(b1 * a1_old - b1_old * a1) < Closeness_tolerance * std::fabs(b1 * a1_old))
+            return b1 / a1 * std::exp(a * std::log(x) - x - ln_gamma_a);
+        const Extended a1_size = std::fabs(a1);
+        // Rare: A_n outside the rescaling bounds, zero, infinite or NaN (every
+        // comparison of a NaN is false), or B_n zero.
+        if (!(a1_size >= Rescale_below && a1_size <= Rescale_above) || b1 == 0.0L) {
+            if (a1 == 0.0L) {
+                // g keeps its value and the test its last verdict (go on); on
+                // the first step, from g = 0 and g_old = 1, the quotient of
+                // that verdict is 1 / 0.
+                if (n == 1)
+                    std::feraiseexcept(FE_DIVBYZERO);
+                continue;
+            }
+            Extended change = 0.0L;
+            if (Quotient_step_below_tolerance(a1, b1, a1_old, b1_old, change))
+                return b1 / a1 * std::exp(a * std::log(x) - x - ln_gamma_a);
+            if (std::isnan(change))
+                return change;  // the invalid operation behind it is reported by the scope
+            if (a1_size > Rescale_above || a1_size < Rescale_below) {
+                const Extended scale = a1_size > Rescale_above ? Rescale_below : Rescale_above;
+                a0 *= scale;
+                b0 *= scale;
+                a1 *= scale;
+                b1 *= scale;
+            }
         }
-        Extended change = 0.0L;
-        if (Relative_step_below_tolerance(std::fabs(g - g_old), std::fabs(g), change))
-            return g * std::exp(a * std::log(x) - x - ln_gamma_a);
-        if (std::isnan(change))
-            return change;  // the invalid operation behind it is reported by the scope
+        a1_old = a1;
+        b1_old = b1;
     }
     throw EConvergence_error("The continued fraction of the incomplete gamma function did not converge");
 }

@@ -3,6 +3,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <utility>
 #include <limits>
 
 namespace {
@@ -131,6 +132,33 @@ TEST(Gamma_series, Converges_for_large_shapes_and_reports_its_limit)
     EXPECT_NEAR(Incomplete_gamma(999900.0L, 1e6L), 0.460303160251L, 1e-9L);    // Boost: gamma_p(1e6, 999900)
     EXPECT_NEAR(Incomplete_gamma(475.0L, 500.0L), 0.130875934254L, 1e-9L);     // Boost: gamma_p(500, 475)
     EXPECT_THROW(Gamma_series(1e14L, 1e14L), EConvergence_error);
+}
+
+// Far above a few hundred steps the fraction's terms leave the extended
+// range unless rescaled; at x = a + 1 for a = 1e6 the fraction takes some
+// thousands of steps. Q = 1 − P from the fraction agrees with the series'
+// value taken just below the switch point, and with Boost.
+TEST(Gamma_cont_fraction, Keeps_its_value_over_thousands_of_steps)
+{
+    const Extended a = 1e6L;
+    const Extended q = 1.0L - Incomplete_gamma(a + 1.0L, a);
+    EXPECT_NEAR(q, 1.0L - Incomplete_gamma(std::nextafter(a + 1.0L, 0.0L), a), 1e-9L);
+    EXPECT_NEAR(q, 0.499468077258L, 5e-9L);  // gamma_q(1e6, 1e6 + 1) to 30 digits: 0.4994680772579...
+}
+
+// Outside the range x >= a + 1 where the fraction converges, a zero term
+// in its first step is a division by zero, and a start at 0 never converges.
+TEST(Gamma_cont_fraction, Reports_degenerate_starts)
+{
+    for (const auto& [x, a] : {std::pair{1.0L, 3.0L}, std::pair{0.5L, 2.5L}, std::pair{4.0L, 6.0L}}) {
+        try {
+            Gamma_cont_fraction(x, a);
+            ADD_FAILURE() << "no error at x = " << static_cast<double>(x) << ", a = " << static_cast<double>(a);
+        } catch (const Floating_point_error& error) {
+            EXPECT_STREQ(error.what(), "Floating point division by zero");
+        }
+    }
+    EXPECT_THROW(Gamma_cont_fraction(0.0L, 1.0L), EConvergence_error);
 }
 
 }  // namespace
