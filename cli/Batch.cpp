@@ -46,8 +46,8 @@ char Delimiter_of_first_line(std::string_view line)
                : ',';
 }
 
-void Evaluate_row(const Csv_record& record, const Table_layout& layout,
-                  const Batch_options& options, Batch_row& row)
+void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Batch_options& options,
+                  Credible_quantile_memo& memo, Batch_row& row)
 {
     row.Fields.clear();
     row.Result.reset();
@@ -89,7 +89,7 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout,
         return;
     }
     try {
-        row.Result = Compare_two_cases(std::get<Comparison_request>(read));
+        row.Result = Compare_two_cases(std::get<Comparison_request>(read), memo);
     } catch (const std::exception& error) {
         row.Error = One_line(Error_report_text(error.what()));
     }
@@ -117,11 +117,12 @@ Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& 
         return Output_failed;
 
     Batch_row row;
+    Credible_quantile_memo memo;
     bool refused = false;
     while (reader.Next_record(record)) {
         if (record.Is_blank())
             continue;
-        Evaluate_row(record, layout, options, row);
+        Evaluate_row(record, layout, options, memo, row);
         writer->Write(row);
         if (!written())
             return Output_failed;

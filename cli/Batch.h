@@ -32,9 +32,10 @@ struct Batch_options {
 char Delimiter_of_first_line(std::string_view line);
 
 // Fills row (its storage reused from row to row) for one data record of a
-// table laid out as given.
-void Evaluate_row(const Csv_record& record, const Table_layout& layout,
-                  const Batch_options& options, Batch_row& row);
+// table laid out as given; memo carries the credible quantiles from row to
+// row.
+void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Batch_options& options,
+                  Credible_quantile_memo& memo, Batch_row& row);
 
 // Reads the table from in and writes each row to out in the chosen format.
 // Raises Table_error when the first row cannot serve as the header (nothing is

@@ -23,8 +23,12 @@
 #include <cmath>
 #include <optional>
 
-void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result,
-                       Extended Case_A, Extended Case_B, Extended SD, Extended Level)
+namespace {
+
+// The comparison itself; the chi-square distribution and its two quantile
+// searches only when memo does not already hold the quantiles.
+void Compare(std::int32_t N, bool Two_sided, Comparison_result& result, Extended Case_A, Extended Case_B,
+             Extended SD, Extended Level, Credible_quantile_memo& memo)
 {
     result.Df = static_cast<Extended>(N) - 1.0L;
 
@@ -38,7 +42,9 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
     std::optional<tT_distribution> t;
     t.emplace(result.Df);
     normal.emplace(0.0L, 1.0L);
-    chi_square.emplace(result.Df);
+    std::optional<Credible_quantile_memo::Quantiles> quantiles = memo.Find(N, Two_sided, Level);
+    if (!quantiles)
+        chi_square.emplace(result.Df);
 
     const Extended d = Case_A - Case_B;
     result.Raw_difference = d;
@@ -55,11 +61,17 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
     result.P_two_tailed = 2.0L * p;
     result.Percent_estimate = 100.0L * p;
 
-    const Extended L = Level / 100.0L;
-    const Extended upper_probability = Two_sided ? L + (1.0L - L) / 2.0L : L;
-    const Extended lower_probability = Two_sided ? (1.0L - L) / 2.0L : 1.0L - L;
-    const Extended q_hi = chi_square->Quantile(upper_probability);
-    const Extended q_lo = chi_square->Quantile(lower_probability);
+    if (!quantiles) {
+        const Extended L = Level / 100.0L;
+        const Extended upper_probability = Two_sided ? L + (1.0L - L) / 2.0L : L;
+        const Extended lower_probability = Two_sided ? (1.0L - L) / 2.0L : 1.0L - L;
+        const Extended q_hi = chi_square->Quantile(upper_probability);
+        const Extended q_lo = chi_square->Quantile(lower_probability);
+        quantiles = {q_lo, q_hi};
+        memo.Keep(N, Two_sided, Level, *quantiles);
+    }
+    const Extended q_hi = quantiles->Upper;
+    const Extended q_lo = quantiles->Lower;
 
     // 2 (N - 1) in 64-bit integers: exact for every 32-bit N.
     const std::int64_t twice_df = 2 * (static_cast<std::int64_t>(N) - 1);
@@ -81,10 +93,42 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
     }
 }
 
+}  // namespace
+
+void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result,
+                       Extended Case_A, Extended Case_B, Extended SD, Extended Level)
+{
+    Credible_quantile_memo none;
+    Compare(N, Two_sided, result, Case_A, Case_B, SD, Level, none);
+}
+
 Comparison_result Compare_two_cases(const Comparison_request& request)
 {
     Comparison_result result;
     Compare_two_cases(request.N, request.Limits_kind == Limits::Two_sided, result, request.Case_A,
                       request.Case_B, request.SD, request.Level);
     return result;
+}
+
+Comparison_result Compare_two_cases(const Comparison_request& request, Credible_quantile_memo& memo)
+{
+    Comparison_result result;
+    Compare(request.N, request.Limits_kind == Limits::Two_sided, result, request.Case_A, request.Case_B,
+            request.SD, request.Level, memo);
+    return result;
+}
+
+std::optional<Credible_quantile_memo::Quantiles> Credible_quantile_memo::Find(std::int32_t N, bool Two_sided,
+                                                                              Extended Level) const
+{
+    for (const Entry& entry : Entries)
+        if (entry.N == N && entry.Two_sided == Two_sided && entry.Level == Level)
+            return entry.Kept;
+    return std::nullopt;
+}
+
+void Credible_quantile_memo::Keep(std::int32_t N, bool Two_sided, Extended Level, Quantiles quantiles)
+{
+    Entries[Next] = Entry{N, Two_sided, Level, quantiles};
+    Next = (Next + 1) % Entries.size();
 }

@@ -7,7 +7,10 @@
 // is taken from that one record.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "Limits.h"
 #include "distrib.h"
@@ -48,3 +51,36 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
 
 // The same for a request.
 Comparison_result Compare_two_cases(const Comparison_request& request);
+
+// The two chi-square quantiles behind the credible limits depend only on N,
+// the kind of limits and the level, not on the scores or the SD. A table of
+// comparisons against one control sample asks for the same few pairs row
+// after row (one per kind of limits); this keeps the last eight pairs
+// computed, the oldest making way for a new one.
+class Credible_quantile_memo {
+public:
+    struct Quantiles {
+        Extended Lower = 0;  // q_lo
+        Extended Upper = 0;  // q_hi
+    };
+
+    // The pair kept for these inputs, or nothing.
+    std::optional<Quantiles> Find(std::int32_t N, bool Two_sided, Extended Level) const;
+    void Keep(std::int32_t N, bool Two_sided, Extended Level, Quantiles quantiles);
+
+private:
+    struct Entry {
+        std::int32_t N = 0;  // 0: empty, since N > 2
+        bool Two_sided = false;
+        Extended Level = 0;
+        Quantiles Kept;
+    };
+    std::array<Entry, 8> Entries{};
+    std::size_t Next = 0;  // the entry the next Keep replaces
+};
+
+// Compare_two_cases with the quantiles taken from memo when it holds them
+// for the request, and kept there when they are computed: the same numbers
+// and the same errors, with the chi-square quantile searches done once per
+// control sample.
+Comparison_result Compare_two_cases(const Comparison_request& request, Credible_quantile_memo& memo);

@@ -1,0 +1,72 @@
+// A comparison that takes its credible quantiles from the memo gives, bit for
+// bit, what a comparison on its own gives, whatever sequence of control
+// samples, kinds of limits and levels the rows bring.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "Comparison.h"
+
+namespace {
+
+bool Same_bits(Extended a, Extended b)
+{
+    // The 80 bits of the value; the padding of the 16-byte object is not compared.
+    return std::memcmp(&a, &b, 10) == 0;
+}
+
+void Expect_same(const Comparison_result& memo, const Comparison_result& alone, std::size_t row)
+{
+    const Extended Comparison_result::*fields[] = {
+        &Comparison_result::Raw_difference, &Comparison_result::Sd_difference,   &Comparison_result::Test_statistic,
+        &Comparison_result::Df,             &Comparison_result::P_one_tailed,    &Comparison_result::P_two_tailed,
+        &Comparison_result::Percent_estimate, &Comparison_result::Percent_lower, &Comparison_result::Percent_upper,
+        &Comparison_result::Effect_size,    &Comparison_result::Effect_lower,    &Comparison_result::Effect_upper};
+    for (std::size_t i = 0; i < std::size(fields); ++i)
+        EXPECT_TRUE(Same_bits(memo.*fields[i], alone.*fields[i])) << "row " << row << ", field " << i;
+}
+
+TEST(Credible_quantile_memo, Rows_give_the_numbers_of_single_comparisons)
+{
+    // Runs of one control sample, then changes of N, kind of limits and level
+    // one at a time, and back to an earlier sample.
+    const std::vector<Comparison_request> rows = {
+        {10, 20, 50, 30, Limits::Two_sided, 95},  {12.5, 20, 41, 30, Limits::Two_sided, 95},
+        {3, 20, 0, 30, Limits::Two_sided, 95},    {10, 21, 50, 30, Limits::Two_sided, 95},
+        {10, 21, 50, 30, Limits::Lower, 95},      {10, 21, 50, 30, Limits::Upper, 95},
+        {10, 21, 30, 50, Limits::Upper, 90},      {10, 21, 30, 50, Limits::Two_sided, 90},
+        {10, 20, 50, 30, Limits::Two_sided, 95},  {0.5, 5000, 1, 12, Limits::Two_sided, 95},
+        {0.5, 5000, 12, 1, Limits::Two_sided, 95}, {1, 1001, 12, 0, Limits::Lower, 99.9L}};
+    Credible_quantile_memo memo;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        Expect_same(Compare_two_cases(rows[i], memo), Compare_two_cases(rows[i]), i);
+}
+
+TEST(Credible_quantile_memo, Finds_a_pair_only_under_its_own_inputs)
+{
+    Credible_quantile_memo memo;
+    EXPECT_FALSE(memo.Find(20, true, 95));
+    memo.Keep(20, true, 95, {8.9L, 32.9L});
+    memo.Keep(20, false, 95, {10.1L, 30.1L});
+    ASSERT_TRUE(memo.Find(20, true, 95));
+    EXPECT_EQ(memo.Find(20, true, 95)->Upper, 32.9L);
+    EXPECT_EQ(memo.Find(20, false, 95)->Upper, 30.1L);
+    EXPECT_FALSE(memo.Find(21, true, 95));
+    EXPECT_FALSE(memo.Find(20, true, 90));
+}
+
+TEST(Credible_quantile_memo, The_oldest_pair_makes_way)
+{
+    Credible_quantile_memo memo;
+    for (std::int32_t n = 3; n < 11; ++n)
+        memo.Keep(n, true, 95, {Extended(n), Extended(n)});
+    EXPECT_TRUE(memo.Find(3, true, 95));
+    memo.Keep(11, true, 95, {11, 11});
+    EXPECT_FALSE(memo.Find(3, true, 95));
+    EXPECT_TRUE(memo.Find(4, true, 95));
+    EXPECT_TRUE(memo.Find(11, true, 95));
+}
+
+}  // namespace
