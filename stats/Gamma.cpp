@@ -55,12 +55,15 @@ bool tGamma_distribution::In_support(Extended x) const
     return tContinuous_distribution::In_support(x) && (Shape >= 1.0L || x > 0.0L);
 }
 
-// β^α x^(α−1) e^(−βx) / Γ(α), taken through its logarithm.
+// β^α x^(α−1) e^(−βx) / Γ(α), taken through its logarithm; for shape 1
+// (the chi-square with 2 degrees of freedom) x^0 = 1 needs no logarithm.
 Extended tGamma_distribution::Density(Extended x) const
 {
     Floating_point_scope scope;
-    if (In_support(x) && x > 0.0L)
-        return scope.Checked(std::exp((Shape - 1.0L) * std::log(x) + Log_density_constant - Rate * x));
+    if (In_support(x) && x > 0.0L) {
+        const Extended power_term = Shape == 1.0L ? 0.0L : (Shape - 1.0L) * std::log(x);
+        return scope.Checked(std::exp(power_term + Log_density_constant - Rate * x));
+    }
     if (raw::Same_value(Shape, 1.0L) && x == 0.0L)
         return Rate;
     return 0.0L;
@@ -68,7 +71,7 @@ Extended tGamma_distribution::Density(Extended x) const
 
 // P(α, βx); above shape 500 the Wilson–Hilferty approximation
 //   (βx/α)^(1/3) ≈ N(1 − 1/(9α), 1/(9α)),  z = 3 sqrt(α) w,  z²/2 = 4.5 α w²,
-// the cube root by cbrt (within an ulp of exp(ln(βx/α) / 3), and faster).
+// the cube root within an ulp of exp(ln(βx/α) / 3) (raw::Cube_root).
 Extended tGamma_distribution::Cdf(Extended x) const
 {
     // Outside the support: 0 below it and at the excluded point 0 (shape
@@ -78,7 +81,7 @@ Extended tGamma_distribution::Cdf(Extended x) const
         return x >= Support_upper ? 1.0L : 0.0L;
     Floating_point_scope scope;
     if (Shape > 500.0L) {
-        const Extended w = std::cbrt(Rate * x / Shape) - 1.0L + 1.0L / (9.0L * Shape);
+        const Extended w = raw::Cube_root(Rate * x / Shape) - 1.0L + 1.0L / (9.0L * Shape);
         const Extended q = 4.5L * Shape * (w * w);
         return scope.Checked(raw::Normal_probability(q, w >= 0.0L));
     }

@@ -38,6 +38,18 @@ Extended raw::Real_power(Extended base, Extended exponent)
     return std::exp(exponent * std::log(base));
 }
 
+// y^(1/3) for y >= 0. Inside the double's range the double's cube root c
+// holds 53 bits; one Newton step for c³ = y, c − (c³ − y) / (3c²), doubles
+// them, so the extended result is within an ulp of the root. Outside that
+// range, and at 0, the extended cbrt.
+Extended raw::Cube_root(Extended y)
+{
+    if (!(y >= 0x1p-1000L && y <= 0x1p1000L))
+        return std::cbrt(y);
+    const Extended c = std::cbrt(static_cast<double>(y));
+    return c - (c * c * c - y) / (3.0L * c * c);
+}
+
 Extended Integer_power(Extended x, std::int32_t n) { return Guarded(raw::Integer_power, x, n); }
 
 Extended Real_power(Extended base, Extended exponent)

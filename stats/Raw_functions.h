@@ -38,6 +38,10 @@ struct Beta_log_gammas {
 Beta_log_gammas Log_gammas_of_beta(Extended a, Extended b);
 Extended Incomplete_beta(Extended x, Extended a, Extended b, const Beta_log_gammas& log_gammas);
 
+// The real cube root of y > 0: the double's cube root refined by one Newton
+// step in extended precision, within an ulp of the exact root.
+Extended Cube_root(Extended y);
+
 // The standard normal distribution function at z = ±sqrt(2q), the upper sign
 // when upper_half: (1 + P(1/2, q)) / 2 above the mean, Q(1/2, q) / 2 below it.
 Extended Normal_probability(Extended half_square, bool upper_half);
