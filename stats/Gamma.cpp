@@ -26,21 +26,13 @@ bool tGamma_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     Log_density_constant = Shape * std::log(Rate) - Ln_gamma_of_shape;
     Support_lower = 0.0L;
     Support_upper = Integer_range_limit;
+    // The ratio-of-uniforms bounds of a shape above 1 (four logarithms, two
+    // exponentials) are formed by the first draw that needs them: most
+    // objects only ever evaluate the distribution function. They raise no
+    // flag for any admissible shape, so forming them later changes no error.
+    Ratio_bounds_current = false;
     const Extended alpha = Shape;
-    if (alpha > 1.0L) {
-        // Ratio of uniforms for y = x − (α − 1): the v-range of the region
-        // u² <= f(y) runs between (1 ∓ h) sqrt(f at y = ∓h), h = sqrt(2α − 1).
-        // The lower end needs ln((α − h)/(α − 1)); since α² − h² = (α − 1)²,
-        // α − h = (α − 1)² / (α + h), and the ratio is (α − 1)/(α + h), which
-        // does not cancel to 0 for a shape just above 1.
-        const Extended h = std::sqrt(2.0L * alpha - 1.0L);
-        Sampling_constant_1 =
-            (1.0L - h) *
-            std::sqrt(std::exp((alpha - 1.0L) * (std::log(alpha - 1.0L) - std::log(alpha + h)) + h - 1.0L));
-        Sampling_constant_2 =
-            (1.0L + h) *
-            std::sqrt(std::exp((alpha - 1.0L) * (std::log(alpha + h) - std::log(alpha - 1.0L)) - h - 1.0L));
-    } else if (alpha < 1.0L) {
+    if (alpha < 1.0L) {
         // Ahrens and Dieter's GS: b = (e + α) / e and the exponent 1/α.
         const Extended e = std::exp(1.0L);
         Sampling_constant_1 = (e + alpha) / e;
@@ -48,6 +40,22 @@ bool tGamma_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     }
     scope.Check();
     return result;
+}
+
+// Ratio of uniforms for y = x − (α − 1), α > 1: the v-range of the region
+// u² <= f(y) runs between (1 ∓ h) sqrt(f at y = ∓h), h = sqrt(2α − 1).
+// The lower end needs ln((α − h)/(α − 1)); since α² − h² = (α − 1)²,
+// α − h = (α − 1)² / (α + h), and the ratio is (α − 1)/(α + h), which does
+// not cancel to 0 for a shape just above 1.
+void tGamma_distribution::Set_ratio_bounds()
+{
+    const Extended alpha = Shape;
+    const Extended h = std::sqrt(2.0L * alpha - 1.0L);
+    Sampling_constant_1 =
+        (1.0L - h) * std::sqrt(std::exp((alpha - 1.0L) * (std::log(alpha - 1.0L) - std::log(alpha + h)) + h - 1.0L));
+    Sampling_constant_2 =
+        (1.0L + h) * std::sqrt(std::exp((alpha - 1.0L) * (std::log(alpha + h) - std::log(alpha - 1.0L)) - h - 1.0L));
+    Ratio_bounds_current = true;
 }
 
 bool tGamma_distribution::In_support(Extended x) const
@@ -108,6 +116,8 @@ Extended tGamma_distribution::Random_value()
     if (alpha == 1.0L) {
         x = -std::log(Uniform_random());
     } else if (alpha > 1.0L) {
+        if (!Ratio_bounds_current)
+            Set_ratio_bounds();
         const Extended c1 = Sampling_constant_1;
         const Extended c2 = Sampling_constant_2;
         for (;;) {

@@ -50,9 +50,10 @@ bool tT_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     Ln_gamma_of_half_sum = raw::Ln_gamma((nu + 1.0L) / 2.0L);
     Ln_gamma_of_half_nu = raw::Ln_gamma(nu / 2.0L);
     Log_density_constant = Ln_gamma_of_half_sum - Ln_gamma_of_half_nu - std::log(nu * Pi) / 2.0L;
-    if (nu >= 1.0L) {
-        Sampling_constant = T_sampling_bound(nu);
-    } else {
+    // The ratio-of-uniforms bound for ν >= 1 (three logarithms and an
+    // exponential, no flag for any admissible ν) is formed by the first draw.
+    Sampling_bound_current = false;
+    if (nu < 1.0L) {
         Sampling_constant = std::sqrt(nu / 2.0L);
         Gamma_helper->Set_parameters(nu / 2.0L, 1.0L, 0.0L);
     }
@@ -128,6 +129,10 @@ Extended tT_distribution::Random_value()
             b = 2.0L * Uniform_random() - 1.0L;
         } while (c * c + b * b > 1.0L);
         return scope.Checked(nu == 1.0L ? b / c : std::sqrt(3.0L) * b / (c + 1.0L));
+    }
+    if (!Sampling_bound_current) {
+        Sampling_constant = T_sampling_bound(nu);
+        Sampling_bound_current = true;
     }
     for (;;) {
         const Extended u = Uniform_random();

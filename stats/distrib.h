@@ -188,6 +188,12 @@ protected:
     Extended Log_density_constant = 0;
     Extended Sampling_constant_1 = 0;
     Extended Sampling_constant_2 = 0;
+    // For a shape above 1: whether the sampling constants hold the bounds
+    // of the current shape (formed by the first draw).
+    bool Ratio_bounds_current = false;
+
+private:
+    void Set_ratio_bounds();
 };
 
 class tChi_square_distribution : public tGamma_distribution {
@@ -219,6 +225,9 @@ private:
     Extended Degrees_of_freedom = 0;
     Extended Log_density_constant = 0;
     Extended Sampling_constant = 0;
+    // For ν >= 1: whether Sampling_constant holds the bound of the current ν
+    // (formed by the first draw).
+    bool Sampling_bound_current = false;
     // ln Γ((ν+1)/2) and ln Γ(ν/2): with ln Γ(1/2), the logarithm of the
     // beta function B(ν/2, 1/2) of the distribution function, by its terms.
     Extended Ln_gamma_of_half_sum = 0;

@@ -101,6 +101,21 @@ TEST(Random_draws_t1, Median_of_absolute_value_is_1)
     EXPECT_NEAR(x[Draws / 2], 1.0L, 0.05L);
 }
 
+// The sampling bounds are formed by the first draw; new parameters must not
+// draw with the bounds of the old ones.
+TEST(Random_draws_after_new_parameters, Follow_the_new_distribution)
+{
+    tGamma_distribution gamma(3.0L, 1.0L);
+    gamma.Random_value();
+    gamma.Set_parameters(400.0L, 2.0L, 0.0L);
+    EXPECT_LT(Ks_distance(Draw(gamma), gamma), 1.95L / std::sqrt(Extended(Draws)));
+
+    tT_distribution t(2.5L);
+    t.Random_value();
+    t.Set_parameters(60.0L, 0.0L, 0.0L);
+    EXPECT_LT(Ks_distance(Draw(t), t), 1.95L / std::sqrt(Extended(Draws)));
+}
+
 // The base rule draws by inversion: Quantile(Uniform_random()).
 class Inverted_normal : public tNormal_distribution {
 public:
