@@ -10,6 +10,16 @@ void Restore(int caller_flags)
         std::feraiseexcept(caller_flags);
 }
 
+// Floating_point_error for the first of the raised error flags.
+[[noreturn]] void Raise_for(int raised)
+{
+    if (raised & FE_INVALID)
+        Raise_invalid_operation();
+    if (raised & FE_DIVBYZERO)
+        throw Floating_point_error("Floating point division by zero");
+    throw Floating_point_error("Floating point overflow");
+}
+
 }  // namespace
 
 Floating_point_scope::Floating_point_scope() : Caller_flags(std::fetestexcept(Error_flags))
@@ -27,11 +37,18 @@ void Floating_point_scope::Check()
         return;
     }
     Restore(Caller_flags);
-    if (raised & FE_INVALID)
-        Raise_invalid_operation();
-    if (raised & FE_DIVBYZERO)
-        throw Floating_point_error("Floating point division by zero");
-    throw Floating_point_error("Floating point overflow");
+    Raise_for(raised);
+}
+
+bool Floating_point_scope::Nothing_raised() const { return std::fetestexcept(Error_flags) == 0; }
+
+void Floating_point_scope::Check_so_far() const
+{
+    const int raised = std::fetestexcept(Error_flags);
+    if (raised == 0)
+        return;
+    std::feclearexcept(Error_flags);
+    Raise_for(raised);
 }
 
 Extended Floating_point_scope::Checked(Extended value)

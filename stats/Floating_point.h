@@ -30,6 +30,13 @@ public:
     Extended Checked(Extended value);
     void Check();
 
+    // Whether no error flag has been raised in the scope so far.
+    bool Nothing_raised() const;
+    // Raises Floating_point_error, as Check does, when an error flag has been
+    // raised in the scope so far (clearing it first); otherwise the scope
+    // goes on as it is.
+    void Check_so_far() const;
+
     // value, or on_failure when an error flag was raised in the scope (the
     // incomplete beta function's rule); clears the flags raised and restores
     // the caller's either way.

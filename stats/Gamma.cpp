@@ -3,6 +3,7 @@
 #include "Raw_functions.h"
 
 #include <cmath>
+#include <typeinfo>
 
 tGamma_distribution::tGamma_distribution()
 {
@@ -65,40 +66,59 @@ bool tGamma_distribution::In_support(Extended x) const
 
 // β^α x^(α−1) e^(−βx) / Γ(α), taken through its logarithm; for shape 1
 // (the chi-square with 2 degrees of freedom) x^0 = 1 needs no logarithm.
-Extended tGamma_distribution::Density(Extended x) const
+Extended tGamma_distribution::Unscoped_density(Extended x) const
 {
-    Floating_point_scope scope;
     if (In_support(x) && x > 0.0L) {
         const Extended power_term = Shape == 1.0L ? 0.0L : (Shape - 1.0L) * std::log(x);
-        return scope.Checked(std::exp(power_term + Log_density_constant - Rate * x));
+        return std::exp(power_term + Log_density_constant - Rate * x);
     }
     if (raw::Same_value(Shape, 1.0L) && x == 0.0L)
         return Rate;
     return 0.0L;
 }
 
+Extended tGamma_distribution::Density(Extended x) const
+{
+    Floating_point_scope scope;
+    return scope.Checked(Unscoped_density(x));
+}
+
 // P(α, βx); above shape 500 the Wilson–Hilferty approximation
 //   (βx/α)^(1/3) ≈ N(1 − 1/(9α), 1/(9α)),  z = 3 sqrt(α) w,  z²/2 = 4.5 α w²,
 // the cube root within an ulp of exp(ln(βx/α) / 3) (raw::Cube_root).
-Extended tGamma_distribution::Cdf(Extended x) const
+// Outside the support: 0 below it and at the excluded point 0 (shape below
+// 1), 1 above it. The base rule would send x = 0 back here through
+// Interval_probability(0, 0) without end.
+Extended tGamma_distribution::Unscoped_cdf(Extended x) const
 {
-    // Outside the support: 0 below it and at the excluded point 0 (shape
-    // below 1), 1 above it. The base rule would send x = 0 back here through
-    // Interval_probability(0, 0) without end.
     if (!In_support(x))
         return x >= Support_upper ? 1.0L : 0.0L;
-    Floating_point_scope scope;
     if (Shape > 500.0L) {
         const Extended w = raw::Cube_root(Rate * x / Shape) - 1.0L + 1.0L / (9.0L * Shape);
         const Extended q = 4.5L * Shape * (w * w);
-        return scope.Checked(raw::Normal_probability(q, w >= 0.0L));
+        return raw::Normal_probability(q, w >= 0.0L);
     }
     const Extended y = Rate * x;
     // Beyond 2147483647, far above the mean α/β <= 500/β, P(α, βx) is 1 to
     // extended precision, and the argument leaves the range of Incomplete_gamma.
     if (y > Integer_range_limit)
         return 1.0L;
-    return scope.Checked(raw::Incomplete_gamma(y, Shape, Ln_gamma_of_shape));
+    return raw::Incomplete_gamma(y, Shape, Ln_gamma_of_shape);
+}
+
+// Outside the support the value is 0 or 1 and takes no arithmetic.
+Extended tGamma_distribution::Cdf(Extended x) const
+{
+    if (!In_support(x))
+        return Unscoped_cdf(x);
+    Floating_point_scope scope;
+    return scope.Checked(Unscoped_cdf(x));
+}
+
+// The chi-square class changes neither Cdf nor Density.
+bool tGamma_distribution::Evaluates_unscoped() const
+{
+    return typeid(*this) == typeid(tGamma_distribution) || typeid(*this) == typeid(tChi_square_distribution);
 }
 
 Extended tGamma_distribution::Mean() const { return Shape / Rate; }

@@ -14,12 +14,28 @@ namespace {
 
 }  // namespace
 
+bool tContinuous_distribution::Evaluates_unscoped() const { return false; }
+
+Extended tContinuous_distribution::Unscoped_cdf(Extended x) const { return Cdf(x); }
+
+Extended tContinuous_distribution::Unscoped_density(Extended x) const { return Density(x); }
+
 // Solves Cdf(x) = p. A bracket of two standard deviations either side of the
 // mean is widened eightfold about the mean until it holds the root; then
 // Newton steps x − (Cdf(x) − p) / Density(x) are taken while they move x by
 // less than half the bracket, bisection otherwise, and every evaluation
 // replaces one end of the bracket. The search stops when x moves by less than
 // the closeness tolerance (absolute).
+//
+// Floating-point status: each Cdf and Density reports the error flags that
+// it raises itself. When the class gives them without a scope of their own,
+// the search's one scope serves: the flags are clear before each evaluation,
+// so the flags found after it are its own. That holds once the set-up of the
+// bracket has raised none, and as long as the search's own arithmetic
+// between evaluations raises none; of that arithmetic only two products can
+// (overflowing to infinity). A flag from either leaves the rest of the
+// search to the public operations, whose scopes keep it for the end, as
+// they always did.
 Extended tContinuous_distribution::Quantile(Extended p) const
 {
     Check_bound(1302, p, 0.0L);
@@ -39,24 +55,42 @@ Extended tContinuous_distribution::Quantile(Extended p) const
     if (lo < x0 - s)
         lo = x0 - s;
 
+    bool unscoped = Evaluates_unscoped() && scope.Nothing_raised();
+    const auto cdf = [&](Extended at) {
+        if (!unscoped)
+            return Cdf(at);
+        const Extended value = Unscoped_cdf(at);
+        scope.Check_so_far();
+        return value;
+    };
+    const auto density = [&](Extended at) {
+        if (!unscoped)
+            return Density(at);
+        const Extended value = Unscoped_density(at);
+        scope.Check_so_far();
+        return value;
+    };
+
     // Widen upwards; once the upper end is the support's, the probability is
     // out of reach.
     int passes = 0;
-    for (; Cdf(hi) < p; ++passes) {
+    for (; cdf(hi) < p; ++passes) {
         if (hi >= Support_upper || passes == Search_pass_limit)
             Not_reached(p);
         lo = hi;
         hi = x0 + 8.0L * (hi - x0);
+        unscoped = unscoped && std::isfinite(hi);
         if (hi > Support_upper)
             hi = Support_upper;
     }
     // Widen downwards when the upward loop left the bracket as it was.
     if (passes == 0) {
-        for (; Cdf(lo) > p; ++passes) {
+        for (; cdf(lo) > p; ++passes) {
             if (lo <= Support_lower || passes == Search_pass_limit)
                 Not_reached(p);
             hi = lo;
             lo = x0 + 8.0L * (lo - x0);
+            unscoped = unscoped && std::isfinite(lo);
             if (lo < Support_lower)
                 lo = Support_lower;
         }
@@ -64,14 +98,16 @@ Extended tContinuous_distribution::Quantile(Extended p) const
 
     Extended x = (lo + hi) / 2.0L;
     for (int pass = 0; pass < Search_pass_limit; ++pass) {
-        const Extended f = Cdf(x) - p;
-        const Extended d = Density(x);
+        const Extended f = cdf(x) - p;
+        const Extended d = density(x);
         const Extended x_old = x;
         if (f <= 0.0L)
             lo = x;
         if (f >= 0.0L)
             hi = x;
-        if (std::fabs(2.0L * f) < (hi - lo) * d)
+        const Extended reach = (hi - lo) * d;
+        unscoped = unscoped && std::isfinite(reach);
+        if (std::fabs(2.0L * f) < reach)
             x = x - f / d;
         else
             x = (lo + hi) / 2.0L;

@@ -139,6 +139,16 @@ public:
 
 protected:
     tContinuous_distribution() = default;
+
+    // The search holds one floating-point scope for all its evaluations. A
+    // class whose Cdf and Density are a computation inside a scope of their
+    // own gives that computation here, and says so for objects of exactly
+    // its own class; for any other object, which may replace Cdf or Density,
+    // the search calls those through the virtual table. By default: no, and
+    // the public operations.
+    virtual bool Evaluates_unscoped() const;
+    virtual Extended Unscoped_cdf(Extended x) const;
+    virtual Extended Unscoped_density(Extended x) const;
 };
 
 class tNormal_distribution : public tContinuous_distribution {
@@ -181,6 +191,10 @@ protected:
     // Sets up the two parameter slots without setting the parameters, for a
     // derived constructor that then calls its own Set_parameters.
     tGamma_distribution();
+
+    bool Evaluates_unscoped() const override;
+    Extended Unscoped_cdf(Extended x) const override;
+    Extended Unscoped_density(Extended x) const override;
 
     Extended Shape = 0;
     Extended Rate = 0;

@@ -74,3 +74,64 @@ TEST(Quantile_search, Gamma_with_shape_below_one)
 }
 
 }  // namespace
+
+namespace {
+
+// A class derived from the chi-square that replaces Cdf and Density, here
+// only counting the calls.
+class Counting_chi_square : public tChi_square_distribution {
+public:
+    using tChi_square_distribution::tChi_square_distribution;
+    Extended Cdf(Extended x) const override
+    {
+        ++Cdf_calls;
+        return tChi_square_distribution::Cdf(x);
+    }
+    Extended Density(Extended x) const override
+    {
+        ++Density_calls;
+        return tChi_square_distribution::Density(x);
+    }
+    mutable int Cdf_calls = 0;
+    mutable int Density_calls = 0;
+};
+
+// The library's own classes are searched without a floating-point scope
+// per evaluation; a derived class's replacements are still what the search
+// calls, and the root is the same bit for bit.
+TEST(Quantile_search, Calls_the_replacements_of_a_derived_class)
+{
+    for (const Extended k : {3.0L, 19.0L, 999.0L, 4999.0L}) {
+        Counting_chi_square counting(k);
+        const tChi_square_distribution plain(k);
+        EXPECT_EQ(counting.Quantile(0.975L), plain.Quantile(0.975L)) << k;
+        EXPECT_GT(counting.Cdf_calls, 2) << k;
+        EXPECT_GT(counting.Density_calls, 1) << k;
+    }
+}
+
+// Parameters whose set-up or bracket raises a flag or leaves the support
+// report as they always did.
+TEST(Quantile_search, Extreme_gammas_report_their_errors)
+{
+    struct Row {
+        Extended shape, rate, p;
+        std::string message;
+    };
+    const Row rows[] = {
+        {1e-6L, 1e-4930L, 0.5L, "Floating point division by zero"},
+        {2.0L, 1e-4930L, 0.975L, "Floating point division by zero"},
+        {1e-6L, 1e-300L, 0.5L, "The probability 0.5 is not reached inside the support of the distribution"},
+        {1e-6L, 1e-9L, 1e-11L, "The quantile search did not converge for the probability 0.00000000001"},
+    };
+    for (const Row& row : rows) {
+        try {
+            tGamma_distribution(row.shape, row.rate).Quantile(row.p);
+            ADD_FAILURE() << "no error for shape " << static_cast<double>(row.shape);
+        } catch (const std::exception& error) {
+            EXPECT_EQ(error.what(), row.message) << static_cast<double>(row.shape) << " " << static_cast<double>(row.rate);
+        }
+    }
+}
+
+}  // namespace
