@@ -3,6 +3,7 @@
 #include "Raw_functions.h"
 
 #include <cmath>
+#include <typeinfo>
 
 namespace {
 
@@ -63,22 +64,40 @@ bool tNormal_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     return result;
 }
 
-Extended tNormal_distribution::Density(Extended x) const
+Extended tNormal_distribution::Unscoped_density(Extended x) const
 {
     if (!In_support(x))
         return 0.0L;
-    Floating_point_scope scope;
     const Extended d = x - Mu;
-    return scope.Checked(std::exp(Log_density_constant - d * d / (2.0L * Sigma_squared)));
+    return std::exp(Log_density_constant - d * d / (2.0L * Sigma_squared));
+}
+
+Extended tNormal_distribution::Unscoped_cdf(Extended x) const
+{
+    if (!In_support(x))
+        return tDistribution::Cdf(x);
+    return Standard_normal_cdf((x - Mu) / Sigma);
+}
+
+// Outside the support the density is 0 and the distribution function the
+// base rule's, each without a scope of its own.
+Extended tNormal_distribution::Density(Extended x) const
+{
+    if (!In_support(x))
+        return Unscoped_density(x);
+    Floating_point_scope scope;
+    return scope.Checked(Unscoped_density(x));
 }
 
 Extended tNormal_distribution::Cdf(Extended x) const
 {
     if (!In_support(x))
-        return tDistribution::Cdf(x);
+        return Unscoped_cdf(x);
     Floating_point_scope scope;
-    return scope.Checked(Standard_normal_cdf((x - Mu) / Sigma));
+    return scope.Checked(Unscoped_cdf(x));
 }
+
+bool tNormal_distribution::Evaluates_unscoped() const { return typeid(*this) == typeid(tNormal_distribution); }
 
 // 1 − Φ(z) = Φ(−z) by symmetry, so the upper tail is as exact as the lower.
 Extended tNormal_distribution::Upper_tail(Extended x) const

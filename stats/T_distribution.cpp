@@ -3,6 +3,7 @@
 #include "Raw_functions.h"
 
 #include <cmath>
+#include <typeinfo>
 
 namespace {
 
@@ -62,29 +63,47 @@ bool tT_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
 }
 
 // Γ((ν+1)/2) / (Γ(ν/2) sqrt(νπ)) · (ν / (ν + x²))^((ν+1)/2).
-Extended tT_distribution::Density(Extended x) const
+Extended tT_distribution::Unscoped_density(Extended x) const
 {
     if (!In_support(x))
         return 0.0L;
-    Floating_point_scope scope;
     const Extended nu = Degrees_of_freedom;
-    return scope.Checked(std::exp(Log_density_constant + ((nu + 1.0L) / 2.0L) * std::log(nu / (nu + x * x))));
+    return std::exp(Log_density_constant + ((nu + 1.0L) / 2.0L) * std::log(nu / (nu + x * x)));
 }
 
 // Above 1000 degrees of freedom the standard normal; otherwise
 // P(|T| > |x|) = I_w(ν/2, 1/2) with w = ν / (ν + x²).
-Extended tT_distribution::Cdf(Extended x) const
+Extended tT_distribution::Unscoped_cdf(Extended x) const
 {
     if (!In_support(x))
         return tContinuous_distribution::Cdf(x);
-    Floating_point_scope scope;
     const Extended nu = Degrees_of_freedom;
     if (nu > 1000.0L)
-        return scope.Checked(raw::Normal_probability(x * x / 2.0L, x > 0.0L));
+        return raw::Normal_probability(x * x / 2.0L, x > 0.0L);
     const Extended tail = raw::Incomplete_beta(nu / (nu + x * x), nu / 2.0L, 0.5L,
                                                {Ln_gamma_of_half_sum, Ln_gamma_of_half_nu, Ln_gamma_of_half});
-    return scope.Checked(x >= 0.0L ? 1.0L - tail / 2.0L : tail / 2.0L);
+    return x >= 0.0L ? 1.0L - tail / 2.0L : tail / 2.0L;
 }
+
+// Outside the support the density is 0 and the distribution function the
+// base rule's, each without a scope of its own.
+Extended tT_distribution::Density(Extended x) const
+{
+    if (!In_support(x))
+        return Unscoped_density(x);
+    Floating_point_scope scope;
+    return scope.Checked(Unscoped_density(x));
+}
+
+Extended tT_distribution::Cdf(Extended x) const
+{
+    if (!In_support(x))
+        return Unscoped_cdf(x);
+    Floating_point_scope scope;
+    return scope.Checked(Unscoped_cdf(x));
+}
+
+bool tT_distribution::Evaluates_unscoped() const { return typeid(*this) == typeid(tT_distribution); }
 
 // 1 − T(x) = T(−x) by symmetry; for x > 0 that is I/2 itself (or the normal
 // branch's Q/2), without the cancellation of 1 − (1 − I/2).

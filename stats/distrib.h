@@ -167,6 +167,11 @@ public:
     // value.
     Extended Upper_tail(Extended x) const;
 
+protected:
+    bool Evaluates_unscoped() const override;
+    Extended Unscoped_cdf(Extended x) const override;
+    Extended Unscoped_density(Extended x) const override;
+
 private:
     Extended Mu = 0;
     Extended Sigma_squared = 0;
@@ -234,6 +239,11 @@ public:
 
     // 1 − Cdf(x), computed without the cancellation of that difference.
     Extended Upper_tail(Extended x) const;
+
+protected:
+    bool Evaluates_unscoped() const override;
+    Extended Unscoped_cdf(Extended x) const override;
+    Extended Unscoped_density(Extended x) const override;
 
 private:
     Extended Degrees_of_freedom = 0;

@@ -77,37 +77,48 @@ TEST(Quantile_search, Gamma_with_shape_below_one)
 
 namespace {
 
-// A class derived from the chi-square that replaces Cdf and Density, here
+// A class derived from a library class that replaces Cdf and Density, here
 // only counting the calls.
-class Counting_chi_square : public tChi_square_distribution {
+template <typename Library_class>
+class Counting : public Library_class {
 public:
-    using tChi_square_distribution::tChi_square_distribution;
+    using Library_class::Library_class;
     Extended Cdf(Extended x) const override
     {
         ++Cdf_calls;
-        return tChi_square_distribution::Cdf(x);
+        return Library_class::Cdf(x);
     }
     Extended Density(Extended x) const override
     {
         ++Density_calls;
-        return tChi_square_distribution::Density(x);
+        return Library_class::Density(x);
     }
     mutable int Cdf_calls = 0;
     mutable int Density_calls = 0;
 };
+
+template <typename Library_class, typename... Parameters>
+void Expect_replacements_called(Parameters... parameters)
+{
+    Counting<Library_class> counting(parameters...);
+    const Library_class plain(parameters...);
+    for (const Extended p : {0.025L, 0.975L})
+        EXPECT_EQ(counting.Quantile(p), plain.Quantile(p)) << p;
+    EXPECT_GT(counting.Cdf_calls, 2);
+    EXPECT_GT(counting.Density_calls, 1);
+}
 
 // The library's own classes are searched without a floating-point scope
 // per evaluation; a derived class's replacements are still what the search
 // calls, and the root is the same bit for bit.
 TEST(Quantile_search, Calls_the_replacements_of_a_derived_class)
 {
-    for (const Extended k : {3.0L, 19.0L, 999.0L, 4999.0L}) {
-        Counting_chi_square counting(k);
-        const tChi_square_distribution plain(k);
-        EXPECT_EQ(counting.Quantile(0.975L), plain.Quantile(0.975L)) << k;
-        EXPECT_GT(counting.Cdf_calls, 2) << k;
-        EXPECT_GT(counting.Density_calls, 1) << k;
-    }
+    for (const Extended k : {3.0L, 19.0L, 999.0L, 4999.0L})
+        Expect_replacements_called<tChi_square_distribution>(k);
+    Expect_replacements_called<tGamma_distribution>(2.5L, 3.0L);
+    Expect_replacements_called<tNormal_distribution>(10.0L, 4.0L);
+    for (const Extended nu : {4.0L, 19.0L, 5000.0L})
+        Expect_replacements_called<tT_distribution>(nu);
 }
 
 // Parameters whose set-up or bracket raises a flag or leaves the support
