@@ -77,11 +77,7 @@ Extended tGamma_distribution::Unscoped_density(Extended x) const
     return 0.0L;
 }
 
-Extended tGamma_distribution::Density(Extended x) const
-{
-    Floating_point_scope scope;
-    return scope.Checked(Unscoped_density(x));
-}
+Extended tGamma_distribution::Density(Extended x) const { return Scoped_density(x); }
 
 // P(α, βx); above shape 500 the Wilson–Hilferty approximation
 //   (βx/α)^(1/3) ≈ N(1 − 1/(9α), 1/(9α)),  z = 3 sqrt(α) w,  z²/2 = 4.5 α w²,
@@ -106,14 +102,7 @@ Extended tGamma_distribution::Unscoped_cdf(Extended x) const
     return raw::Incomplete_gamma(y, Shape, Ln_gamma_of_shape);
 }
 
-// Outside the support the value is 0 or 1 and takes no arithmetic.
-Extended tGamma_distribution::Cdf(Extended x) const
-{
-    if (!In_support(x))
-        return Unscoped_cdf(x);
-    Floating_point_scope scope;
-    return scope.Checked(Unscoped_cdf(x));
-}
+Extended tGamma_distribution::Cdf(Extended x) const { return Scoped_cdf(x); }
 
 // The chi-square class changes neither Cdf nor Density.
 bool tGamma_distribution::Evaluates_unscoped() const

@@ -79,23 +79,9 @@ Extended tNormal_distribution::Unscoped_cdf(Extended x) const
     return Standard_normal_cdf((x - Mu) / Sigma);
 }
 
-// Outside the support the density is 0 and the distribution function the
-// base rule's, each without a scope of its own.
-Extended tNormal_distribution::Density(Extended x) const
-{
-    if (!In_support(x))
-        return Unscoped_density(x);
-    Floating_point_scope scope;
-    return scope.Checked(Unscoped_density(x));
-}
+Extended tNormal_distribution::Density(Extended x) const { return Scoped_density(x); }
 
-Extended tNormal_distribution::Cdf(Extended x) const
-{
-    if (!In_support(x))
-        return Unscoped_cdf(x);
-    Floating_point_scope scope;
-    return scope.Checked(Unscoped_cdf(x));
-}
+Extended tNormal_distribution::Cdf(Extended x) const { return Scoped_cdf(x); }
 
 bool tNormal_distribution::Evaluates_unscoped() const { return typeid(*this) == typeid(tNormal_distribution); }
 

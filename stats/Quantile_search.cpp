@@ -20,6 +20,22 @@ Extended tContinuous_distribution::Unscoped_cdf(Extended x) const { return Cdf(x
 
 Extended tContinuous_distribution::Unscoped_density(Extended x) const { return Density(x); }
 
+Extended tContinuous_distribution::Scoped_cdf(Extended x) const
+{
+    if (!In_support(x))
+        return Unscoped_cdf(x);
+    Floating_point_scope scope;
+    return scope.Checked(Unscoped_cdf(x));
+}
+
+Extended tContinuous_distribution::Scoped_density(Extended x) const
+{
+    if (!In_support(x))
+        return Unscoped_density(x);
+    Floating_point_scope scope;
+    return scope.Checked(Unscoped_density(x));
+}
+
 // Solves Cdf(x) = p. A bracket of two standard deviations either side of the
 // mean is widened eightfold about the mean until it holds the root; then
 // Newton steps x − (Cdf(x) − p) / Density(x) are taken while they move x by

@@ -85,23 +85,9 @@ Extended tT_distribution::Unscoped_cdf(Extended x) const
     return x >= 0.0L ? 1.0L - tail / 2.0L : tail / 2.0L;
 }
 
-// Outside the support the density is 0 and the distribution function the
-// base rule's, each without a scope of its own.
-Extended tT_distribution::Density(Extended x) const
-{
-    if (!In_support(x))
-        return Unscoped_density(x);
-    Floating_point_scope scope;
-    return scope.Checked(Unscoped_density(x));
-}
+Extended tT_distribution::Density(Extended x) const { return Scoped_density(x); }
 
-Extended tT_distribution::Cdf(Extended x) const
-{
-    if (!In_support(x))
-        return Unscoped_cdf(x);
-    Floating_point_scope scope;
-    return scope.Checked(Unscoped_cdf(x));
-}
+Extended tT_distribution::Cdf(Extended x) const { return Scoped_cdf(x); }
 
 bool tT_distribution::Evaluates_unscoped() const { return typeid(*this) == typeid(tT_distribution); }
 

@@ -149,6 +149,12 @@ protected:
     virtual bool Evaluates_unscoped() const;
     virtual Extended Unscoped_cdf(Extended x) const;
     virtual Extended Unscoped_density(Extended x) const;
+
+    // Cdf and Density of such a class: outside the support (where they take
+    // no arithmetic) the unscoped computation as it is, inside it in a scope
+    // of its own.
+    Extended Scoped_cdf(Extended x) const;
+    Extended Scoped_density(Extended x) const;
 };
 
 class tNormal_distribution : public tContinuous_distribution {
