@@ -72,19 +72,21 @@ Extended tContinuous_distribution::Quantile(Extended p) const
         lo = x0 - s;
 
     bool unscoped = Evaluates_unscoped() && scope.Nothing_raised();
-    const auto cdf = [&](Extended at) {
+    // One evaluation: the public operation, or its unscoped computation with
+    // the flags checked right after it.
+    using Operation = Extended (tContinuous_distribution::*)(Extended) const;
+    const auto evaluate = [&](Operation scoped, Operation unscoped_computation, Extended at) {
         if (!unscoped)
-            return Cdf(at);
-        const Extended value = Unscoped_cdf(at);
+            return (this->*scoped)(at);
+        const Extended value = (this->*unscoped_computation)(at);
         scope.Check_so_far();
         return value;
     };
+    const auto cdf = [&](Extended at) {
+        return evaluate(&tContinuous_distribution::Cdf, &tContinuous_distribution::Unscoped_cdf, at);
+    };
     const auto density = [&](Extended at) {
-        if (!unscoped)
-            return Density(at);
-        const Extended value = Unscoped_density(at);
-        scope.Check_so_far();
-        return value;
+        return evaluate(&tContinuous_distribution::Density, &tContinuous_distribution::Unscoped_density, at);
     };
 
     // Widen upwards; once the upper end is the support's, the probability is
