@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::string_view Separator_line =
-    "_______________________________________________________________________________________________________";
 constexpr std::string_view Notes_continuation_indent = "               ";
 
 void Add_notes(std::vector<std::string>& lines, const Report_request& request)

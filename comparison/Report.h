@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Comparison.h"
@@ -14,6 +15,10 @@ struct Report_input {
     std::string Caption;
     std::string Text;
 };
+
+// The line that stands before each report but the first: 103 underscores.
+inline constexpr std::string_view Separator_line =
+    "_______________________________________________________________________________________________________";
 
 struct Report_request {
     bool Results_hold_a_line = false;     // the results text already has a line

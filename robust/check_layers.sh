@@ -4,6 +4,8 @@
 # folder below it:
 #   stats <- comparison <- request <- window <- (worksheet | results | plot)
 #   request <- cli, and plot <- cli for the --plot picture writer
+#   cli and plot <- web (the page's core: the request step, the table code
+#   and the plot's picture)
 # and nothing includes app/. worksheet, results and plot never include each
 # other, and none of them includes cli. A program entry (main.cpp) connects the layers and may include
 # any of them; test folders may also include test_support/.
@@ -19,11 +21,12 @@ allowed() {  # the folders whose headers a folder's code may include
     window) echo "stats comparison request window" ;;
     worksheet | results | plot) echo "stats comparison request window $1" ;;
     cli) echo "stats comparison request plot cli" ;;
+    web) echo "stats comparison request plot cli web" ;;
     *) echo "" ;;
   esac
 }
 
-layers="stats comparison request window worksheet results plot cli app"
+layers="stats comparison request window worksheet results plot cli web app"
 status=0
 for folder in $layers; do
   [ -d "$folder" ] || continue
