@@ -125,5 +125,6 @@ EMSCRIPTEN_BINDINGS(voran)
     emscripten::function("resultsFile", &Results_file_contents);
     emscripten::function("printBlocks", &Blocks_to_print);
     emscripten::function("tableSizeRefusal", &Table_size_check);
+    emscripten::function("tableUnreadable", &Table_unreadable);
     emscripten::function("runTable", &Table);
 }

@@ -69,6 +69,11 @@ std::string Table_size_refusal(const std::string& file_name, double bytes)
     return "";
 }
 
+std::string Table_unreadable(const std::string& file_name)
+{
+    return file_name + ": the file cannot be read (it may have been moved or changed since it was chosen).";
+}
+
 Table_outcome Run_table(const std::string& file_name, const std::string& bytes, char separator)
 {
     Table_outcome outcome;

@@ -23,5 +23,8 @@ struct Table_outcome {
 // Why a file of this size is not read, or empty when it may be.
 std::string Table_size_refusal(const std::string& file_name, double bytes);
 
+// What the page says when the browser cannot read the chosen file.
+std::string Table_unreadable(const std::string& file_name);
+
 // separator: the decimal separator of values quoted in refused rows' errors.
 Table_outcome Run_table(const std::string& file_name, const std::string& bytes, char separator);
