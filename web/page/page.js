@@ -167,9 +167,11 @@
       }
       const report_line = results.value.split('\n').length - 1;
       results.value += outcome.addition;
-      // Show the new report from its top.
+      // Show the new report from its top, and the results on a narrow
+      // screen, where they stand below the worksheet.
       const line_height = parseFloat(getComputedStyle(results).lineHeight) || 16;
       results.scrollTop = Math.max(0, report_line * line_height - line_height);
+      results.scrollIntoView({ block: 'nearest' });
     });
 
     $('clear-data').addEventListener('click', () => {

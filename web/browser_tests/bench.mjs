@@ -1,0 +1,60 @@
+// The web edition's benchmark, from the single file on disk in headless
+// chromium: the time until the page is usable, one "Compute", a table of
+// 10,000 rows, and the size of voran.html. Prints the median of several runs
+// beside each target. Usage: node web/browser_tests/bench.mjs WEB_DIR [RUNS]
+import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+import { Launch, Open, Page_url } from './browser.mjs';
+
+const web_dir = process.argv[2] || 'build-web';
+const runs = Number(process.argv[3] || 5);
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+function Table_of(rows) {
+  const lines = ['id,sd,n,case_a,case_b,limits'];
+  const limits = ['two-sided', 'lower', 'upper'];
+  for (let row = 0; row < rows; ++row)
+    lines.push(`P${row},${(5 + (row % 97) / 7).toFixed(2)},${[12, 20, 35, 60][row % 4]},${50 + (row % 41)},${30 + (row % 29)},${limits[row % 3]}`);
+  return lines.join('\n') + '\n';
+}
+
+const folder = mkdtempSync(join(tmpdir(), 'voran-web-bench-'));
+const browser = await Launch();
+try {
+  const table = join(folder, 'table-10000.csv');
+  writeFileSync(table, Table_of(10000));
+  const usable = [];
+  const compute = [];
+  const tables = [];
+  for (let run = 0; run < runs; ++run) {
+    const { context, page } = await Open(browser, Page_url(web_dir));
+    // From the start of navigation to the moment the core has started and
+    // the controls are live.
+    usable.push(await page.evaluate(() => performance.getEntriesByName('voran-ready')[0].startTime));
+    compute.push(await page.evaluate(() => {
+      const values = ['10', '20', '50', '30'];
+      values.forEach((value, slot) => { document.getElementById('input-' + slot).value = value; });
+      const button = document.getElementById('compute');
+      const start = performance.now();
+      button.click();
+      return performance.now() - start;
+    }));
+    const start = performance.now();
+    await page.getByLabel('Table of comparisons (CSV)').setInputFiles(table);
+    await page.waitForFunction(() => document.getElementById('table-status').textContent.includes('computed'));
+    tables.push(performance.now() - start);
+    await context.close();
+  }
+  const size = statSync(join(web_dir, 'voran.html')).size;
+  const row = (what, value, target) => console.log(`${what.padEnd(40)} ${value.padStart(12)}   target ${target}`);
+  console.log(`median of ${runs} runs, headless chromium, ${Page_url(web_dir)}`);
+  row('page usable (navigation to ready)', `${median(usable).toFixed(0)} ms`, '< 1000 ms');
+  row('one "Compute" (click to report shown)', `${median(compute).toFixed(2)} ms`, '< 20 ms');
+  row('table of 10,000 rows (choose to shown)', `${median(tables).toFixed(0)} ms`, '< 5000 ms');
+  row('voran.html', `${(size / 1e6).toFixed(3)} MB`, '< 1.5 MB');
+} finally {
+  await browser.close();
+  rmSync(folder, { recursive: true, force: true });
+}
