@@ -21,11 +21,11 @@ Key_verdict Filter_typed_text(const std::string& typed)
 {
     Page_messages messages;
     std::string accepted;
-    for (std::size_t at = 0; at < typed.size(); ++at) {
-        if (Continues_character(typed[at]))
+    for (const char byte : typed) {
+        if (Continues_character(byte))
             continue;  // the rest of a character already refused
-        const bool ascii = static_cast<unsigned char>(typed[at]) < 0x80;
-        const char result = Filter_numeric_key(messages, ascii ? typed[at] : '\0');
+        const bool ascii = static_cast<unsigned char>(byte) < 0x80;
+        const char result = Filter_numeric_key(messages, ascii ? byte : '\0');
         if (result != '\0')
             accepted += result;
     }

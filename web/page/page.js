@@ -191,15 +191,18 @@
     $('clear-results').addEventListener('click', () => { results.value = ''; });
 
     // The printed copy: one block per report, kept on one page where it fits.
-    window.addEventListener('beforeprint', () => {
-      const copy = $('print-copy');
-      copy.replaceChildren(...core.printBlocks(results.value).map((block) => {
+    function Prepare_print() {
+      $('print-copy').replaceChildren(...core.printBlocks(results.value).map((block) => {
         const pre = document.createElement('pre');
         pre.textContent = block;
         return pre;
       }));
+    }
+    window.addEventListener('beforeprint', Prepare_print);
+    $('print').addEventListener('click', () => {
+      Prepare_print();
+      window.print();
     });
-    $('print').addEventListener('click', () => window.print());
 
     // The table of comparisons.
     const table_status = $('table-status');
