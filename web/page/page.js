@@ -153,6 +153,7 @@
       }
     }
 
+    let reports_made = 0;
     $('compute').addEventListener('click', () => {
       const outcome = core.compute(fields.map((field) => field.value), Limits_item(), notes.value,
         results.value, separator);
@@ -172,6 +173,8 @@
       const line_height = parseFloat(getComputedStyle(results).lineHeight) || 16;
       results.scrollTop = Math.max(0, report_line * line_height - line_height);
       results.scrollIntoView({ block: 'nearest' });
+      ++reports_made;
+      $('compute-status').textContent = `Report ${reports_made} added to the results.`;
     });
 
     $('clear-data').addEventListener('click', () => {
