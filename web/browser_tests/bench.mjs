@@ -11,6 +11,10 @@ import { Launch, Open, Page_url } from './browser.mjs';
 const web_dir = process.argv[2] || 'build-web';
 const runs = Number(process.argv[3] || 5);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+// The median, and the fastest run: on a busy machine the fastest shows the
+// page's own cost best.
+const figures = (values, digits, unit) =>
+  `${median(values).toFixed(digits)} ${unit} (fastest ${Math.min(...values).toFixed(digits)})`;
 
 function Table_of(rows) {
   const lines = ['id,sd,n,case_a,case_b,limits'];
@@ -26,6 +30,7 @@ try {
   const table = join(folder, 'table-10000.csv');
   writeFileSync(table, Table_of(10000));
   const usable = [];
+  const compute_first = [];
   const compute = [];
   const tables = [];
   for (let run = 0; run < runs; ++run) {
@@ -33,14 +38,20 @@ try {
     // From the start of navigation to the moment the core has started and
     // the controls are live.
     usable.push(await page.evaluate(() => performance.getEntriesByName('voran-ready')[0].startTime));
-    compute.push(await page.evaluate(() => {
+    // The first "Compute" of the page, then ten more.
+    const [first, ...later] = await page.evaluate(() => {
       const values = ['10', '20', '50', '30'];
       values.forEach((value, slot) => { document.getElementById('input-' + slot).value = value; });
-      const button = document.getElementById('compute');
-      const start = performance.now();
-      button.click();
-      return performance.now() - start;
-    }));
+      const times = [];
+      for (let click = 0; click < 11; ++click) {
+        const start = performance.now();
+        document.getElementById('compute').click();
+        times.push(performance.now() - start);
+      }
+      return times;
+    });
+    compute_first.push(first);
+    compute.push(...later);
     const start = performance.now();
     await page.getByLabel('Table of comparisons (CSV)').setInputFiles(table);
     await page.waitForFunction(() => document.getElementById('table-status').textContent.includes('computed'));
@@ -48,11 +59,12 @@ try {
     await context.close();
   }
   const size = statSync(join(web_dir, 'voran.html')).size;
-  const row = (what, value, target) => console.log(`${what.padEnd(40)} ${value.padStart(12)}   target ${target}`);
+  const row = (what, value, target) => console.log(`${what.padEnd(40)} ${value.padStart(26)}   target ${target}`);
   console.log(`median of ${runs} runs, headless chromium, ${Page_url(web_dir)}`);
-  row('page usable (navigation to ready)', `${median(usable).toFixed(0)} ms`, '< 1000 ms');
-  row('one "Compute" (click to report shown)', `${median(compute).toFixed(2)} ms`, '< 20 ms');
-  row('table of 10,000 rows (choose to shown)', `${median(tables).toFixed(0)} ms`, '< 5000 ms');
+  row('page usable (navigation to ready)', figures(usable, 0, 'ms'), '< 1000 ms');
+  row('the first "Compute" of the page', figures(compute_first, 2, 'ms'), '< 20 ms');
+  row('a further "Compute"', figures(compute, 2, 'ms'), '< 20 ms');
+  row('table of 10,000 rows (choose to shown)', figures(tables, 0, 'ms'), '< 5000 ms');
   row('voran.html', `${(size / 1e6).toFixed(3)} MB`, '< 1.5 MB');
 } finally {
   await browser.close();
