@@ -71,6 +71,9 @@ val Compute_report(val fields, int limits_item, const std::string& notes, const 
     object.set("controlData", outcome.Control_data);
     object.set("error", outcome.Error);
     object.set("addition", outcome.Addition);
+    object.set("plotSvg", outcome.Plot.Svg);
+    object.set("plotDescription", outcome.Plot.Description);
+    object.set("plotError", outcome.Plot_error);
     return object;
 }
 

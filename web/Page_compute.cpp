@@ -55,15 +55,22 @@ Compute_outcome Compute(const Compute_input& input)
     outcome.Control_data = Control_data_text({texts.SD, texts.N, texts.Case_A, texts.Case_B, "", "", "", ""});
 
     const auto& comparison = std::get<Comparison_request>(read);
+    Comparison_result result;
     try {
         Report_request report = Report_for(comparison, Captioned_inputs(texts),
                                            Notes_field_lines(input.Notes), input.Decimal_separator);
         report.Results_hold_a_line = !input.Results.empty();
         outcome.Addition = Appended_lines(input.Results, Compose_report(report));
-        outcome.Request = comparison;
-        outcome.Result = report.Result;
+        result = report.Result;
     } catch (const std::exception& error) {
         outcome.Error = Error_report_text(error.what());
+        return outcome;
+    }
+    // The report stands whatever becomes of its picture.
+    try {
+        outcome.Plot = Plot_for(comparison, result, input.Decimal_separator);
+    } catch (const std::exception& error) {
+        outcome.Plot_error = Error_report_text(error.what());
     }
     return outcome;
 }

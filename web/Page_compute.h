@@ -2,15 +2,15 @@
 // the request step, the comparison run and its report composed, all as the
 // desktop program does it. The page passes texts in and shows what comes
 // back: a refusal (its field and warning), an error report, or the report to
-// append to the results text.
+// append to the results text with the plot of the comparison.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "Comparison.h"
 #include "Comparison_request_step.h"
+#include "Page_plot.h"
 
 struct Compute_input {
     Comparison_texts Texts;   // as typed
@@ -26,9 +26,8 @@ struct Compute_outcome {
     std::string Control_data;  // what to keep as the control data when the inputs passed
     std::string Error;         // the error report's text when the comparison failed
     std::string Addition;      // the text to append to the results (LF line breaks)
-    // The comparison shown, for the plot: set when a report was made.
-    std::optional<Comparison_request> Request;
-    std::optional<Comparison_result> Result;
+    Page_plot Plot;            // the plot of the comparison, when a report was made
+    std::string Plot_error;    // the error report when the picture could not be laid out
 };
 
 Compute_outcome Compute(const Compute_input& input);

@@ -153,6 +153,32 @@
       }
     }
 
+    // The plot of the last comparison, downloadable as SVG and as PNG drawn
+    // from the SVG at the size voran-report writes (1600 x 1000).
+    let plot_svg = '';
+    function Show_plot(outcome) {
+      plot_svg = outcome.plotSvg;
+      const document_of_plot = new DOMParser().parseFromString(plot_svg, 'image/svg+xml');
+      $('plot').replaceChildren(...(plot_svg ? [document.importNode(document_of_plot.documentElement, true)] : []));
+      $('plot-error').textContent = outcome.plotError;
+      $('save-svg').disabled = $('save-png').disabled = !plot_svg;
+      $('plot-section').hidden = false;
+    }
+    $('save-svg').addEventListener('click', () => {
+      Download('plot.svg', new Blob([plot_svg], { type: 'image/svg+xml' }));
+    });
+    $('save-png').addEventListener('click', () => {
+      const picture = new Image();
+      picture.onload = () => {
+        const canvas = document.createElement('canvas');
+        canvas.width = 1600;
+        canvas.height = 1000;
+        canvas.getContext('2d').drawImage(picture, 0, 0, canvas.width, canvas.height);
+        canvas.toBlob((png) => Download('plot.png', png), 'image/png');
+      };
+      picture.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(plot_svg);
+    });
+
     let reports_made = 0;
     $('compute').addEventListener('click', () => {
       const outcome = core.compute(fields.map((field) => field.value), Limits_item(), notes.value,
@@ -173,6 +199,7 @@
       const line_height = parseFloat(getComputedStyle(results).lineHeight) || 16;
       results.scrollTop = Math.max(0, report_line * line_height - line_height);
       results.scrollIntoView({ block: 'nearest' });
+      Show_plot(outcome);
       ++reports_made;
       $('compute-status').textContent = `Report ${reports_made} added to the results.`;
     });

@@ -28,6 +28,10 @@ TEST(Page_compute, TheWorkedExampleGivesTheGoldenReport)
     EXPECT_EQ(outcome.Error, "");
     EXPECT_EQ(outcome.Addition, Worked_example_report_text());
     EXPECT_EQ(outcome.Control_data, "10 20 50 30     ");
+    EXPECT_EQ(outcome.Plot.Svg.rfind("<?xml", 0), 0u) << outcome.Plot.Svg.substr(0, 80);
+    EXPECT_NE(outcome.Plot.Svg.find("</svg>"), std::string::npos);
+    EXPECT_NE(outcome.Plot.Description.find("8.6739%"), std::string::npos) << outcome.Plot.Description;
+    EXPECT_EQ(outcome.Plot_error, "");
 }
 
 TEST(Page_compute, ASecondReportFollowsASeparatorAndTypedTextKeepsItsLine)
@@ -69,6 +73,7 @@ TEST(Page_compute, TheFirstRefusalNamesItsFieldWithTheWorksheetsWordsAndKeepsNot
         EXPECT_EQ(outcome.Warning, row.Warning);
         EXPECT_EQ(outcome.Control_data, "");
         EXPECT_EQ(outcome.Addition, "");
+        EXPECT_EQ(outcome.Plot.Svg, "");
     }
 }
 
