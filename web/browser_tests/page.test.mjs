@@ -47,6 +47,10 @@ async function Compute(page) {
   await page.getByRole('button', { name: 'Compute' }).click();
 }
 
+function Table_section(page) {
+  return page.getByRole('region', { name: 'Table of comparisons' });
+}
+
 function Results(page) {
   return page.getByRole('textbox', { name: 'Results' });
 }
@@ -101,6 +105,27 @@ test('a second report follows the separator line; Save Output writes CR LF', asy
   await page.getByRole('button', { name: 'Clear Results' }).click();
   await Compute(page);
   await Wait_for_results(page, Golden);
+  await context.close();
+});
+
+test('the plot of the last comparison shows and downloads as SVG and PNG', async () => {
+  const { context, page } = await Open_page();
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  await Compute(page);
+  const plot = page.getByRole('img', { name: /^VORAN\.EXE: Bayesian inferential methods/ });
+  await plot.waitFor();
+  const [svg] = await Promise.all([page.waitForEvent('download'),
+    page.getByRole('button', { name: 'Download plot (SVG)' }).click()]);
+  assert.equal(svg.suggestedFilename(), 'plot.svg');
+  const svg_text = readFileSync(await svg.path(), 'utf8');
+  assert.match(svg_text, /^<\?xml[^]*<desc>[^<]*8\.6739%[^]*<\/svg>\n$/);
+
+  const [png] = await Promise.all([page.waitForEvent('download'),
+    page.getByRole('button', { name: 'Download plot (PNG)' }).click()]);
+  assert.equal(png.suggestedFilename(), 'plot.png');
+  const png_bytes = readFileSync(await png.path());
+  assert.equal(png_bytes.subarray(1, 4).toString('latin1'), 'PNG');
+  assert.deepEqual([png_bytes.readUInt32BE(16), png_bytes.readUInt32BE(20)], [1600, 1000]);
   await context.close();
 });
 
@@ -209,7 +234,7 @@ test('a table downloads the CSV that voran-report writes for it', async () => {
 
     const { context, page } = await Open_page();
     await page.getByLabel('Table of comparisons (CSV)').setInputFiles(table);
-    const status = page.getByRole('status');
+    const status = Table_section(page).getByRole('status');
     await page.waitForFunction(() => document.getElementById('table-status').textContent !== '');
     assert.equal(await status.textContent(), '404 rows computed; 4 could not be (the error column says why).');
     await page.getByRole('cell', { name: 'P0, "quoted"' }).waitFor();
@@ -251,7 +276,7 @@ test('a file that cannot be a table gets a clear message and the page stays usab
       writeFileSync(file, row.bytes);
       await chooser.setInputFiles(file);
       await page.waitForFunction((name) => document.getElementById('table-status').textContent.startsWith(name), row.name);
-      assert.match(await page.getByRole('status').textContent(), row.message, row.name);
+      assert.match(await Table_section(page).getByRole('status').textContent(), row.message, row.name);
       assert.equal(await page.getByRole('button', { name: 'Download results' }).isDisabled(), true, row.name);
     }
     await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
