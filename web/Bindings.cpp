@@ -55,7 +55,7 @@ val Limit_length(const std::string& text)
 }
 
 val Compute_report(val fields, int limits_item, const std::string& notes, const std::string& results,
-                   const std::string& separator)
+                   const std::string& separator, double plot_width, double plot_height)
 {
     Compute_input input;
     input.Texts = {fields[0].as<std::string>(), fields[1].as<std::string>(), fields[2].as<std::string>(),
@@ -64,6 +64,8 @@ val Compute_report(val fields, int limits_item, const std::string& notes, const 
     input.Notes = notes;
     input.Results = results;
     input.Decimal_separator = Decimal_separator_of(separator);
+    input.Plot_width = plot_width;
+    input.Plot_height = plot_height;
     const Compute_outcome outcome = Compute(input);
     val object = val::object();
     object.set("refusedField", outcome.Refused_field);

@@ -68,7 +68,7 @@ Compute_outcome Compute(const Compute_input& input)
     }
     // The report stands whatever becomes of its picture.
     try {
-        outcome.Plot = Plot_for(comparison, result, input.Decimal_separator);
+        outcome.Plot = Plot_for(comparison, result, input.Decimal_separator, input.Plot_width, input.Plot_height);
     } catch (const std::exception& error) {
         outcome.Plot_error = Error_report_text(error.what());
     }

@@ -18,6 +18,8 @@ struct Compute_input {
     std::string Notes;        // the notes field's text, lines broken by LF
     std::string Results;      // the results text as it stands (LF line breaks)
     char Decimal_separator = '.';
+    double Plot_width = 800;  // the plot's size on the page, in CSS pixels
+    double Plot_height = 500;
 };
 
 struct Compute_outcome {

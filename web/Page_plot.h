@@ -7,8 +7,11 @@
 #include "Comparison.h"
 
 struct Page_plot {
-    std::string Svg;          // the picture (UTF-8), 800 x 500 units, as the plot window first shows it
+    std::string Svg;          // the picture (UTF-8), one unit a CSS pixel
     std::string Description;  // the same numbers in one sentence
 };
 
-Page_plot Plot_for(const Comparison_request& request, const Comparison_result& result, char separator);
+// Laid out at width x height units, as the plot window lays it out at its
+// size (no smaller than the layout's minimum).
+Page_plot Plot_for(const Comparison_request& request, const Comparison_result& result, char separator,
+                   double width, double height);

@@ -181,8 +181,11 @@
 
     let reports_made = 0;
     $('compute').addEventListener('click', () => {
+      // The plot as wide as the column it stands in (as the results), up to
+      // the plot window's first size, 800 x 500.
+      const plot_width = Math.min(800, results.clientWidth);
       const outcome = core.compute(fields.map((field) => field.value), Limits_item(), notes.value,
-        results.value, separator);
+        results.value, separator, plot_width, plot_width * 5 / 8);
       if (outcome.refusedField >= 0) {
         Show_message('warning', outcome.warning, () => Focus_field(fields[outcome.refusedField]));
         return;
