@@ -47,6 +47,13 @@ async function Compute(page) {
   await page.getByRole('button', { name: 'Compute' }).click();
 }
 
+// Clicks the button and gives the file it downloads.
+async function Download(page, button) {
+  const [download] = await Promise.all([page.waitForEvent('download'),
+    page.getByRole('button', { name: button }).click()]);
+  return download;
+}
+
 function Table_section(page) {
   return page.getByRole('region', { name: 'Table of comparisons' });
 }
@@ -96,8 +103,7 @@ test('a second report follows the separator line; Save Output writes CR LF', asy
   await Compute(page);
   await Wait_for_results(page, Golden + Rule + '\n' + Golden);
 
-  const [download] = await Promise.all([page.waitForEvent('download'),
-    page.getByRole('button', { name: 'Save Output' }).click()]);
+  const download = await Download(page, 'Save Output');
   assert.equal(download.suggestedFilename(), 'results.txt');
   const saved = readFileSync(await download.path(), 'utf8');
   assert.equal(saved, (Golden + Rule + '\n' + Golden).replaceAll('\n', '\r\n'));
@@ -114,14 +120,12 @@ test('the plot of the last comparison shows and downloads as SVG and PNG', async
   await Compute(page);
   const plot = page.getByRole('img', { name: /^VORAN\.EXE: Bayesian inferential methods/ });
   await plot.waitFor();
-  const [svg] = await Promise.all([page.waitForEvent('download'),
-    page.getByRole('button', { name: 'Download plot (SVG)' }).click()]);
+  const svg = await Download(page, 'Download plot (SVG)');
   assert.equal(svg.suggestedFilename(), 'plot.svg');
   const svg_text = readFileSync(await svg.path(), 'utf8');
   assert.match(svg_text, /^<\?xml[^]*<desc>[^<]*8\.6739%[^]*<\/svg>\n$/);
 
-  const [png] = await Promise.all([page.waitForEvent('download'),
-    page.getByRole('button', { name: 'Download plot (PNG)' }).click()]);
+  const png = await Download(page, 'Download plot (PNG)');
   assert.equal(png.suggestedFilename(), 'plot.png');
   const png_bytes = readFileSync(await png.path());
   assert.equal(png_bytes.subarray(1, 4).toString('latin1'), 'PNG');
@@ -239,8 +243,7 @@ test('a table downloads the CSV that voran-report writes for it', async () => {
     assert.equal(await status.textContent(), '404 rows computed; 4 could not be (the error column says why).');
     await page.getByRole('cell', { name: 'P0, "quoted"' }).waitFor();
 
-    const [download] = await Promise.all([page.waitForEvent('download'),
-      page.getByRole('button', { name: 'Download results' }).click()]);
+    const download = await Download(page, 'Download results');
     assert.equal(download.suggestedFilename(), 'comparisons-results.csv');
     const from_page = readFileSync(await download.path(), 'utf8').split('\n');
     const from_native = native.stdout.split('\n');
