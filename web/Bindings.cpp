@@ -4,8 +4,11 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <utility>
+
 #include "Kept_control_data.h"
 #include "Page_compute.h"
+#include "Page_plot.h"
 #include "Page_texts.h"
 #include "Print_blocks.h"
 #include "Results_file.h"
@@ -54,8 +57,9 @@ val Limit_length(const std::string& text)
     return Key_object(Limit_field_length(text));
 }
 
-val Compute_report(val fields, int limits_item, const std::string& notes, const std::string& results,
-                   const std::string& separator, double plot_width, double plot_height)
+// The worksheet's inputs as the page passes them.
+Compute_input Input_of(val fields, int limits_item, const std::string& notes, const std::string& results,
+                       const std::string& separator)
 {
     Compute_input input;
     input.Texts = {fields[0].as<std::string>(), fields[1].as<std::string>(), fields[2].as<std::string>(),
@@ -64,18 +68,29 @@ val Compute_report(val fields, int limits_item, const std::string& notes, const 
     input.Notes = notes;
     input.Results = results;
     input.Decimal_separator = Decimal_separator_of(separator);
-    input.Plot_width = plot_width;
-    input.Plot_height = plot_height;
-    const Compute_outcome outcome = Compute(input);
+    return input;
+}
+
+val Compute_report(val fields, int limits_item, const std::string& notes, const std::string& results,
+                   const std::string& separator)
+{
+    const Compute_outcome outcome = Compute(Input_of(std::move(fields), limits_item, notes, results, separator));
     val object = val::object();
     object.set("refusedField", outcome.Refused_field);
     object.set("warning", outcome.Warning);
     object.set("controlData", outcome.Control_data);
     object.set("error", outcome.Error);
     object.set("addition", outcome.Addition);
-    object.set("plotSvg", outcome.Plot.Svg);
-    object.set("plotDescription", outcome.Plot.Description);
-    object.set("plotError", outcome.Plot_error);
+    return object;
+}
+
+val Plot(val fields, int limits_item, const std::string& separator, double width, double height)
+{
+    const Page_plot plot = Plot_for(Input_of(std::move(fields), limits_item, "", "", separator), width, height);
+    val object = val::object();
+    object.set("svg", plot.Svg);
+    object.set("description", plot.Description);
+    object.set("error", plot.Error);
     return object;
 }
 
@@ -126,6 +141,7 @@ EMSCRIPTEN_BINDINGS(voran)
     emscripten::function("filterControl", &Filter_control);
     emscripten::function("limitLength", &Limit_length);
     emscripten::function("compute", &Compute_report);
+    emscripten::function("plot", &Plot);
     emscripten::function("restoreControlData", &Restore);
     emscripten::function("resultsFile", &Results_file_contents);
     emscripten::function("printBlocks", &Blocks_to_print);

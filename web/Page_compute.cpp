@@ -38,12 +38,16 @@ std::vector<std::string> Notes_field_lines(const std::string& notes)
     return lines;
 }
 
+Limits Limits_of_item(int item)
+{
+    return Limits_table.at(static_cast<std::size_t>(item)).Value;
+}
+
 Compute_outcome Compute(const Compute_input& input)
 {
     Compute_outcome outcome;
-    const Limits limits = Limits_table.at(static_cast<std::size_t>(input.Limits_item)).Value;
     const Request_or_refusal read =
-        Read_comparison_request(input.Texts, limits, 95, input.Decimal_separator);
+        Read_comparison_request(input.Texts, Limits_of_item(input.Limits_item), 95, input.Decimal_separator);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
         outcome.Refused_field = static_cast<int>(refusal->Field);
         outcome.Warning = Shown_text(refusal->Message);
@@ -55,22 +59,13 @@ Compute_outcome Compute(const Compute_input& input)
     outcome.Control_data = Control_data_text({texts.SD, texts.N, texts.Case_A, texts.Case_B, "", "", "", ""});
 
     const auto& comparison = std::get<Comparison_request>(read);
-    Comparison_result result;
     try {
         Report_request report = Report_for(comparison, Captioned_inputs(texts),
                                            Notes_field_lines(input.Notes), input.Decimal_separator);
         report.Results_hold_a_line = !input.Results.empty();
         outcome.Addition = Appended_lines(input.Results, Compose_report(report));
-        result = report.Result;
     } catch (const std::exception& error) {
         outcome.Error = Error_report_text(error.what());
-        return outcome;
-    }
-    // The report stands whatever becomes of its picture.
-    try {
-        outcome.Plot = Plot_for(comparison, result, input.Decimal_separator, input.Plot_width, input.Plot_height);
-    } catch (const std::exception& error) {
-        outcome.Plot_error = Error_report_text(error.what());
     }
     return outcome;
 }

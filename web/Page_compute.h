@@ -2,7 +2,7 @@
 // the request step, the comparison run and its report composed, all as the
 // desktop program does it. The page passes texts in and shows what comes
 // back: a refusal (its field and warning), an error report, or the report to
-// append to the results text with the plot of the comparison.
+// append to the results text.
 #pragma once
 
 #include <string>
@@ -10,7 +10,6 @@
 
 #include "Comparison.h"
 #include "Comparison_request_step.h"
-#include "Page_plot.h"
 
 struct Compute_input {
     Comparison_texts Texts;   // as typed
@@ -18,8 +17,6 @@ struct Compute_input {
     std::string Notes;        // the notes field's text, lines broken by LF
     std::string Results;      // the results text as it stands (LF line breaks)
     char Decimal_separator = '.';
-    double Plot_width = 800;  // the plot's size on the page, in CSS pixels
-    double Plot_height = 500;
 };
 
 struct Compute_outcome {
@@ -28,11 +25,12 @@ struct Compute_outcome {
     std::string Control_data;  // what to keep as the control data when the inputs passed
     std::string Error;         // the error report's text when the comparison failed
     std::string Addition;      // the text to append to the results (LF line breaks)
-    Page_plot Plot;            // the plot of the comparison, when a report was made
-    std::string Plot_error;    // the error report when the picture could not be laid out
 };
 
 Compute_outcome Compute(const Compute_input& input);
+
+// The limits that a radio item (0, 1 or 2) chooses.
+Limits Limits_of_item(int item);
 
 // The notes field's lines as the report lists them: the text split at its
 // line breaks; an empty field gives none, and a break at the very end opens

@@ -156,11 +156,11 @@
     // The plot of the last comparison, downloadable as SVG and as PNG drawn
     // from the SVG at the size voran-report writes (1600 x 1000).
     let plot_svg = '';
-    function Show_plot(outcome) {
-      plot_svg = outcome.plotSvg;
+    function Show_plot(plot) {
+      plot_svg = plot.svg;
       const document_of_plot = new DOMParser().parseFromString(plot_svg, 'image/svg+xml');
       $('plot').replaceChildren(...(plot_svg ? [document.importNode(document_of_plot.documentElement, true)] : []));
-      $('plot-error').textContent = outcome.plotError;
+      $('plot-error').textContent = plot.error;
       $('save-svg').disabled = $('save-png').disabled = !plot_svg;
       $('plot-section').hidden = false;
     }
@@ -181,11 +181,9 @@
 
     let reports_made = 0;
     $('compute').addEventListener('click', () => {
-      // The plot as wide as the column it stands in (as the results), up to
-      // the plot window's first size, 800 x 500.
-      const plot_width = Math.min(800, results.clientWidth);
-      const outcome = core.compute(fields.map((field) => field.value), Limits_item(), notes.value,
-        results.value, separator, plot_width, plot_width * 5 / 8);
+      const texts = fields.map((field) => field.value);
+      const limits_item = Limits_item();
+      const outcome = core.compute(texts, limits_item, notes.value, results.value, separator);
       if (outcome.refusedField >= 0) {
         Show_message('warning', outcome.warning, () => Focus_field(fields[outcome.refusedField]));
         return;
@@ -202,7 +200,11 @@
       const line_height = parseFloat(getComputedStyle(results).lineHeight) || 16;
       results.scrollTop = Math.max(0, report_line * line_height - line_height);
       results.scrollIntoView({ block: 'nearest' });
-      Show_plot(outcome);
+      // The picture follows once the report is on the screen. It is as wide
+      // as the column it stands in (as the results), up to the plot
+      // window's first size, 800 x 500.
+      const plot_width = Math.min(800, results.clientWidth);
+      setTimeout(() => Show_plot(core.plot(texts, limits_item, separator, plot_width, plot_width * 5 / 8)));
       ++reports_made;
       $('compute-status').textContent = `Report ${reports_made} added to the results.`;
     });

@@ -7,6 +7,7 @@
 
 #include "Golden_report.h"
 #include "Kept_control_data.h"
+#include "Page_plot.h"
 #include "Print_blocks.h"
 #include "Results_file.h"
 
@@ -28,10 +29,20 @@ TEST(Page_compute, TheWorkedExampleGivesTheGoldenReport)
     EXPECT_EQ(outcome.Error, "");
     EXPECT_EQ(outcome.Addition, Worked_example_report_text());
     EXPECT_EQ(outcome.Control_data, "10 20 50 30     ");
-    EXPECT_EQ(outcome.Plot.Svg.rfind("<?xml", 0), 0u) << outcome.Plot.Svg.substr(0, 80);
-    EXPECT_NE(outcome.Plot.Svg.find("</svg>"), std::string::npos);
-    EXPECT_NE(outcome.Plot.Description.find("8.6739%"), std::string::npos) << outcome.Plot.Description;
-    EXPECT_EQ(outcome.Plot_error, "");
+}
+
+TEST(Page_compute, ThePlotIsTheComparisonsPictureAtTheSizeAsked)
+{
+    const Page_plot plot = Plot_for(Worked_example(), 640, 400);
+    EXPECT_EQ(plot.Svg.rfind("<?xml", 0), 0u) << plot.Svg.substr(0, 80);
+    EXPECT_NE(plot.Svg.find("viewBox=\"0 0 640 400\""), std::string::npos) << plot.Svg.substr(0, 300);
+    EXPECT_NE(plot.Description.find("8.6739%"), std::string::npos) << plot.Description;
+    EXPECT_EQ(plot.Error, "");
+
+    Compute_input refused = Worked_example();
+    refused.Texts.N = "2";
+    EXPECT_EQ(Plot_for(refused, 640, 400).Svg, "");
+    EXPECT_EQ(Plot_for(refused, 640, 400).Error, "");
 }
 
 TEST(Page_compute, ASecondReportFollowsASeparatorAndTypedTextKeepsItsLine)
@@ -73,7 +84,6 @@ TEST(Page_compute, TheFirstRefusalNamesItsFieldWithTheWorksheetsWordsAndKeepsNot
         EXPECT_EQ(outcome.Warning, row.Warning);
         EXPECT_EQ(outcome.Control_data, "");
         EXPECT_EQ(outcome.Addition, "");
-        EXPECT_EQ(outcome.Plot.Svg, "");
     }
 }
 
