@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <fcntl.h>
 #include <sys/stat.h>
