@@ -82,6 +82,7 @@
     // it closes the focus goes where the message says it belongs.
     let after_message = null;
     function Show_message(kind, text, then) {
+      if (dialog.open) return;  // one message at a time, as a modal box allows
       dialog.className = kind;
       $('message-title').textContent = kind === 'error' ? 'VORAN' : 'Warning';
       $('message-text').textContent = text;
