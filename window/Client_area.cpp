@@ -23,7 +23,7 @@ QMargins Frame_margins(const QWidget& window)
 
 }  // namespace
 
-QSize Fitted_client_size(QSize design, QSize room, int scroll_bar_extent)
+Client_fit Fitted_client(QSize design, QSize room, int scroll_bar_extent)
 {
     // A scroll bar along one side takes room from the other direction, which
     // may then have to scroll as well.
@@ -31,8 +31,10 @@ QSize Fitted_client_size(QSize design, QSize room, int scroll_bar_extent)
     bool horizontal = design.width() + (vertical ? scroll_bar_extent : 0) > room.width();
     if (horizontal && !vertical)
         vertical = design.height() + scroll_bar_extent > room.height();
-    return {std::min(design.width() + (vertical ? scroll_bar_extent : 0), room.width()),
-            std::min(design.height() + (horizontal ? scroll_bar_extent : 0), room.height())};
+    return {{std::min(design.width() + (vertical ? scroll_bar_extent : 0), room.width()),
+             std::min(design.height() + (horizontal ? scroll_bar_extent : 0), room.height())},
+            vertical,
+            horizontal};
 }
 
 Client_area::Client_area(QWidget& window, QSize design, int top)
@@ -58,10 +60,14 @@ void Client_area::Fit()
     const QSize available = window_.screen()->availableGeometry().size();
     const QSize room(available.width() - fitted_frame_.left() - fitted_frame_.right(),
                      available.height() - fitted_frame_.top() - fitted_frame_.bottom() - top_);
-    const QSize client =
-        Fitted_client_size(controls_->size(), room, style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
-    setGeometry(0, top_, client.width(), client.height());
-    window_.setFixedSize(client.width(), top_ + client.height());
+    const Client_fit fit =
+        Fitted_client(controls_->size(), room, style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+    // Each bar shown or not as the fit decided: left to show as needed, a
+    // bar once shown for a size on the way could stay.
+    setVerticalScrollBarPolicy(fit.Vertical_bar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(fit.Horizontal_bar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setGeometry(0, top_, fit.Size.width(), fit.Size.height());
+    window_.setFixedSize(fit.Size.width(), top_ + fit.Size.height());
 }
 
 bool Client_area::eventFilter(QObject* watched, QEvent* event)

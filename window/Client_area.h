@@ -14,10 +14,16 @@
 #include <QScrollArea>
 #include <QSize>
 
-// The client area's size in a room (the available area less the frame and
-// the top strip): the design size when it fits; otherwise as much of it as
-// fits, with room for the scroll bars that then show beside and below it.
-QSize Fitted_client_size(QSize design, QSize room, int scroll_bar_extent);
+// The client area in a room (the available area less the frame and the top
+// strip): the design size when it fits, without scroll bars; otherwise as
+// much of it as fits, with the scroll bars it then needs beside and below it
+// and room for them.
+struct Client_fit {
+    QSize Size;
+    bool Vertical_bar = false;
+    bool Horizontal_bar = false;
+};
+Client_fit Fitted_client(QSize design, QSize room, int scroll_bar_extent);
 
 class Client_area : public QScrollArea {
 public:

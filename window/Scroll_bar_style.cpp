@@ -19,7 +19,9 @@ void Scroll_bar_style::drawComplexControl(ComplexControl control, const QStyleOp
                                           QPainter* painter, const QWidget* widget) const
 {
     const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
-    if (control != CC_ScrollBar || bar == nullptr || !Over_fusion(baseStyle())) {
+    // A bar without a range shows no handle to tell from its groove.
+    if (control != CC_ScrollBar || bar == nullptr || !(bar->subControls & SC_ScrollBarSlider)
+        || bar->minimum == bar->maximum || !Over_fusion(baseStyle())) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
@@ -27,8 +29,6 @@ void Scroll_bar_style::drawComplexControl(ComplexControl control, const QStyleOp
     QStyleOptionSlider rest = *bar;
     rest.subControls &= ~SC_ScrollBarSlider;
     QProxyStyle::drawComplexControl(control, &rest, painter, widget);
-    if (!(bar->subControls & SC_ScrollBarSlider) || bar->minimum == bar->maximum)
-        return;
 
     const QRect handle = subControlRect(control, bar, SC_ScrollBarSlider, widget);
     const bool active = (bar->activeSubControls & SC_ScrollBarSlider) && (bar->state & (State_MouseOver | State_Sunken));

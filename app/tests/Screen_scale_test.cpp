@@ -76,6 +76,7 @@ TEST_F(Screen_scale, BothWindowsFitTheScreenAndEveryControlCanBeReached)
     Compute("10", "20", "50", "30");
     ASSERT_TRUE(results->isVisible());
     EXPECT_EQ(Frame_off_the_screen(*results), "");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(results.get()));
     EXPECT_EQ(Controls_out_of_view(*results), std::vector<std::string>{});
     if (room_for_both) {
         const int menu_height = results->findChild<QWidget*>("MainMenu1")->height();
