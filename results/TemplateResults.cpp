@@ -167,13 +167,14 @@ void TfrmTemplateResults::Append_lines(const std::vector<std::string>& lines)
     QString addition;
     // Text that the user typed after the last line break is a line of its
     // own; what follows starts below it.
-    if (Holds_a_line() && !memoResults->toPlainText().endsWith(QChar('\n')))
+    const bool break_typed_line = Holds_a_line() && !memoResults->toPlainText().endsWith(QChar('\n'));
+    if (break_typed_line)
         addition += QChar('\n');
     for (const std::string& line : lines)
         addition += QString::fromStdString(line) + QChar('\n');
     QTextCursor cursor(memoResults->document());
     cursor.movePosition(QTextCursor::End);
-    const int first_new_line = cursor.position() + (addition.startsWith(QChar('\n')) ? 1 : 0);
+    const int first_new_line = cursor.position() + (break_typed_line ? 1 : 0);
     cursor.insertText(addition);
     // The view shows the new lines from their first (a new report's separator
     // line, or the first line of the first report): the end scrolled into
