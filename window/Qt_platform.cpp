@@ -60,7 +60,7 @@ std::optional<std::string> Qt_platform::Ask_save_file_name()
 
 QString First_save_folder()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir())
         return documents;
     return QDir::homePath();
