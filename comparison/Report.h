@@ -9,6 +9,11 @@
 #include "Comparison.h"
 #include "Number_format.h"
 
+// The report's width in columns: its separator line of underscores, above
+// each report that follows another, is this wide, and so are its longest
+// lines; only the heading with the program's title runs beyond it.
+inline constexpr int Report_columns = 103;
+
 // One visible input of the worksheet: its label's caption and its edit text.
 struct Report_input {
     std::string Caption;
@@ -31,7 +36,8 @@ struct Report_request {
 std::vector<std::string> Compose_report(const Report_request& request);
 
 // The credible level as the report states it: a whole number without
-// decimals (95), otherwise with the decimals it needs, up to six (97.5).
+// decimals (95), otherwise with every decimal it needs to be the level given
+// (97.5, 99.9999995).
 std::string Level_text(Extended level, char separator);
 
 // " " + caption (trimmed of blanks, up to its last colon) + "= " + text.
