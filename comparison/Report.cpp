@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "Citation.h"
-#include "Fixed_text.h"
+#include "Decimal_digits.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ std::string Shortest_fixed_text(double level)
 std::string Shortest_fixed_text(double level)
 {
     for (int decimals = 0;; ++decimals) {
-        std::string text = Fixed_text(level, decimals);
+        std::string text = Fixed_decimal_text(level, decimals);
         std::istringstream in(text);
         in.imbue(std::locale::classic());
         double read = 0;
@@ -176,7 +176,7 @@ std::vector<std::string> Compose_report(const Report_request& request)
 {
     std::vector<std::string> lines;
     if (request.Results_hold_a_line)
-        lines.emplace_back(Separator_line);
+        lines.emplace_back(Report_columns, '_');
     lines.push_back("");
     lines.push_back(request.Program_title);
     lines.push_back("");

@@ -4,21 +4,21 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "Comparison.h"
 #include "Number_format.h"
+
+// The report's width in columns: its separator line of underscores, above
+// each report that follows another, is this wide, and so are its longest
+// lines; only the heading with the program's title runs beyond it.
+inline constexpr int Report_columns = 103;
 
 // One visible input of the worksheet: its label's caption and its edit text.
 struct Report_input {
     std::string Caption;
     std::string Text;
 };
-
-// The line that stands before each report but the first: 103 underscores.
-inline constexpr std::string_view Separator_line =
-    "_______________________________________________________________________________________________________";
 
 struct Report_request {
     bool Results_hold_a_line = false;     // the results text already has a line

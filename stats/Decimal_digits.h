@@ -1,7 +1,10 @@
-// The leading decimal digits of an extended value, correctly rounded.
+// The decimal digits of an extended value, correctly rounded from its exact
+// binary value, without the C library's printf (whose long double may be a
+// double's, as in WebAssembly) and whatever the C locale.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "distrib.h"
 
@@ -19,3 +22,9 @@ struct Decimal_digits {
 // included).
 inline constexpr int Max_decimal_digits = 18;
 Decimal_digits Round_to_decimal_digits(Extended value, int count);
+
+// The %.Pf pattern: fixed point with `decimals` decimals (none and no point
+// for 0), a full stop, a leading minus sign for a negative value (-0 too),
+// rounded to nearest, ties to even; "inf", "-inf", "nan" and "-nan" as
+// printf writes them. What std::to_chars(value, chars_format::fixed, P) gives.
+std::string Fixed_decimal_text(Extended value, int decimals);
