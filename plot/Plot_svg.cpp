@@ -103,7 +103,9 @@ std::string Axis(const Plot_axis& axis)
         svg += Line(tick.From, tick.To, pen);
     for (const Plot_label& label : axis.Tick_labels)
         svg += Label(label);
-    return svg + Label(axis.Title);
+    for (const Plot_label& line : axis.Title)
+        svg += Label(line);
+    return svg;
 }
 
 // The end of the interval bar at x: a cap across the bar, or an arrowhead

@@ -129,7 +129,8 @@ TEST_F(Plot_window, RedrawsAtEverySizeAndScale)
     Compare();
     window_.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-    for (const QSize size : {QSize(800, 500), QSize(1200, 500), QSize(500, 700), QSize(420, 300)}) {
+    const QSize smallest(static_cast<int>(Plot_minimum_width), static_cast<int>(Plot_minimum_height));
+    for (const QSize size : {QSize(800, 500), QSize(1200, 500), QSize(500, 700), smallest}) {
         window_.resize(size + (window_.size() - View()->size()));
         QCoreApplication::processEvents();
         ASSERT_EQ(View()->size(), size);
