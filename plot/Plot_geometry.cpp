@@ -99,7 +99,10 @@ std::vector<std::string> Wrapped(const std::string& text, double size, bool bold
         const std::size_t blank = std::min(text.find(' ', begin), text.size());
         std::string word = text.substr(begin, blank - begin);
         begin = blank + 1;
-        const std::string joined = line.empty() ? word : line + " " + word;
+        std::string joined = line;
+        if (!joined.empty())
+            joined += ' ';
+        joined += word;
         if (Width(joined, size, bold) <= room) {
             line = joined;
             continue;
