@@ -74,7 +74,8 @@ void Draw_axis(QPainter& painter, const Plot_axis& axis)
         painter.drawLine(Point(tick.From), Point(tick.To));
     for (const Plot_label& label : axis.Tick_labels)
         Draw_label(painter, label);
-    Draw_label(painter, axis.Title);
+    for (const Plot_label& line : axis.Title)
+        Draw_label(painter, line);
 }
 
 // An arrowhead at `tip` pointing in direction (+1 right, -1 left).

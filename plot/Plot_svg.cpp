@@ -54,7 +54,7 @@ std::string Points(const std::vector<Plot_point>& points)
     return text;
 }
 
-std::string Stroke(double width) { return " stroke=\"#000\" stroke-width=\"" + Number(width) + "\""; }
+std::string Stroke(double width) { return R"( stroke="#000" stroke-width=")" + Number(width) + "\""; }
 
 std::string Line(Plot_point from, Plot_point to, const std::string& pen)
 {
@@ -103,7 +103,9 @@ std::string Axis(const Plot_axis& axis)
         svg += Line(tick.From, tick.To, pen);
     for (const Plot_label& label : axis.Tick_labels)
         svg += Label(label);
-    return svg + Label(axis.Title);
+    for (const Plot_label& line : axis.Title)
+        svg += Label(line);
+    return svg;
 }
 
 // The end of the interval bar at x: a cap across the bar, or an arrowhead
@@ -127,7 +129,7 @@ std::string Interval(const Plot_interval& bar)
     const double e = Estimate_half_size;
     return svg + Polygon({{bar.Estimate_x, bar.Y - e}, {bar.Estimate_x + e, bar.Y}, {bar.Estimate_x, bar.Y + e},
                           {bar.Estimate_x - e, bar.Y}},
-                         " fill=\"#000\" stroke=\"#fff\" stroke-width=\"1\"");
+                         R"( fill="#000" stroke="#fff" stroke-width="1")");
 }
 
 }  // namespace
@@ -147,7 +149,7 @@ std::string Plot_svg(const Plot_subject& subject, double width, double height)
     svg += "<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#fff\"/>\n";
     const std::string grey = std::to_string(Shade_grey);
     svg += Polygon(picture.Shaded, " fill=\"rgb(" + grey + "," + grey + "," + grey + ")\"");
-    svg += "<polyline points=\"" + Points(picture.Curve) + "\" fill=\"none\"" + Stroke(Curve_width) + "/>\n";
+    svg += "<polyline points=\"" + Points(picture.Curve) + R"(" fill="none")" + Stroke(Curve_width) + "/>\n";
     svg += Line(picture.Marker.From, picture.Marker.To,
                 Stroke(Marker_width) + " stroke-dasharray=\"" + Number(Dash_length * Marker_width) + " " +
                     Number(Dash_gap * Marker_width) + "\"");

@@ -100,7 +100,8 @@ TEST(Svg_labels, EveryLabelOfTheLayoutOnce)
     for (const Plot_axis* axis : {&picture.Raw_axis, &picture.Density_axis, &picture.Effect_axis}) {
         for (const Plot_label& label : axis->Tick_labels)
             expected.push_back(label.Text);
-        expected.push_back(axis->Title.Text);
+        for (const Plot_label& line : axis->Title)
+            expected.push_back(line.Text);
     }
     for (const Plot_label& label : picture.Labels)
         expected.push_back(label.Text);
@@ -112,8 +113,8 @@ TEST(Svg_document, SizedAsLaidOutAndDescribed)
     const Plot_subject subject = Subject("T");
     const std::string svg = Plot_svg(subject, 100, 1000);
     EXPECT_EQ(svg.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg ", 0), 0u);
-    EXPECT_NE(svg.find(" width=\"" + std::to_string(static_cast<int>(Plot_minimum_width)) +
-                       "\" height=\"1000\" viewBox=\"0 0 420 1000\""),
+    const std::string minimum = std::to_string(static_cast<int>(Plot_minimum_width));
+    EXPECT_NE(svg.find(" width=\"" + minimum + "\" height=\"1000\" viewBox=\"0 0 " + minimum + " 1000\""),
               std::string::npos);
     std::string description = Lay_out_plot(subject, 100, 1000).Description;  // "two controls' scores"
     description = std::regex_replace(description, std::regex("'"), "&apos;");
