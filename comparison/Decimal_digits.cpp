@@ -5,11 +5,15 @@
 // or 1. The quotient floor(A / B) holds the digits, the remainder decides the
 // rounding. Where s >= 0 and e + s < 0 (every value below 10^count with a
 // fractional part: the common case), B is a power of two and the quotient is
-// a shift; otherwise a long division whose quotient fits 64 bits. The
+// a shift, done in 128-bit integers when s <= 27 (values above about
+// 10^(count − 28)); otherwise a long division whose quotient fits 64 bits. The
 // integers are exact, so ties are seen as ties.
 #include "Decimal_digits.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
+#include <limits>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -202,6 +206,50 @@ Quotient Divide(const Big_unsigned& a, const Big_unsigned& b)
     return {q, Compare(remainder, b)};
 }
 
+// A = m · 5^s (s <= 27) fits 128 bits: the common case needs no long
+// integers.
+Quotient Divide_by_power_of_2(Wide a, int shift)
+{
+    const Wide half = Wide{1} << (shift - 1);
+    const auto quotient = static_cast<Limb>(a >> shift);
+    const Wide remainder = a & ((half << 1) - 1);
+    return {quotient, remainder > half ? 1 : remainder == half ? 0 : -1};
+}
+
+// The value as its 64-bit significand m, normalised (top bit set), and the
+// power of two t with value = m · 2^t, read from the 80-bit format itself:
+// a 64-bit significand with an explicit leading bit, then 15 bits of biased
+// exponent (a subnormal has exponent 0 and stands for 2^(1 − 16383 − 63)).
+struct Binary_parts {
+    Limb Significand;
+    int Twos;
+};
+
+Binary_parts Binary_parts_of(Extended value)
+{
+    static_assert(std::numeric_limits<Extended>::digits == 64 && std::numeric_limits<Extended>::max_exponent == 16384,
+                  "the 80-bit extended format");
+    unsigned char bytes[sizeof(Extended)];
+    std::memcpy(bytes, &value, sizeof bytes);
+    Limb significand = 0;
+    std::memcpy(&significand, bytes, sizeof significand);
+    std::uint16_t sign_and_exponent = 0;
+    std::memcpy(&sign_and_exponent, bytes + sizeof significand, sizeof sign_and_exponent);
+    const int biased = sign_and_exponent & 0x7FFF;
+    const int leading_zeros = std::countl_zero(significand);
+    return {significand << leading_zeros, (biased == 0 ? 1 : biased) - 16383 - 63 - leading_zeros};
+}
+
+constexpr std::array<Limb, 28> Powers_of_5 = [] {
+    std::array<Limb, 28> powers{};
+    Limb p = 1;
+    for (auto& power : powers) {
+        power = p;
+        p *= 5;
+    }
+    return powers;
+}();
+
 constexpr std::array<Limb, 20> Powers_of_10 = [] {
     std::array<Limb, 20> powers{};
     Limb p = 1;
@@ -211,6 +259,32 @@ constexpr std::array<Limb, 20> Powers_of_10 = [] {
     }
     return powers;
 }();
+
+// floor(m · 10^s · 2^t) with s = fives, t = twos − fives, and its rounding:
+// A / B with A = m · 5^s · 2^twos, B = 1 (s >= 0) or A = m · 2^twos,
+// B = 5^−s (s < 0), the power of two moved to B when negative.
+Quotient Scaled_quotient(Limb significand, int fives, int twos)
+{
+    if (fives >= 0 && fives < static_cast<int>(Powers_of_5.size()) && twos < 0 && twos > -128)
+        return Divide_by_power_of_2(static_cast<Wide>(significand) * Powers_of_5[static_cast<std::size_t>(fives)],
+                                    -twos);
+    Big_unsigned a(significand);
+    if (fives >= 0) {
+        a.Multiply_by_power_of_5(fives);
+        if (twos >= 0) {
+            a.Shift_left(twos);
+            return {a.Bits_from(0), -1};
+        }
+        return Divide_by_power_of_2(a, -twos);
+    }
+    Big_unsigned b(1);
+    b.Multiply_by_power_of_5(-fives);
+    if (twos >= 0)
+        a.Shift_left(twos);
+    else
+        b.Shift_left(-twos);
+    return Divide(a, b);
+}
 
 }  // namespace
 
@@ -222,38 +296,21 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
     if (!(value > 0) || !std::isfinite(value))
         throw std::invalid_argument("Round_to_decimal_digits: the value must be positive and finite");
 
-    int binary_exponent = 0;
-    const Extended fraction = std::frexp(value, &binary_exponent);
-    const auto significand = static_cast<Limb>(std::ldexp(fraction, 64));
-    const int twos_of_value = binary_exponent - 64;  // value = significand · 2^twos_of_value
+    const Binary_parts parts = Binary_parts_of(value);
+    const Limb significand = parts.Significand;
+    const int twos_of_value = parts.Twos;  // value = significand · 2^twos_of_value
 
     const Limb lowest = Powers_of_10[static_cast<std::size_t>(count - 1)];
     const Limb highest = Powers_of_10[static_cast<std::size_t>(count)];
-    // floor(log10 v) may be off by one near a power of ten; the quotient's
-    // size corrects it.
-    int exponent = static_cast<int>(std::floor(std::log10(value)));
+    // The decimal exponent of the leading digit from the binary one: v lies
+    // in [2^(t+63), 2^(t+64)), so floor(log10 v) is floor((t + 63) log10 2)
+    // or one more; the quotient's size corrects it.
+    constexpr Extended Log10_of_2 = 0.30102999566398119521373889472449302677L;
+    int exponent = static_cast<int>(std::floor(static_cast<Extended>(twos_of_value + 63) * Log10_of_2));
     for (;;) {
         const int fives = count - 1 - exponent;
         const int twos = twos_of_value + fives;
-        Big_unsigned a(significand);
-        Quotient q{};
-        if (fives >= 0) {
-            a.Multiply_by_power_of_5(fives);
-            if (twos >= 0) {
-                a.Shift_left(twos);
-                q = {a.Bits_from(0), -1};
-            } else {
-                q = Divide_by_power_of_2(a, -twos);
-            }
-        } else {
-            Big_unsigned b(1);
-            b.Multiply_by_power_of_5(-fives);
-            if (twos >= 0)
-                a.Shift_left(twos);
-            else
-                b.Shift_left(-twos);
-            q = Divide(a, b);
-        }
+        const Quotient q = Scaled_quotient(significand, fives, twos);
         if (q.Value >= highest) {
             ++exponent;
             continue;
