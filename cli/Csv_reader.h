@@ -41,6 +41,8 @@ public:
     std::size_t Field_count() const { return Field_count_; }
     // The number of fields kept: at most the reader's Kept_fields.
     std::size_t Kept_count() const { return Ends_.size(); }
+    // The bytes of the kept fields together.
+    std::size_t Kept_bytes() const { return Bytes_.size(); }
     // Kept field i (i < Kept_count()); cut short when the record is.
     std::string_view Field(std::size_t i) const;
 
