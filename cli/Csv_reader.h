@@ -12,10 +12,13 @@
 // reading:
 // - text after the closing quote of a field: the record ends at the end of
 //   that line;
-// - a quoted field that is not closed before the end of the input, or not
-//   within Field_bytes: the record ends at the end of the line where the
-//   field began, and reading goes on at the next line, as if the quote had
-//   been an ordinary character.
+// - a quoted field runs to its closing quote however long it is, keeping its
+//   first Field_bytes;
+// - a quoted field that is not closed before the end of the input: the
+//   record ends at the end of the line where the field began, and reading
+//   goes on at the next line, as if the quote had been an ordinary
+//   character; when more than Field_bytes followed that line (more than the
+//   reader keeps to read again), the record takes the rest of the input.
 // The reader asks its stream for no byte beyond the end of the record it
 // returns, so that a program feeding one record at a time through a pipe is
 // answered at once.

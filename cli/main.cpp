@@ -73,6 +73,15 @@ int Stop_on_signals()
     int ends[2];
     if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
         return -1;
+    // Above the standard streams: with standard input closed, the pipe would
+    // otherwise take its number and be read as the table.
+    for (int& end : ends) {
+        const int moved = fcntl(end, F_DUPFD_CLOEXEC, 3);
+        close(end);
+        if (moved < 0)
+            return -1;
+        end = moved;
+    }
     Table_stop.Set_wake_descriptor(ends[1]);
     struct sigaction action {};
     action.sa_handler = Request_stop;
