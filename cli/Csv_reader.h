@@ -82,6 +82,10 @@ public:
     // The line the next record begins on, counted from 1.
     long Line_number() const { return Line; }
 
+    // Whether input is at hand: read from the stream but not yet taken, so
+    // that the next record may come without waiting for the stream.
+    bool Input_at_hand() const { return Pending_at < Pending.size() || Input.in_avail() > 0; }
+
 private:
     using traits = std::streambuf::traits_type;
 

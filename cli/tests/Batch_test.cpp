@@ -289,7 +289,9 @@ TEST(Batch, EveryByteTheSameWhateverTheJobs)
 
 TEST(Batch, AWriteFailingMidwayStopsTheRunWhateverTheJobs)
 {
-    const std::string table = Table_of_every_kind();
+    std::string table = "sd,n,case_a,case_b\n";
+    for (int i = 0; i < 20000; ++i)
+        table += std::to_string(1 + i % 20) + "," + std::to_string(10 + i % 97) + ",50,30\n";
     for (const unsigned jobs : {1u, 2u, 4u}) {
         std::istringstream in(table);
         Filling_buffer full(20000);
@@ -300,8 +302,8 @@ TEST(Batch, AWriteFailingMidwayStopsTheRunWhateverTheJobs)
         // The output is the table's first rows, whole, and the run stopped
         // long before the end of its input.
         const std::string written = full.str();
+        ASSERT_FALSE(written.empty()) << jobs;
         EXPECT_EQ(written.back(), '\n') << jobs;
-        EXPECT_TRUE(Table_of_every_kind().starts_with("id,sd")) << jobs;
         EXPECT_LT(in.tellg(), std::streampos(table.size() / 2)) << jobs;
     }
 }
