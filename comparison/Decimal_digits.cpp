@@ -240,25 +240,21 @@ Binary_parts Binary_parts_of(Extended value)
     return {significand << leading_zeros, (biased == 0 ? 1 : biased) - 16383 - 63 - leading_zeros};
 }
 
-constexpr std::array<Limb, 28> Powers_of_5 = [] {
-    std::array<Limb, 28> powers{};
+// base^0 .. base^(Count − 1), each within 64 bits.
+template <std::size_t Count>
+constexpr std::array<Limb, Count> Powers_of(Limb base)
+{
+    std::array<Limb, Count> powers{};
     Limb p = 1;
     for (auto& power : powers) {
         power = p;
-        p *= 5;
+        p *= base;
     }
     return powers;
-}();
+}
 
-constexpr std::array<Limb, 20> Powers_of_10 = [] {
-    std::array<Limb, 20> powers{};
-    Limb p = 1;
-    for (auto& power : powers) {
-        power = p;
-        p *= 10;
-    }
-    return powers;
-}();
+constexpr std::array<Limb, 28> Powers_of_5 = Powers_of<28>(5);
+constexpr std::array<Limb, 20> Powers_of_10 = Powers_of<20>(10);
 
 // floor(m · 10^s · 2^t) with s = fives, t = twos − fives, and its rounding:
 // A / B with A = m · 5^s · 2^twos, B = 1 (s >= 0) or A = m · 2^twos,
