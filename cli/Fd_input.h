@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <streambuf>
 
 class Fd_input : public std::streambuf {
@@ -20,5 +21,5 @@ protected:
 private:
     int Fd;
     int Wake;
-    std::array<char, 64 * 1024> Buffer{};
+    std::array<char, std::size_t{64} * 1024> Buffer{};
 };
