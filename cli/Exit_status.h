@@ -31,7 +31,7 @@ inline constexpr std::array<Exit_status_meaning, 10> Exit_status_table = {{
     {Usage_error_status, "the command line is wrong"},
     {Malformed_csv, "the table's first row cannot serve as its header"},
     {Input_unreadable, "the table cannot be opened or read"},
-    {Output_failed, "the output could not be written"},
+    {Output_failed, "the output, or the --plot picture (after the report), could not be written"},
     {Interrupted, "a table run was interrupted (SIGINT); every row written is whole"},
     {Terminated, "a table run was terminated (SIGTERM); every row written is whole"},
 }};

@@ -162,7 +162,9 @@ int main(int argc, char** argv)
     }
     const Exit_status status = Run(command, separator);
     std::cout.flush();
-    if (status == Output_failed || !std::cout) {
+    // A failed picture has said so itself; a failed standard output is said
+    // here, whatever the run's status.
+    if (!std::cout) {
         std::cerr << "voran-report: the output could not be written\n";
         return Output_failed;
     }

@@ -1,5 +1,7 @@
 #include "Plot_texts.h"
 
+#include <algorithm>
+
 #include "Number_format.h"
 #include "Report.h"
 
@@ -7,12 +9,31 @@ namespace {
 
 // An input as a number with the decimals it needs (up to six).
 constexpr int Input_decimals = 6;
+// Tick labels in fixed notation for steps from 10^-5 to 10^8.
+constexpr int Fixed_tick_exponents_from = -5;
+constexpr int Fixed_tick_exponents_to = 8;
+constexpr int Tick_significant_digits = 3;
+
+// %.Pg with the user's separator.
+std::string General(Extended value, int significant_digits, char separator)
+{
+    std::string text = Format_general(value, significant_digits);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text[point] = separator;
+    return text;
+}
+
+// The report's three decimals, or significant digits where they show nothing.
+std::string Three_decimals(Extended value, char separator)
+{
+    return Picture_number(value, Format_fixed(value, 1, 3, separator), separator);
+}
 
 std::string Effect_text(const Plot_subject& subject)
 {
     const Comparison_result& r = subject.Result;
     const char separator = subject.Decimal_separator;
-    const auto fixed = [separator](Extended value) { return Format_fixed(value, 1, 3, separator); };
+    const auto fixed = [separator](Extended value) { return Three_decimals(value, separator); };
     const std::string level = Level_text(subject.Request.Level, separator) + "%";
     std::string estimate = "Z-PCC = " + fixed(r.Effect_size);
     switch (subject.Request.Limits_kind) {
@@ -34,8 +55,10 @@ Plot_texts Texts_for(const Plot_subject& subject)
     const Comparison_request& q = subject.Request;
     const Comparison_result& r = subject.Result;
     const char separator = subject.Decimal_separator;
-    const auto input = [separator](Extended value) { return Format_trimmed(value, Input_decimals, separator); };
-    const std::string sd_difference = Format_fixed(r.Sd_difference, 1, 3, separator);
+    const auto input = [separator](Extended value) {
+        return Picture_number(value, Format_trimmed(value, Input_decimals, separator), separator);
+    };
+    const std::string sd_difference = Three_decimals(r.Sd_difference, separator);
     const std::string distribution = r.Df > 1000 ? "normal (more than 1000 df)"
                                                  : "t on " + Format_fixed(r.Df, 1, 0, separator) + " df";
 
@@ -44,10 +67,12 @@ Plot_texts Texts_for(const Plot_subject& subject)
     texts.Inputs = "SD = " + input(q.SD) + ", N = " + std::to_string(q.N) + ", Case A = " + input(q.Case_A) +
                    ", Case B = " + input(q.Case_B) + "; " + Level_text(q.Level, separator) + "% " +
                    std::string(Names_of(q.Limits_kind).Caption);
-    texts.Difference = "Case A - Case B = " + Format_fixed(r.Raw_difference, 1, 3, separator);
-    texts.Percentage = Format_fixed(r.Percent_estimate, 1, 4, separator) + "% of pairs of controls";
+    texts.Difference = "Case A - Case B = " + Three_decimals(r.Raw_difference, separator);
+    texts.Percentage = Picture_number(r.Percent_estimate, Format_fixed(r.Percent_estimate, 1, 4, separator),
+                                      separator) + "% of pairs of controls";
     texts.Percentage_meaning = "differ more, in the same direction";
-    texts.P_value = "one-tailed p = " + Format_fixed(r.P_one_tailed, 1, 6, separator);
+    texts.P_value = "one-tailed p = " +
+                    Picture_number(r.P_one_tailed, Format_fixed(r.P_one_tailed, 1, 6, separator), separator);
     texts.Density_axis = "Density: " + distribution;
     texts.Raw_axis = "Difference between the scores of two controls (raw score units; SD of the difference " +
                      sd_difference + ")";
@@ -58,4 +83,19 @@ Plot_texts Texts_for(const Plot_subject& subject)
                         texts.Percentage_meaning + " (" + texts.P_value + "); " +
                         Effect_text(subject) + ".";
     return texts;
+}
+
+std::string Picture_number(Extended value, const std::string& fixed, char separator)
+{
+    const bool shows_value = value == 0 || fixed.find_first_of("123456789") != std::string::npos;
+    if (shows_value && fixed.size() <= Longest_fixed_number)
+        return fixed;
+    return General(value, Picture_significant_digits, separator);
+}
+
+std::string Tick_text(Extended value, int step_exponent, char separator)
+{
+    if (step_exponent >= Fixed_tick_exponents_from && step_exponent <= Fixed_tick_exponents_to)
+        return Format_fixed(value, 1, std::max(0, -step_exponent), separator);
+    return General(value, Tick_significant_digits, separator);
 }

@@ -120,7 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
         Usage_row{"NoJobs", {"--csv", "-", "--jobs", "0"}, "--jobs must be a whole number from 1 to 256"},
         Usage_row{"TooManyJobs", {"--csv", "-", "--jobs", "257"}, "--jobs must be a whole number from 1 to 256"},
         Usage_row{"JobsNotWhole", {"--csv", "-", "--jobs", "2.5"}, "--jobs must be a whole number from 1 to 256"},
-        Usage_row{"JobsNegative", {"--csv", "-", "--jobs=-2"}, "--jobs must be a whole number from 1 to 256"}),
+        Usage_row{"JobsNegative", {"--csv", "-", "--jobs=-2"}, "--jobs must be a whole number from 1 to 256"},
+        Usage_row{"EmptyPlotName", Four_and({"--plot", ""}), "--plot needs a file name"},
+        Usage_row{"EmptyPlotNameAfterEquals", Four_and({"--plot="}), "--plot needs a file name"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(Help_text, ListsEveryOptionLimitsWordColumnAndExitStatus)
