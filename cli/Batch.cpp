@@ -1,4 +1,5 @@
 #include "Batch.h"
+#include "Table_run.h"
 
 #include <exception>
 #include <variant>
@@ -50,6 +51,7 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
                   Credible_quantile_memo& memo, Batch_row& row)
 {
     row.Fields.clear();
+    row.Limits_kind = Limits::Two_sided;
     row.Result.reset();
     row.Error.clear();
     for (std::size_t i = 0; i < layout.Column_count; ++i)
@@ -88,6 +90,7 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
         row.Error = "limits must be one of " + std::string(Limits_words);
         return;
     }
+    row.Limits_kind = *limits;
     try {
         row.Result = Compare_two_cases(std::get<Comparison_request>(read), memo);
     } catch (const std::exception& error) {
@@ -95,38 +98,43 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
     }
 }
 
+Exit_status Run_rows_in_order(const Table_run& run)
+{
+    Csv_record record;
+    Batch_row row;
+    Credible_quantile_memo memo;
+    Text_sink sink(&run.Out);
+    bool refused = false;
+    while (!run.Stop_requested() && run.Reader.Next_record(record)) {
+        if (record.Is_blank())
+            continue;
+        Evaluate_row(record, run.Layout, run.Options, memo, row);
+        run.Writer.Write(row, sink);
+        sink.Flush();
+        if (!run.Written())
+            return Output_failed;
+        refused = refused || !row.Result;
+    }
+    return run.Ended(refused);
+}
+
 Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& options)
 {
     Csv_reader reader(in);
     reader.Set_delimiter(options.Delimiter ? *options.Delimiter
                                            : Delimiter_of_first_line(reader.Peek_line(Delimiter_sample_bytes)));
-    Csv_record record;
-    Read_header(reader, record);
-    const Table_layout layout = Layout_of_header(record);
+    Csv_record header;
+    Read_header(reader, header);
+    const Table_layout layout = Layout_of_header(header);
     // A longer row is refused whatever its extra fields hold.
     reader.Set_kept_fields(layout.Column_count);
 
-    const auto writer = Make_row_writer(options.Format, out);
-    const auto written = [&out, &options] {
-        if (options.Flush_each_row)
-            out.flush();
-        return static_cast<bool>(out);
-    };
-    writer->Begin(layout.Echoed_names);
-    if (!written())
+    const auto writer = Make_row_writer(options.Format);
+    Text_sink sink(&out);
+    writer->Begin(layout.Echoed_names, sink);
+    sink.Flush();
+    const Table_run run{reader, layout, options, *writer, out};
+    if (!run.Written())
         return Output_failed;
-
-    Batch_row row;
-    Credible_quantile_memo memo;
-    bool refused = false;
-    while (reader.Next_record(record)) {
-        if (record.Is_blank())
-            continue;
-        Evaluate_row(record, layout, options, memo, row);
-        writer->Write(row);
-        if (!written())
-            return Output_failed;
-        refused = refused || !row.Result;
-    }
-    return refused ? Some_rows_refused : Done;
+    return options.Jobs > 1 ? Run_rows_on_threads(run) : Run_rows_in_order(run);
 }

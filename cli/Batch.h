@@ -15,6 +15,7 @@
 #include "Csv_reader.h"
 #include "Exit_status.h"
 #include "Output_format.h"
+#include "Stop_request.h"
 #include "Table_layout.h"
 
 struct Batch_options {
@@ -25,6 +26,12 @@ struct Batch_options {
     Extended Level = 95;           // credible level in percent
     char Decimal_separator = '.';  // of values quoted in refusals
     bool Flush_each_row = false;   // for a reader at the other end of a pipe
+    // Threads that compute rows; 1 computes them on the calling thread alone.
+    unsigned Jobs = 1;
+    // Asked to stop (a signal): the run reads no further row, writes every
+    // row in hand and returns the status requested. A failed write is
+    // requested here too, to wake a reader waiting for input. May be null.
+    Stop_request* Stop = nullptr;
 };
 
 // The delimiter of a table whose first line is given: a semicolon when the
@@ -37,9 +44,11 @@ char Delimiter_of_first_line(std::string_view line);
 void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Batch_options& options,
                   Credible_quantile_memo& memo, Batch_row& row);
 
-// Reads the table from in and writes each row to out in the chosen format.
+// Reads the table from in and writes each row to out in the chosen format,
+// in input order whatever the number of jobs, each row's bytes the same.
 // Raises Table_error when the first row cannot serve as the header (nothing is
 // written then); errors of the input stream (std::ios_base::failure) pass
-// through. Returns Done, Some_rows_refused, or Output_failed as soon as a
-// write fails.
+// through after the rows read before them are written. Returns Done,
+// Some_rows_refused, the status of a stop request, or Output_failed as soon
+// as a write fails.
 Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& options);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Comparison.h"
+#include "Text_sink.h"
 
 // The input columns that the first row must name, in reading order, and the
 // optional column of the limits; names are matched without regard to case
@@ -22,15 +23,33 @@ struct Batch_row {
     // The input row as given, one field per echoed column (see
     // Table_layout); the limits column shows the limits applied.
     std::vector<std::string_view> Fields;
+    Limits Limits_kind = Limits::Two_sided;   // as applied, when the row was computed
     std::optional<Comparison_result> Result;  // empty when the row was refused
     std::string Error;                        // why, on one line; empty when it passed
 };
+
+// Which computed rows fill a column: every one, or those whose limits have
+// that side (a two-sided interval has both; a one-sided limit only its own,
+// since the other end of the one-sided computation is no limit the user
+// asked for).
+enum class Filled_for { Every_row, Lower_side, Upper_side };
 
 // The result columns, in output order, each with the number it shows.
 struct Result_column {
     std::string_view Name;
     Extended Comparison_result::*Value;
+    Filled_for Filled = Filled_for::Every_row;
 };
+
+// The column's number for the row, or nothing when the row was refused or
+// its limits leave the column empty.
+inline std::optional<Extended> Column_value(const Result_column& column, const Batch_row& row)
+{
+    if (!row.Result || (column.Filled == Filled_for::Lower_side && row.Limits_kind == Limits::Upper) ||
+        (column.Filled == Filled_for::Upper_side && row.Limits_kind == Limits::Lower))
+        return std::nullopt;
+    return (*row.Result).*column.Value;
+}
 
 inline constexpr std::array<Result_column, 11> Result_columns = {{
     {"raw_difference", &Comparison_result::Raw_difference},
@@ -39,21 +58,22 @@ inline constexpr std::array<Result_column, 11> Result_columns = {{
     {"p_one_tailed", &Comparison_result::P_one_tailed},
     {"p_two_tailed", &Comparison_result::P_two_tailed},
     {"effect_size", &Comparison_result::Effect_size},
-    {"effect_lower", &Comparison_result::Effect_lower},
-    {"effect_upper", &Comparison_result::Effect_upper},
+    {"effect_lower", &Comparison_result::Effect_lower, Filled_for::Lower_side},
+    {"effect_upper", &Comparison_result::Effect_upper, Filled_for::Upper_side},
     {"percent_estimate", &Comparison_result::Percent_estimate},
-    {"percent_lower", &Comparison_result::Percent_lower},
-    {"percent_upper", &Comparison_result::Percent_upper},
+    {"percent_lower", &Comparison_result::Percent_lower, Filled_for::Lower_side},
+    {"percent_upper", &Comparison_result::Percent_upper, Filled_for::Upper_side},
 }};
 
 inline constexpr std::string_view Error_column = "error";
 
-// An output format of the table: told the echoed input columns once before
-// the first row, then given each row in input order.
+// An output format of the table: told the echoed input columns once (and
+// writing what comes before the first row), then formatting each row, which
+// it may do for several rows at once on several threads.
 class Row_writer {
 public:
     virtual ~Row_writer() = default;
 
-    virtual void Begin(const std::vector<std::string>& echoed_columns) = 0;
-    virtual void Write(const Batch_row& row) = 0;
+    virtual void Begin(const std::vector<std::string>& echoed_columns, Text_sink& out) = 0;
+    virtual void Write(const Batch_row& row, Text_sink& out) const = 0;
 };

@@ -51,6 +51,15 @@ Output_format Format_from_text(const std::string& text)
     return *format;
 }
 
+unsigned Jobs_from_text(const std::string& text)
+{
+    unsigned jobs = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+    if (error != std::errc() || end != text.data() + text.size() || jobs < 1 || jobs > Max_jobs)
+        throw Usage_error("--jobs must be a whole number from 1 to " + std::to_string(Max_jobs));
+    return jobs;
+}
+
 }  // namespace
 
 Extended Level_from_text(const std::string& text)
@@ -115,6 +124,8 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
             command.Table.Format = Format_from_text(*format);
         if (level)
             command.Table.Level = Level_from_text(*level);
+        if (const auto jobs = Value(given, "--jobs"))
+            command.Table.Jobs = Jobs_from_text(*jobs);
         return command;
     }
 

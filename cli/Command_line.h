@@ -1,7 +1,7 @@
 // The command line of voran-report:
 //   voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT
 //                [--limits two-sided|lower|upper] [--level P] [--note LINE]... [--plot FILE]
-//   voran-report --csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P]
+//   voran-report --csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P] [--jobs N]
 //   voran-report --help
 //   voran-report --version
 // An option's value is the next argument, taken as it stands even when it
@@ -26,7 +26,7 @@ public:
 inline constexpr std::string_view Usage_line =
     "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT "
     "[--limits two-sided|lower|upper] [--level P] [--note LINE]... [--plot FILE] | "
-    "--csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P] | --help | --version";
+    "--csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P] [--jobs N] | --help | --version";
 
 // Where an option belongs: a single report, a table run, both, or alone on
 // the command line.
@@ -40,7 +40,7 @@ struct Option {
 };
 
 // Every option, in the order --help lists them.
-inline constexpr std::array<Option, 13> Options = {{
+inline constexpr std::array<Option, 14> Options = {{
     {"--sd", "TEXT", Option_use::Single, "standard deviation of scores in the control sample"},
     {"--n", "TEXT", Option_use::Single, "sample size of the control sample"},
     {"--case-a", "TEXT", Option_use::Single, "test score for Case A"},
@@ -53,6 +53,8 @@ inline constexpr std::array<Option, 13> Options = {{
     {"--delimiter", "CHAR", Option_use::Table,
      "the table's delimiter (a comma, or a semicolon when its first line has semicolons and no comma)"},
     {"--format", Output_format_words, Option_use::Table, "the output of a table run (csv unless given)"},
+    {"--jobs", "N", Option_use::Table,
+     "threads computing the table's rows, 1 to 256 (the processors available unless given); rows stay in input order"},
     {"--help", "", Option_use::Alone, "this text"},
     {"--version", "", Option_use::Alone, "the program's version"},
 }};
@@ -63,7 +65,10 @@ struct Table_request {
     std::optional<char> Delimiter;
     Output_format Format = Output_format::Csv;
     Extended Level = 95;
+    std::optional<unsigned> Jobs;  // empty: the processors available
 };
+
+inline constexpr unsigned Max_jobs = 256;
 
 struct Command {
     enum class Kind { Help, Version, Single, Batch };

@@ -131,8 +131,7 @@ bool Csv_reader::Next_record(Csv_record& record)
     bool in_quotes = false;
     const auto keep = [&](char c) {
         if (++field_bytes > Limits.Field_bytes) {
-            // A quoted field past the limit is a broken quote, said below.
-            if (field_bytes == Limits.Field_bytes + 1 && !in_quotes)
+            if (field_bytes == Limits.Field_bytes + 1)
                 note(first_line, "field " + std::to_string(record.Field_count_ + 1) +
                                      " is longer than " + std::to_string(Limits.Field_bytes) +
                                      " bytes; it is cut short");
@@ -152,12 +151,14 @@ bool Csv_reader::Next_record(Csv_record& record)
     bool after_closing_quote = false;
     // Of the quoted field being read: the line it began on, how much of its
     // text came before its first line break, and the raw input after that
-    // break, to be read again should the quote turn out to be broken.
+    // break (up to the field limit), to be read again should the quote turn
+    // out not to be closed.
     long quote_line = 0;
     bool quote_broke_line = false;
     bool break_was_cr = false;
     std::size_t text_before_break = 0;
     std::string after_break;
+    bool after_break_cut = false;  // more followed the break than was kept
     int previous = traits::eof();
 
     for (;;) {
@@ -165,11 +166,17 @@ bool Csv_reader::Next_record(Csv_record& record)
         if (c != traits::eof())
             count_byte();
         if (in_quotes) {
+            const auto remember = [&](int byte) {
+                if (after_break.size() < Limits.Field_bytes)
+                    after_break += traits::to_char_type(byte);
+                else
+                    after_break_cut = true;
+            };
             if (quote_broke_line && c != traits::eof())
-                after_break += traits::to_char_type(c);
+                remember(c);
             if (c == '"' && Peek() == '"') {
                 if (quote_broke_line)
-                    after_break += traits::to_char_type(Take());
+                    remember(Take());
                 else
                     Take();
                 count_byte();
@@ -190,23 +197,24 @@ bool Csv_reader::Next_record(Csv_record& record)
                 keep(traits::to_char_type(c));
             }
             previous = c;
-            if (c != traits::eof() && field_bytes <= Limits.Field_bytes)
+            if (c != traits::eof())
                 continue;
 
-            // The quote is broken: the record ends at the end of the line on
-            // which the quoted field began, and what followed is read again.
-            note(quote_line, c == traits::eof()
-                                 ? "a quoted field is not closed"
-                                 : "a quoted field is not closed within " +
-                                       std::to_string(Limits.Field_bytes) + " bytes");
-            if (quote_broke_line) {
+            // The quote is not closed: the record ends at the end of the line
+            // on which the quoted field began, and what followed is read
+            // again; when more followed than the field limit kept, the rest
+            // of the input was this field, and the record ends here.
+            if (quote_broke_line && after_break_cut) {
+                record.Problem_.clear();
+                note(quote_line, "a quoted field is not closed; the rest of the input is read as its text");
+            } else {
+                note(quote_line, "a quoted field is not closed");
+            }
+            if (quote_broke_line && !after_break_cut) {
                 record.Bytes_.resize(std::min(record.Bytes_.size(), field_start + text_before_break));
                 Line = quote_line + 1;
                 Skip_lf = break_was_cr;
                 Push_back(std::move(after_break));
-            } else {
-                if (c != traits::eof())
-                    Skip_rest_of_line();
             }
             end_field();
             return true;
@@ -234,6 +242,7 @@ bool Csv_reader::Next_record(Csv_record& record)
             quote_line = Line;
             quote_broke_line = false;
             after_break.clear();
+            after_break_cut = false;
             previous = traits::eof();
         } else {
             keep(traits::to_char_type(c));

@@ -12,10 +12,13 @@
 // reading:
 // - text after the closing quote of a field: the record ends at the end of
 //   that line;
-// - a quoted field that is not closed before the end of the input, or not
-//   within Field_bytes: the record ends at the end of the line where the
-//   field began, and reading goes on at the next line, as if the quote had
-//   been an ordinary character.
+// - a quoted field runs to its closing quote however long it is, keeping its
+//   first Field_bytes;
+// - a quoted field that is not closed before the end of the input: the
+//   record ends at the end of the line where the field began, and reading
+//   goes on at the next line, as if the quote had been an ordinary
+//   character; when more than Field_bytes followed that line (more than the
+//   reader keeps to read again), the record takes the rest of the input.
 // The reader asks its stream for no byte beyond the end of the record it
 // returns, so that a program feeding one record at a time through a pipe is
 // answered at once.
@@ -41,6 +44,8 @@ public:
     std::size_t Field_count() const { return Field_count_; }
     // The number of fields kept: at most the reader's Kept_fields.
     std::size_t Kept_count() const { return Ends_.size(); }
+    // The bytes of the kept fields together.
+    std::size_t Kept_bytes() const { return Bytes_.size(); }
     // Kept field i (i < Kept_count()); cut short when the record is.
     std::string_view Field(std::size_t i) const;
 
@@ -76,6 +81,10 @@ public:
 
     // The line the next record begins on, counted from 1.
     long Line_number() const { return Line; }
+
+    // Whether input is at hand: read from the stream but not yet taken, so
+    // that the next record may come without waiting for the stream.
+    bool Input_at_hand() const { return Pending_at < Pending.size() || Input.in_avail() > 0; }
 
 private:
     using traits = std::streambuf::traits_type;

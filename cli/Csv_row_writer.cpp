@@ -3,30 +3,31 @@
 #include "Csv_writer.h"
 #include "Table_number.h"
 
-Csv_row_writer::Csv_row_writer(std::ostream& out) : out_(out) {}
-
-void Csv_row_writer::Begin(const std::vector<std::string>& echoed_columns)
+void Csv_row_writer::Begin(const std::vector<std::string>& echoed_columns, Text_sink& out)
 {
     for (const std::string& name : echoed_columns) {
-        Write_csv_field(out_, name);
-        out_ << ',';
-    }
-    for (const Result_column& column : Result_columns)
-        out_ << column.Name << ',';
-    out_ << Error_column << '\n';
-}
-
-void Csv_row_writer::Write(const Batch_row& row)
-{
-    for (const std::string_view field : row.Fields) {
-        Write_csv_field(out_, field);
-        out_ << ',';
+        Write_csv_field(out, name);
+        out.Append(',');
     }
     for (const Result_column& column : Result_columns) {
-        if (row.Result)
-            out_ << Table_number((*row.Result).*column.Value);
-        out_ << ',';
+        out.Append(column.Name);
+        out.Append(',');
     }
-    Write_csv_field(out_, row.Error);
-    out_ << '\n';
+    out.Append(Error_column);
+    out.Append('\n');
+}
+
+void Csv_row_writer::Write(const Batch_row& row, Text_sink& out) const
+{
+    for (const std::string_view field : row.Fields) {
+        Write_csv_field(out, field);
+        out.Append(',');
+    }
+    for (const Result_column& column : Result_columns) {
+        if (const auto value = Column_value(column, row))
+            out.Append(Table_number(*value));
+        out.Append(',');
+    }
+    Write_csv_field(out, row.Error);
+    out.Append('\n');
 }

@@ -1,27 +1,31 @@
 #include "Csv_writer.h"
 
-void Write_csv_field(std::ostream& out, std::string_view text)
+void Write_csv_field(Text_sink& out, std::string_view text)
 {
     // A field that begins like a byte-order mark is quoted, so that a reader
     // does not skip those bytes at the start of a file.
     if (text.find_first_of(",\"\r\n") == std::string_view::npos && !text.starts_with("\xEF\xBB\xBF")) {
-        out << text;
+        out.Append(text);
         return;
     }
-    out << '"';
+    out.Append('"');
     for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {
-        out << text.substr(0, quote + 1) << '"';
+        out.Append(text.substr(0, quote + 1));
+        out.Append('"');
         text.remove_prefix(quote + 1);
     }
-    out << text << '"';
+    out.Append(text);
+    out.Append('"');
 }
 
 void Write_csv_record(std::ostream& out, const std::vector<std::string>& fields)
 {
+    Text_sink sink(&out);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            out << ',';
-        Write_csv_field(out, fields[i]);
+            sink.Append(',');
+        Write_csv_field(sink, fields[i]);
     }
-    out << '\n';
+    sink.Append('\n');
+    sink.Flush();
 }

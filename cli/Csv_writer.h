@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
-void Write_csv_field(std::ostream& out, std::string_view text);
+#include "Text_sink.h"
+
+void Write_csv_field(Text_sink& out, std::string_view text);
 
 void Write_csv_record(std::ostream& out, const std::vector<std::string>& fields);

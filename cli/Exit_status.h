@@ -14,6 +14,8 @@ enum Exit_status : int {
     Malformed_csv = 65,      // the table's first row cannot serve as its header
     Input_unreadable = 66,   // the table cannot be opened or read
     Output_failed = 74,      // the output could not be written
+    Interrupted = 130,       // a table run stopped by SIGINT after the rows in hand
+    Terminated = 143,        // a table run stopped by SIGTERM after the rows in hand
 };
 
 struct Exit_status_meaning {
@@ -21,7 +23,7 @@ struct Exit_status_meaning {
     std::string_view Meaning;
 };
 
-inline constexpr std::array<Exit_status_meaning, 8> Exit_status_table = {{
+inline constexpr std::array<Exit_status_meaning, 10> Exit_status_table = {{
     {Done, "done; every table row passed"},
     {Some_rows_refused, "some table rows were refused (their error column says why)"},
     {Input_refused, "an input was refused (the worksheet's message on standard error)"},
@@ -30,4 +32,6 @@ inline constexpr std::array<Exit_status_meaning, 8> Exit_status_table = {{
     {Malformed_csv, "the table's first row cannot serve as its header"},
     {Input_unreadable, "the table cannot be opened or read"},
     {Output_failed, "the output, or the --plot picture (after the report), could not be written"},
+    {Interrupted, "a table run was interrupted (SIGINT); every row written is whole"},
+    {Terminated, "a table run was terminated (SIGTERM); every row written is whole"},
 }};

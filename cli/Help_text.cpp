@@ -19,6 +19,16 @@ std::string Option_line(const Option& option)
     return left + std::string(option.Meaning) + "\n";
 }
 
+// The result columns that only rows with limits on that side fill.
+std::string Columns_filled_for(Filled_for side)
+{
+    std::string names;
+    for (const Result_column& column : Result_columns)
+        if (column.Filled == side)
+            names += (names.empty() ? " " : " and ") + std::string(column.Name);
+    return names;
+}
+
 }  // namespace
 
 std::string Help_text()
@@ -40,7 +50,11 @@ std::string Help_text()
             std::string(Limits_column) + " when the input has none, then";
     for (const Result_column& column : Result_columns)
         text += " " + std::string(column.Name);
-    text += " " + std::string(Error_column) + ".\n\nExit status:\n";
+    text += " " + std::string(Error_column) + ".\n";
+    text += "A one-sided row fills only the limits asked for (lower:" + Columns_filled_for(Filled_for::Lower_side) +
+            "; upper:" + Columns_filled_for(Filled_for::Upper_side) +
+            "); the other two are empty (null in JSON Lines). A two-sided row fills all four.\n";
+    text += "\nExit status:\n";
     for (const Exit_status_meaning& status : Exit_status_table)
         text += "  " + std::to_string(static_cast<int>(status.Status)) + "\t" +
                 std::string(status.Meaning) + "\n";

@@ -8,34 +8,46 @@
 #include "Table_number.h"
 #include "Utf8_text.h"
 
-void Write_json_string(std::ostream& out, std::string_view text)
+void Write_json_string(Text_sink& out, std::string_view text)
 {
     constexpr char hex[] = "0123456789abcdef";
-    out << '"';
+    // Printable ASCII other than the quote and the backslash stands as it is.
+    const auto plain = [](unsigned char c) { return c >= 0x20 && c < 0x80 && c != '"' && c != '\\'; };
+    out.Append('"');
     while (!text.empty()) {
+        std::size_t run = 0;
+        while (run < text.size() && plain(static_cast<unsigned char>(text[run])))
+            ++run;
+        out.Append(text.substr(0, run));
+        text.remove_prefix(run);
+        if (text.empty())
+            break;
         const auto c = static_cast<unsigned char>(text.front());
         const std::size_t length = Utf8_length(text);
         if (length == 0) {
-            out << "\\ufffd";
+            out.Append("\\ufffd");
             text.remove_prefix(1);
             continue;
         }
         if (c == '"' || c == '\\') {
-            out << '\\' << static_cast<char>(c);
+            out.Append('\\');
+            out.Append(static_cast<char>(c));
         } else if (c == '\n') {
-            out << "\\n";
+            out.Append("\\n");
         } else if (c == '\r') {
-            out << "\\r";
+            out.Append("\\r");
         } else if (c == '\t') {
-            out << "\\t";
+            out.Append("\\t");
         } else if (c < 0x20) {
-            out << "\\u00" << hex[c >> 4] << hex[c & 0xF];
+            out.Append("\\u00");
+            out.Append(hex[c >> 4]);
+            out.Append(hex[c & 0xF]);
         } else {
-            out << text.substr(0, length);
+            out.Append(text.substr(0, length));
         }
         text.remove_prefix(length);
     }
-    out << '"';
+    out.Append('"');
 }
 
 std::string Json_number(Extended value)

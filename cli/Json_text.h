@@ -5,12 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "Text_sink.h"
 #include "distrib.h"
 
 // A JSON string of text: quote, backslash and control characters escaped;
 // a byte that does not begin a well-formed UTF-8 character becomes U+FFFD,
 // so that the output is always valid UTF-8.
-void Write_json_string(std::ostream& out, std::string_view text);
+void Write_json_string(Text_sink& out, std::string_view text);
 
 // A table number as JSON: the double that the table's twelve significant
 // digits (Table_number) read back as, in the shortest text that reads back to

@@ -1,37 +1,42 @@
 #include "Jsonl_row_writer.h"
 
-#include <sstream>
-
 #include "Json_text.h"
 
-Jsonl_row_writer::Jsonl_row_writer(std::ostream& out) : out_(out) {}
-
-void Jsonl_row_writer::Begin(const std::vector<std::string>& echoed_columns)
+void Jsonl_row_writer::Begin(const std::vector<std::string>& echoed_columns, Text_sink&)
 {
     keys_.clear();
     for (const std::string& name : echoed_columns) {
-        std::ostringstream key;
+        Text_sink key;
         Write_json_string(key, name);
-        keys_.push_back(key.str() + ':');
+        key.Append(':');
+        keys_.push_back(std::move(key.Text()));
     }
 }
 
-void Jsonl_row_writer::Write(const Batch_row& row)
+void Jsonl_row_writer::Write(const Batch_row& row, Text_sink& out) const
 {
-    out_ << '{';
+    out.Append('{');
     for (std::size_t i = 0; i < keys_.size(); ++i) {
-        out_ << keys_[i];
-        Write_json_string(out_, i < row.Fields.size() ? row.Fields[i] : std::string_view());
-        out_ << ',';
+        out.Append(keys_[i]);
+        Write_json_string(out, i < row.Fields.size() ? row.Fields[i] : std::string_view());
+        out.Append(',');
     }
     for (const Result_column& column : Result_columns) {
-        out_ << '"' << column.Name << "\":";
-        out_ << (row.Result ? Json_number((*row.Result).*column.Value) : "null") << ',';
+        out.Append('"');
+        out.Append(column.Name);
+        out.Append("\":");
+        if (const auto value = Column_value(column, row))
+            out.Append(Json_number(*value));
+        else
+            out.Append("null");
+        out.Append(',');
     }
-    out_ << '"' << Error_column << "\":";
+    out.Append('"');
+    out.Append(Error_column);
+    out.Append("\":");
     if (row.Error.empty())
-        out_ << "null";
+        out.Append("null");
     else
-        Write_json_string(out_, row.Error);
-    out_ << "}\n";
+        Write_json_string(out, row.Error);
+    out.Append("}\n");
 }

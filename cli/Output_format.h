@@ -5,7 +5,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string_view>
 
 #include "Batch_row.h"
@@ -28,4 +27,4 @@ inline constexpr std::string_view Output_format_words = "csv|jsonl";
 // The format a word names (exactly as in the table); empty for any other text.
 std::optional<Output_format> Output_format_from_word(std::string_view word);
 
-std::unique_ptr<Row_writer> Make_row_writer(Output_format format, std::ostream& out);
+std::unique_ptr<Row_writer> Make_row_writer(Output_format format);

@@ -1,5 +1,7 @@
 // voran-report: the two-case comparison's report, or a table of comparisons,
 // from the command line. The exit statuses are those of Exit_status.h.
+#include <fcntl.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,8 +9,9 @@
 #include <clocale>
 #include <csignal>
 #include <cstring>
-#include <fstream>
+#include <algorithm>
 #include <iostream>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -16,8 +19,10 @@
 #include "Build_info.h"
 #include "Command_line.h"
 #include "Exit_status.h"
+#include "Fd_input.h"
 #include "Help_text.h"
 #include "Single_report.h"
+#include "Stop_request.h"
 #include "distrib.h"
 
 namespace {
@@ -41,18 +46,60 @@ bool Is_regular_file(const std::string& path)
     return result == 0 && S_ISREG(status.st_mode);
 }
 
+// The processors this process may run on.
+unsigned Processors_available()
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    const int count = sched_getaffinity(0, sizeof set, &set) == 0 ? CPU_COUNT(&set) : 0;
+    const unsigned processors = count > 0 ? static_cast<unsigned>(count) : std::thread::hardware_concurrency();
+    return std::clamp(processors, 1u, Max_jobs);
+}
+
+// A table run stops on SIGINT or SIGTERM after the rows in hand, so that
+// every line written is whole (status 130 or 143). The handler only records
+// the request and wakes the reader through a pipe.
+Stop_request Table_stop;
+
+extern "C" void Request_stop(int signal_number)
+{
+    Table_stop.Request(signal_number == SIGINT ? Interrupted : Terminated);
+}
+
+// The read end of the wake-up pipe, -1 when none could be made (the signals
+// then keep their default action).
+int Stop_on_signals()
+{
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
+        return -1;
+    // Above the standard streams: with standard input closed, the pipe would
+    // otherwise take its number and be read as the table.
+    for (int& end : ends) {
+        const int moved = fcntl(end, F_DUPFD_CLOEXEC, 3);
+        close(end);
+        if (moved < 0)
+            return -1;
+        end = moved;
+    }
+    Table_stop.Set_wake_descriptor(ends[1]);
+    struct sigaction action {};
+    action.sa_handler = Request_stop;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    return ends[0];
+}
+
 Exit_status Run_batch_file(const Table_request& table, char separator)
 {
     const bool from_standard_input = table.Csv_path == "-";
     const std::string source = from_standard_input ? "standard input" : table.Csv_path;
-    std::ifstream file;
-    if (!from_standard_input) {
-        file.open(table.Csv_path, std::ios::binary);
-        if (!file) {
-            std::cerr << "voran-report: cannot open " << source << ": " << std::strerror(errno)
-                      << '\n';
-            return Input_unreadable;
-        }
+    const int fd = from_standard_input ? STDIN_FILENO : open(table.Csv_path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        std::cerr << "voran-report: cannot open " << source << ": " << std::strerror(errno) << '\n';
+        return Input_unreadable;
     }
     Batch_options options;
     options.Delimiter = table.Delimiter;
@@ -60,8 +107,12 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
     options.Level = table.Level;
     options.Decimal_separator = separator;
     options.Flush_each_row = !Is_regular_file(table.Csv_path);
+    options.Jobs = table.Jobs.value_or(Processors_available());
+    options.Stop = &Table_stop;
+    Fd_input buffer(fd, Stop_on_signals());
+    std::istream in(&buffer);
     try {
-        return Run_batch(from_standard_input ? std::cin : file, std::cout, options);
+        return Run_batch(in, std::cout, options);
     } catch (const Table_error& error) {
         std::cout.flush();
         std::cerr << "voran-report: " << source << ", " << error.what() << '\n';

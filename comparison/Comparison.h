@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "Limits.h"
 #include "distrib.h"
@@ -54,9 +55,11 @@ Comparison_result Compare_two_cases(const Comparison_request& request);
 
 // The two chi-square quantiles behind the credible limits depend only on N,
 // the kind of limits and the level, not on the scores or the SD. A table of
-// comparisons against one control sample asks for the same few pairs row
-// after row (one per kind of limits); this keeps the last eight pairs
-// computed, the oldest making way for a new one.
+// comparisons asks for the same few pairs row after row (one per control
+// sample and kind of limits); this keeps every pair computed, in a hash
+// table of at most a given number of entries (rounded down to a power of
+// two): a pair beyond that makes it start afresh, so that its memory stays
+// within Bytes_per_entry for each entry allowed.
 class Credible_quantile_memo {
 public:
     struct Quantiles {
@@ -64,9 +67,16 @@ public:
         Extended Upper = 0;  // q_hi
     };
 
+    static constexpr std::size_t Default_max_entries = std::size_t{1} << 16;
+
+    explicit Credible_quantile_memo(std::size_t max_entries = Default_max_entries);
+
     // The pair kept for these inputs, or nothing.
     std::optional<Quantiles> Find(std::int32_t N, bool Two_sided, Extended Level) const;
     void Keep(std::int32_t N, bool Two_sided, Extended Level, Quantiles quantiles);
+
+    // How many pairs are kept.
+    std::size_t Size() const { return Count; }
 
 private:
     struct Entry {
@@ -75,8 +85,21 @@ private:
         Extended Level = 0;
         Quantiles Kept;
     };
-    std::array<Entry, 8> Entries{};
-    std::size_t Next = 0;  // the entry the next Keep replaces
+
+public:
+    // The most memory an entry takes: the table is at most half full.
+    static constexpr std::size_t Bytes_per_entry = 2 * sizeof(Entry);
+
+private:
+    // Where the search for these inputs begins: a power-of-two table size.
+    std::size_t First_slot(std::int32_t N, bool Two_sided, Extended Level) const;
+    // The slot holding these inputs, or the empty slot where they belong.
+    std::size_t Slot_of(std::int32_t N, bool Two_sided, Extended Level) const;
+    void Grow();
+
+    std::vector<Entry> Slots;
+    std::size_t Count = 0;
+    std::size_t Max_entries;
 };
 
 // Compare_two_cases with the quantiles taken from memo when it holds them

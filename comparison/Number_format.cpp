@@ -40,14 +40,27 @@ std::string Format_trimmed(Extended value, int max_precision, char separator)
 // are dropped.
 std::string Format_general(Extended value, int significant_digits)
 {
-    const bool negative = std::signbit(value);
-    std::string text = negative ? "-" : "";
-    if (std::isnan(value))
-        return text + "nan";
-    if (std::isinf(value))
-        return text + "inf";
-    if (value == 0)
-        return text + "0";
+    // The longest text: a sign, 18 digits, a point and "e-4951"; the text
+    // is composed here and made a string once.
+    char text[32];
+    char* end = text;
+    const auto put = [&end](std::string_view part) { end = std::copy(part.begin(), part.end(), end); };
+    const auto done = [&] { return std::string(text, end); };
+
+    if (std::signbit(value))
+        put("-");
+    if (std::isnan(value)) {
+        put("nan");
+        return done();
+    }
+    if (std::isinf(value)) {
+        put("inf");
+        return done();
+    }
+    if (value == 0) {
+        put("0");
+        return done();
+    }
 
     const Decimal_digits rounded = Round_to_decimal_digits(std::fabs(value), significant_digits);
     char digits[Max_decimal_digits + 1];
@@ -59,31 +72,31 @@ std::string Format_general(Extended value, int significant_digits)
 
     if (exponent >= -4 && exponent < significant_digits) {
         if (exponent < 0) {
-            text += "0.";
-            text.append(static_cast<std::size_t>(-exponent - 1), '0');
-            text += kept;
-            return text;
+            put("0.");
+            end = std::fill_n(end, -exponent - 1, '0');
+            put(kept);
+            return done();
         }
         const auto integer_digits = static_cast<std::size_t>(exponent) + 1;
         if (kept.size() <= integer_digits) {
-            text += kept;
-            text.append(integer_digits - kept.size(), '0');
-            return text;
+            put(kept);
+            end = std::fill_n(end, integer_digits - kept.size(), '0');
+            return done();
         }
-        text += kept.substr(0, integer_digits);
-        text += '.';
-        text += kept.substr(integer_digits);
-        return text;
+        put(kept.substr(0, integer_digits));
+        put(".");
+        put(kept.substr(integer_digits));
+        return done();
     }
-    text += kept[0];
+    put(kept.substr(0, 1));
     if (kept.size() > 1) {
-        text += '.';
-        text += kept.substr(1);
+        put(".");
+        put(kept.substr(1));
     }
-    text += exponent < 0 ? "e-" : "e+";
+    put(exponent < 0 ? "e-" : "e+");
     const int magnitude = exponent < 0 ? -exponent : exponent;
     if (magnitude < 10)
-        text += '0';
-    text += std::to_string(magnitude);
-    return text;
+        put("0");
+    end = std::to_chars(end, text + sizeof text, magnitude).ptr;
+    return done();
 }

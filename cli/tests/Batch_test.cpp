@@ -226,6 +226,133 @@ TEST(Batch, AFailingWriteStopsTheRun)
     EXPECT_LT(in.tellg(), std::streampos(25));
 }
 
+// A stream buffer that takes a given number of bytes and fails after them,
+// as a disk that fills up.
+class Filling_buffer : public std::stringbuf {
+public:
+    explicit Filling_buffer(std::size_t room) : Room(room) {}
+
+protected:
+    std::streamsize xsputn(const char* text, std::streamsize count) override
+    {
+        if (static_cast<std::size_t>(count) > Room)
+            return 0;
+        Room -= static_cast<std::size_t>(count);
+        return std::stringbuf::xsputn(text, count);
+    }
+    int_type overflow(int_type c) override { return Room == 0 ? traits_type::eof() : std::stringbuf::overflow(c); }
+
+private:
+    std::size_t Room;
+};
+
+// Rows of every kind: computed ones of many control samples, levels' kinds
+// of limits and signs, refused inputs, unknown limits, a wrong field count, a
+// broken quote, a comparison failing at extreme inputs, blank lines, and a
+// row long enough to be computed apart from the others.
+std::string Table_of_every_kind()
+{
+    std::string table = "id,sd,n,case_a,case_b,limits\n";
+    std::mt19937 random(7);
+    const char* limits[] = {"", "two-sided", "lower", "upper", "sideways"};
+    for (int i = 0; i < 600; ++i) {
+        table += "r" + std::to_string(i) + "," + std::to_string(1 + random() % 20) + ".5," +
+                 std::to_string(3 + random() % (i % 2 == 0 ? 40 : 100000)) + "," + std::to_string(random() % 90) +
+                 "," + std::to_string(random() % 90) + "," + limits[random() % 5] + "\n";
+        if (i % 97 == 0)
+            table += "bad" + std::to_string(i) + ",0,20,50,30,\n\n";
+        if (i % 101 == 0)
+            table += "few,10,20\n\"quoted\"text,1,2,3,4,lower\n";
+        if (i % 151 == 0)
+            table += "huge,1e-4900,20,1e4900,-1e4900,\n";
+    }
+    table += "\"" + std::string(300 * 1024, 'x') + "\",10,20,50,30,upper\n\"open,1,2,3,4,lower\nlast,10,20,30,50,lower\n";
+    return table;
+}
+
+TEST(Batch, EveryByteTheSameWhateverTheJobs)
+{
+    const std::string table = Table_of_every_kind();
+    for (const Output_format format : {Output_format::Csv, Output_format::Jsonl}) {
+        Batch_options options;
+        options.Format = format;
+        const Table_run alone = Run_table(table, options);
+        EXPECT_EQ(alone.Status, Some_rows_refused);
+        EXPECT_GT(std::count(alone.Out.begin(), alone.Out.end(), '\n'), 600);
+        for (const unsigned jobs : {2u, 3u, 8u}) {
+            options.Jobs = jobs;
+            const Table_run run = Run_table(table, options);
+            EXPECT_EQ(run.Status, alone.Status) << jobs;
+            EXPECT_TRUE(run.Out == alone.Out) << jobs << " jobs, format " << static_cast<int>(format);
+        }
+    }
+}
+
+TEST(Batch, AWriteFailingMidwayStopsTheRunWhateverTheJobs)
+{
+    std::string table = "sd,n,case_a,case_b\n";
+    for (int i = 0; i < 20000; ++i)
+        table += std::to_string(1 + i % 20) + "," + std::to_string(10 + i % 97) + ",50,30\n";
+    for (const unsigned jobs : {1u, 2u, 4u}) {
+        std::istringstream in(table);
+        Filling_buffer full(20000);
+        std::ostream out(&full);
+        Batch_options options;
+        options.Jobs = jobs;
+        EXPECT_EQ(Run_batch(in, out, options), Output_failed) << jobs;
+        // The output is the table's first rows, whole, and the run stopped
+        // long before the end of its input.
+        const std::string written = full.str();
+        ASSERT_FALSE(written.empty()) << jobs;
+        EXPECT_EQ(written.back(), '\n') << jobs;
+        EXPECT_LT(in.tellg(), std::streampos(table.size() / 2)) << jobs;
+    }
+}
+
+TEST(Batch, AOneSidedRowFillsOnlyItsOwnLimits)
+{
+    const std::string input = "sd,n,case_a,case_b,limits\n10,20,50,30,lower\n10,20,30,50,upper\n10,20,50,30,\n";
+    // Columns after the five input columns: the eleven results, then error.
+    const Records records = Csv_records(Run_table(input).Out);
+    ASSERT_EQ(records.size(), 4u);
+    const auto column = [](std::string_view name) {
+        return 5 + static_cast<std::size_t>(std::ranges::find(Result_columns, name, &Result_column::Name) -
+                                            Result_columns.begin());
+    };
+    const struct {
+        std::size_t Row;
+        bool Lower;
+        bool Upper;
+    } expected[] = {{1, true, false}, {2, false, true}, {3, true, true}};
+    for (const auto& row : expected) {
+        EXPECT_EQ(!records[row.Row][column("effect_lower")].empty(), row.Lower) << row.Row;
+        EXPECT_EQ(!records[row.Row][column("percent_lower")].empty(), row.Lower) << row.Row;
+        EXPECT_EQ(!records[row.Row][column("effect_upper")].empty(), row.Upper) << row.Row;
+        EXPECT_EQ(!records[row.Row][column("percent_upper")].empty(), row.Upper) << row.Row;
+        EXPECT_FALSE(records[row.Row][column("effect_size")].empty()) << row.Row;
+    }
+    Batch_options jsonl;
+    jsonl.Format = Output_format::Jsonl;
+    std::istringstream output(Run_table(input, jsonl).Out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(output, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 3u);
+    const struct {
+        const char* Key;
+        bool Lower;
+        bool Upper;
+    } empty_in[] = {{"\"effect_lower\":null", false, true},
+                    {"\"percent_lower\":null", false, true},
+                    {"\"effect_upper\":null", true, false},
+                    {"\"percent_upper\":null", true, false}};
+    for (const auto& key : empty_in) {
+        EXPECT_EQ(lines[0].find(key.Key) != std::string::npos, key.Lower) << key.Key;
+        EXPECT_EQ(lines[1].find(key.Key) != std::string::npos, key.Upper) << key.Key;
+        EXPECT_EQ(lines[2].find(key.Key), std::string::npos) << key.Key;
+    }
+}
+
 // ---- CSV and JSON Lines on shuffled columns -----------------------------------
 
 // One flat JSON object of strings, numbers and nulls, as the writer makes

@@ -31,13 +31,15 @@ TEST(Command_line, TableRunWithItsOptions)
     EXPECT_EQ(plain.Table.Delimiter, std::nullopt);
     EXPECT_EQ(plain.Table.Format, Output_format::Csv);
     EXPECT_EQ(plain.Table.Level, 95);
+    EXPECT_EQ(plain.Table.Jobs, std::nullopt);
 
     const Command full = Parse_command_line(
-        {"--csv", "t.csv", "--delimiter", ";", "--format=jsonl", "--level", "90"});
+        {"--csv", "t.csv", "--delimiter", ";", "--format=jsonl", "--level", "90", "--jobs", "3"});
     EXPECT_EQ(full.Table.Csv_path, "t.csv");
     EXPECT_EQ(full.Table.Delimiter, ';');
     EXPECT_EQ(full.Table.Format, Output_format::Jsonl);
     EXPECT_EQ(full.Table.Level, 90);
+    EXPECT_EQ(full.Table.Jobs, 3u);
 }
 
 TEST(Command_line, HelpAndVersionWinWherePlaced)
@@ -114,6 +116,11 @@ INSTANTIATE_TEST_SUITE_P(
         Usage_row{"UnknownFormat", {"--csv", "-", "--format", "json"}, "--format must be one of csv|jsonl"},
         Usage_row{"CsvWithLimits", {"--csv", "-", "--limits", "lower"}, "--csv takes no --limits"},
         Usage_row{"HelpWithAValue", {"--help=x"}, "unknown argument '--help=x'"},
+        Usage_row{"JobsWithoutCsv", Four_and({"--jobs", "2"}), "--jobs needs --csv"},
+        Usage_row{"NoJobs", {"--csv", "-", "--jobs", "0"}, "--jobs must be a whole number from 1 to 256"},
+        Usage_row{"TooManyJobs", {"--csv", "-", "--jobs", "257"}, "--jobs must be a whole number from 1 to 256"},
+        Usage_row{"JobsNotWhole", {"--csv", "-", "--jobs", "2.5"}, "--jobs must be a whole number from 1 to 256"},
+        Usage_row{"JobsNegative", {"--csv", "-", "--jobs=-2"}, "--jobs must be a whole number from 1 to 256"},
         Usage_row{"EmptyPlotName", Four_and({"--plot", ""}), "--plot needs a file name"},
         Usage_row{"EmptyPlotNameAfterEquals", Four_and({"--plot="}), "--plot needs a file name"}),
     [](const auto& info) { return std::string(info.param.Name); });

@@ -143,7 +143,7 @@ TEST(Csv_reader, LimitsCutRecordsShortAndSayWhy)
         {"WithinTheLimits", "abcd,efgh,i", Plain({"abcd", "efgh", "i"})},
         {"LongField", "abcdef,g", Plain({"abcd", "g"}, "line 1: field 1 is longer than 4 bytes; it is cut short")},
         {"LongQuotedFieldOnOneLine", "x,\"abcdef\",g\nnext",
-         Plain({"x", "abcd"}, "line 1: a quoted field is not closed within 4 bytes")},
+         Plain({"x", "abcd", "g"}, "line 1: field 2 is longer than 4 bytes; it is cut short")},
         {"LongRecord", "abcd,efgh,ijkl,mn",
          {{"abcd", "efgh", "ij"}, 4, "line 1: the row is longer than 12 bytes; its fields are cut short"}},
         {"ManyFields", "1,2,3,4,5", {{"1", "2", "3"}, 5, ""}},
@@ -156,11 +156,32 @@ TEST(Csv_reader, LimitsCutRecordsShortAndSayWhy)
         ASSERT_FALSE(records.empty()) << row.Name;
         EXPECT_EQ(records.front(), row.Expected) << row.Name;
     }
-    // A quoted field that runs past the limit over line breaks is a broken
-    // quote: the lines after its first line are read again.
-    EXPECT_EQ(Read_all("1,\"ab\ncdef\ngh\n", ',', limits),
-              (std::vector<Read_record>{Plain({"1", "ab"}, "line 1: a quoted field is not closed within 4 bytes"),
-                                        Plain({"cdef"}), Plain({"gh"})}));
+}
+
+// A quoted field longer than the field limit runs to its closing quote over
+// any number of line breaks: no line of its text is read as a row.
+TEST(Csv_reader, ALongQuotedFieldEndsAtItsClosingQuote)
+{
+    Csv_limits limits;
+    limits.Field_bytes = 8;
+    const std::string cut = "line 2: field 1 is longer than 8 bytes; it is cut short";
+    const std::vector<Read_row> rows = {
+        {"NotesOverLinesThenTheRowsFields",
+         "id,sd\n\"P1 notes: a\nP999,1,3,999,-999\nmore notes\",10\nP2,10\n",
+         {Plain({"id", "sd"}), Plain({"P1 notes", "10"}, cut), Plain({"P2", "10"})}},
+        {"DoubledQuotesAndCrLfInside", "id,sd\r\n\"x\"\"\r\ny\"\"\r\nz\",1\r\nP2,2\r\n",
+         {Plain({"id", "sd"}), Plain({"x\"\r\ny\"\r\n", "1"}, cut), Plain({"P2", "2"})}},
+        // What follows the line where an unclosed quote began is read again
+        // while it is within the limit ...
+        {"UnclosedWithinTheLimit", "id\n\"ab\ncd\n",
+         {Plain({"id"}), Plain({"ab"}, "line 2: a quoted field is not closed"), Plain({"cd"})}},
+        // ... beyond it, the rest of the input was that field's text.
+        {"UnclosedBeyondTheLimit", "id\n\"ab\ncdefghij\nP2\n",
+         {Plain({"id"}),
+          Plain({"ab\ncdefg"}, "line 2: a quoted field is not closed; the rest of the input is read as its text")}},
+    };
+    for (const Read_row& row : rows)
+        EXPECT_EQ(Read_all(row.Text, ',', limits), row.Expected) << row.Name;
 }
 
 TEST(Csv_reader, PeekLineConsumesNothing)

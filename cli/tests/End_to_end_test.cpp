@@ -517,6 +517,24 @@ TEST(Csv_batch, InputProblemsAreReportedWithTheirOwnStatus)
     EXPECT_EQ(records[2][16], "");
 }
 
+// A quoted field over the field limit whose text holds lines that look like
+// rows: they stay the field's text, cut short, and the row after it is the
+// next row.
+TEST(Csv_batch, ALongQuotedFieldOverLinesIsOneErrorRow)
+{
+    const std::string notes = "P1 notes: " + std::string(1100 * 1024, 'n');
+    const Run_result run = Run_report({"--csv", "-"}, "id,sd,n,case_a,case_b\n\"" + notes +
+                                                          "\nP999,1,3,999,-999\nmore notes\",10,20,50,30\n"
+                                                          "P2,10,20,50,30\n");
+    EXPECT_EQ(run.Status, 1);
+    const auto records = Csv_records(run.Out);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1][0], notes.substr(0, std::size_t{1} << 20));
+    EXPECT_EQ(records[1].back(), "line 2: field 1 is longer than 1048576 bytes; it is cut short");
+    EXPECT_EQ(records[2][0], "P2");
+    EXPECT_EQ(records[2].back(), "");
+}
+
 // --plot: the picture beside the report, with no display and no platform
 // named; the report on standard output is unchanged. SVG is written by every
 // build, PNG by the build with Qt.

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <limits>
 #include <random>
-#include <sstream>
 #include <string>
 
 #include "Json_text.h"
@@ -17,9 +16,9 @@ namespace {
 
 std::string Json_string(std::string_view text)
 {
-    std::ostringstream out;
+    Text_sink out;
     Write_json_string(out, text);
-    return out.str();
+    return out.Text();
 }
 
 TEST(Json_string, EscapesAndKeepsUtf8)

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <utility>
 #include <string>
 #include <thread>
 #include <vector>
@@ -94,6 +95,8 @@ public:
         if (error != 0)
             throw std::runtime_error(std::string("posix_spawn: ") + std::strerror(error));
     }
+
+    void Signal(int signal_number) const { kill(Pid, signal_number); }
 
     Ended Wait()
     {
@@ -191,6 +194,73 @@ TEST_F(Process_test, EachRowIsAnsweredBeforeTheNextIsWritten)
         EXPECT_EQ(Read_all(out.Read), "");
         EXPECT_EQ(child.Wait().Status, 0);
     }
+}
+
+// Whether every line of text is whole: text ends with a line end, and each
+// line is a CSV row of the header's field count (no quotes in these rows) or
+// a JSON object.
+void Expect_whole_lines(const std::string& text, const std::string& format, const std::string& name)
+{
+    ASSERT_FALSE(text.empty()) << name;
+    EXPECT_EQ(text.back(), '\n') << name;
+    std::size_t begin = 0;
+    std::size_t fields = 0;
+    for (std::size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1) {
+        const std::string line = text.substr(begin, end - begin);
+        if (format == "jsonl") {
+            EXPECT_TRUE(line.starts_with("{\"sd\":") && line.ends_with("\"error\":null}")) << name << ": " << line;
+            continue;
+        }
+        const auto count = static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
+        if (fields == 0)
+            fields = count;
+        EXPECT_EQ(count, fields) << name << ": " << line;
+    }
+}
+
+// SIGINT or SIGTERM in the middle of a table: the rows in hand are finished
+// and written whole, the run stops with 128 + the signal's number. The
+// signal comes once the first answers are out, while the table still has
+// rows: from a regular file whose answers fill the output pipe (which the
+// test does not read until then), and from a pipe that stays open, so that
+// the tool is waiting for a row that never comes.
+TEST_F(Process_test, ASignalStopsTheTableAfterTheRowsInHandWithWholeLines)
+{
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("voran-report-signal-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const auto table_path = folder / "table.csv";
+    {
+        std::ofstream table(table_path, std::ios::binary);
+        table << "sd,n,case_a,case_b\n";
+        for (int i = 0; i < 20000; ++i)
+            table << 1 + i % 20 << ".5," << 10 + i % 97 << ",50,30\n";
+    }
+    for (const auto& [signal_number, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}})
+        for (const char* format : {"csv", "jsonl"})
+            for (const char* jobs : {"1", "2"})
+                for (const bool from_pipe : {false, true}) {
+                    const std::string name = std::string(strsignal(signal_number)) + ", " + format + ", " +
+                                             jobs + " jobs, " + (from_pipe ? "pipe" : "file");
+                    Pipe in;
+                    Pipe out;
+                    const std::vector<std::string> arguments = {
+                        "--csv", from_pipe ? "-" : table_path.string(), "--format", format, "--jobs", jobs};
+                    Child child(arguments, from_pipe ? in.Read : STDIN_FILENO, out.Write, STDERR_FILENO);
+                    in.Close_read();
+                    out.Close_write();
+                    if (from_pipe)
+                        ASSERT_TRUE(Write_all(in.Write, "sd,n,case_a,case_b\n10,20,50,30\n")) << name;
+                    std::string answers;
+                    ASSERT_TRUE(Read_lines(out.Read, answers, 1)) << name;
+                    child.Signal(signal_number);
+                    answers += Read_all(out.Read);
+                    EXPECT_EQ(child.Wait().Status, status) << name;
+                    Expect_whole_lines(answers, format, name);
+                    // Stopped early: far fewer answers than rows.
+                    EXPECT_LT(std::count(answers.begin(), answers.end(), '\n'), 20000) << name;
+                }
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(Process_test, AFailedWriteStopsTheRunAtOnceWithStatus74)

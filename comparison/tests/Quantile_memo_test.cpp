@@ -57,16 +57,39 @@ TEST(Credible_quantile_memo, Finds_a_pair_only_under_its_own_inputs)
     EXPECT_FALSE(memo.Find(20, true, 90));
 }
 
-TEST(Credible_quantile_memo, The_oldest_pair_makes_way)
+TEST(Credible_quantile_memo, Keeps_every_sample_up_to_its_bound_then_starts_afresh)
 {
-    Credible_quantile_memo memo;
-    for (std::int32_t n = 3; n < 11; ++n)
-        memo.Keep(n, true, 95, {Extended(n), Extended(n)});
-    EXPECT_TRUE(memo.Find(3, true, 95));
-    memo.Keep(11, true, 95, {11, 11});
+    constexpr std::size_t Bound = 4096;
+    Credible_quantile_memo memo(Bound);
+    // Every N of a table whose N changes at every row, at two levels and both
+    // kinds of limits, each found with its own pair.
+    for (std::int32_t n = 3; n < 3 + static_cast<std::int32_t>(Bound / 4); ++n)
+        for (const Extended level : {95.0L, 97.5L})
+            for (const bool two_sided : {true, false})
+                memo.Keep(n, two_sided, level, {Extended(n), level + (two_sided ? 1 : 0)});
+    EXPECT_EQ(memo.Size(), Bound);
+    for (std::int32_t n = 3; n < 3 + static_cast<std::int32_t>(Bound / 4); ++n) {
+        const auto found = memo.Find(n, false, 97.5L);
+        ASSERT_TRUE(found) << n;
+        EXPECT_EQ(found->Lower, Extended(n));
+        EXPECT_EQ(found->Upper, 97.5L);
+    }
+    // Keeping a pair again replaces it without counting twice.
+    memo.Keep(3, true, 95, {1, 2});
+    EXPECT_EQ(memo.Size(), Bound);
+    EXPECT_EQ(memo.Find(3, true, 95)->Upper, 2);
+    // One more sample: the memo starts afresh with it alone.
+    memo.Keep(1000000, true, 95, {7, 8});
+    EXPECT_EQ(memo.Size(), 1u);
     EXPECT_FALSE(memo.Find(3, true, 95));
-    EXPECT_TRUE(memo.Find(4, true, 95));
-    EXPECT_TRUE(memo.Find(11, true, 95));
+    EXPECT_EQ(memo.Find(1000000, true, 95)->Lower, 7);
+}
+
+TEST(Credible_quantile_memo, Its_bound_keeps_its_memory_small)
+{
+    // Well within the 64 MB that a table run may use, whatever the table.
+    EXPECT_LE(Credible_quantile_memo::Default_max_entries * Credible_quantile_memo::Bytes_per_entry,
+              std::size_t{8} << 20);
 }
 
 }  // namespace

@@ -1,0 +1,269 @@
+// The table's rows computed on several threads and written in input order.
+//
+// This thread reads the rows and hands them on in batches through a ring of
+// slots: a batch leaves when it holds Batch_rows rows or Batch_bytes bytes,
+// or when no more input is at hand (so that a program feeding one row at a
+// time through a pipe is answered at once). The workers take the batches in
+// order, compute and format each row into its slot's text; whichever worker
+// finds the oldest batch formatted writes it and every formatted batch after
+// it, so that the output leaves in input order, as soon as the rows before
+// it are out. A batch waits for a free slot, and for the rows in flight to
+// hold under In_flight_bytes, so that memory stays bounded whatever the
+// table; a row longer than Large_row_bytes is computed here, once the rows
+// before it are out, and written straight to the output as the single-
+// threaded run writes it. Each worker keeps its own credible quantiles.
+#include <condition_variable>
+#include <cstdint>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "Table_run.h"
+
+namespace {
+
+constexpr std::size_t Batch_rows = 64;
+constexpr std::size_t Batch_bytes = std::size_t{64} << 10;
+constexpr std::size_t In_flight_bytes = std::size_t{2} << 20;
+constexpr std::size_t Large_row_bytes = std::size_t{256} << 10;
+// A slot's text and records keep at most this much storage each between
+// batches.
+constexpr std::size_t Kept_storage_bytes = std::size_t{64} << 10;
+constexpr std::size_t Slots_per_job = 4;
+
+// Rows read and not yet handed on, or handed on in a slot.
+struct Batch {
+    std::vector<Csv_record> Records;  // the first Count hold the rows
+    std::size_t Count = 0;
+    std::size_t Bytes = 0;
+
+    void Add(const Csv_record& record)
+    {
+        if (Count == Records.size())
+            Records.emplace_back();
+        Records[Count++] = record;
+        Bytes += record.Kept_bytes();
+    }
+};
+
+struct Slot {
+    enum class State { Free, Read, Formatted };
+    State Now = State::Free;
+    Batch Rows;
+    Text_sink Text;
+    bool Refused = false;
+};
+
+class Row_pipeline {
+public:
+    explicit Row_pipeline(const Table_run& run)
+        : Run(run), Slots(Slots_per_job * run.Options.Jobs),
+          Memo_entries(Credible_quantile_memo::Default_max_entries / run.Options.Jobs)
+    {
+    }
+
+    Exit_status Run_rows();
+
+private:
+    void Work();
+    void Format(Slot& slot, Credible_quantile_memo& memo, Batch_row& row) const;
+    // Hands the batch on to the workers; false after a failed write.
+    bool Hand_on(Batch& batch);
+    // Writes the oldest batches while they are formatted, unless another
+    // thread is writing; lock held on entry and on return.
+    void Write_ready(std::unique_lock<std::mutex>& lock);
+    // Waits until every batch handed on is written.
+    void Drain(std::unique_lock<std::mutex>& lock);
+    void Fail();
+    Slot& Slot_of(std::uint64_t batch) { return Slots[batch % Slots.size()]; }
+
+    const Table_run& Run;
+    std::vector<Slot> Slots;
+    std::size_t Memo_entries;
+
+    std::mutex Mutex;
+    std::condition_variable Batch_read;     // for the workers
+    std::condition_variable Batch_written;  // for the reading thread
+    std::uint64_t Read_batches = 0;
+    std::uint64_t Taken_batches = 0;
+    std::uint64_t Written_batches = 0;
+    std::size_t Bytes_in_flight = 0;
+    bool Input_ended = false;
+    bool Writing = false;
+    bool Failed = false;
+    bool Refused = false;
+    std::exception_ptr Worker_error;
+};
+
+void Row_pipeline::Fail()
+{
+    Failed = true;
+    if (Run.Options.Stop)
+        Run.Options.Stop->Request(Output_failed);
+}
+
+void Row_pipeline::Format(Slot& slot, Credible_quantile_memo& memo, Batch_row& row) const
+{
+    slot.Text.Text().clear();
+    slot.Refused = false;
+    for (std::size_t i = 0; i < slot.Rows.Count; ++i) {
+        Evaluate_row(slot.Rows.Records[i], Run.Layout, Run.Options, memo, row);
+        Run.Writer.Write(row, slot.Text);
+        slot.Refused = slot.Refused || !row.Result;
+    }
+}
+
+void Row_pipeline::Work()
+{
+    Credible_quantile_memo memo(Memo_entries);
+    Batch_row row;
+    std::unique_lock lock(Mutex);
+    for (;;) {
+        Batch_read.wait(lock, [this] { return Taken_batches < Read_batches || Input_ended; });
+        if (Taken_batches == Read_batches)
+            return;
+        Slot& slot = Slot_of(Taken_batches++);
+        lock.unlock();
+        try {
+            Format(slot, memo, row);
+        } catch (...) {
+            lock.lock();
+            if (!Worker_error)
+                Worker_error = std::current_exception();
+            Fail();
+            lock.unlock();
+        }
+        lock.lock();
+        slot.Now = Slot::State::Formatted;
+        Write_ready(lock);
+    }
+}
+
+void Row_pipeline::Write_ready(std::unique_lock<std::mutex>& lock)
+{
+    if (Writing)
+        return;
+    Writing = true;
+    while (Written_batches < Read_batches && Slot_of(Written_batches).Now == Slot::State::Formatted) {
+        Slot& slot = Slot_of(Written_batches);
+        if (!Failed) {
+            lock.unlock();
+            const std::string& text = slot.Text.Text();
+            Run.Out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            const bool written = Run.Written();
+            lock.lock();
+            if (written)
+                Refused = Refused || slot.Refused;
+            else
+                Fail();
+        }
+        Bytes_in_flight -= slot.Rows.Bytes;
+        if (slot.Text.Text().capacity() > Kept_storage_bytes)
+            std::string().swap(slot.Text.Text());
+        for (Csv_record& record : slot.Rows.Records)
+            if (record.Kept_bytes() > Kept_storage_bytes)
+                record = Csv_record();
+        slot.Now = Slot::State::Free;
+        ++Written_batches;
+    }
+    Writing = false;
+    Batch_written.notify_one();
+}
+
+void Row_pipeline::Drain(std::unique_lock<std::mutex>& lock)
+{
+    Batch_written.wait(lock, [this] { return Written_batches == Read_batches && !Writing; });
+}
+
+bool Row_pipeline::Hand_on(Batch& batch)
+{
+    if (batch.Count == 0)
+        return true;
+    std::unique_lock lock(Mutex);
+    Batch_written.wait(lock, [&] {
+        return Failed || (Slot_of(Read_batches).Now == Slot::State::Free &&
+                          (Bytes_in_flight == 0 || Bytes_in_flight + batch.Bytes <= In_flight_bytes));
+    });
+    if (Failed)
+        return false;
+    Slot& slot = Slot_of(Read_batches++);
+    std::swap(slot.Rows, batch);
+    slot.Now = Slot::State::Read;
+    Bytes_in_flight += slot.Rows.Bytes;
+    batch.Count = 0;
+    batch.Bytes = 0;
+    lock.unlock();
+    Batch_read.notify_one();
+    return true;
+}
+
+Exit_status Row_pipeline::Run_rows()
+{
+    std::vector<std::thread> workers;
+    for (unsigned i = 0; i < Run.Options.Jobs; ++i)
+        workers.emplace_back([this] { Work(); });
+
+    std::exception_ptr read_error;
+    Batch batch;
+    try {
+        Csv_record record;
+        Batch_row row;
+        Credible_quantile_memo memo(Memo_entries);
+        Text_sink sink(&Run.Out);
+        while (!Run.Stop_requested() && Run.Reader.Next_record(record)) {
+            if (record.Kept_bytes() > Large_row_bytes) {
+                if (!Hand_on(batch))
+                    break;
+                std::unique_lock lock(Mutex);
+                Drain(lock);
+                if (Failed)
+                    break;
+                Evaluate_row(record, Run.Layout, Run.Options, memo, row);
+                Run.Writer.Write(row, sink);
+                sink.Flush();
+                if (!Run.Written()) {
+                    Fail();
+                    break;
+                }
+                Refused = Refused || !row.Result;
+                continue;
+            }
+            if (!record.Is_blank())
+                batch.Add(record);
+            if ((batch.Count == Batch_rows || batch.Bytes >= Batch_bytes || !Run.Reader.Input_at_hand()) &&
+                !Hand_on(batch))
+                break;
+        }
+    } catch (...) {
+        read_error = std::current_exception();
+    }
+    // The rows read before the end, a stop or an error of the input.
+    Hand_on(batch);
+
+    // The rows in hand are written (or dropped after a failed write) before
+    // the workers end.
+    {
+        std::unique_lock lock(Mutex);
+        Drain(lock);
+        Input_ended = true;
+    }
+    Batch_read.notify_all();
+    for (std::thread& worker : workers)
+        worker.join();
+    if (Worker_error)
+        std::rethrow_exception(Worker_error);
+    if (Failed)
+        return Output_failed;
+    if (read_error)
+        std::rethrow_exception(read_error);
+    return Run.Ended(Refused);
+}
+
+}  // namespace
+
+Exit_status Run_rows_on_threads(const Table_run& run)
+{
+    Row_pipeline pipeline(run);
+    return pipeline.Run_rows();
+}

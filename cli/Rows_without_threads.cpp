@@ -1,0 +1,9 @@
+// Where the build has no threads (WebAssembly without them), the rows of a
+// table are computed one after another whatever the number of jobs; the
+// output is the same.
+#include "Table_run.h"
+
+Exit_status Run_rows_on_threads(const Table_run& run)
+{
+    return Run_rows_in_order(run);
+}

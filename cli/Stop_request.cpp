@@ -1,0 +1,29 @@
+#include "Stop_request.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may store the status");
+
+void Stop_request::Request(Exit_status status) noexcept
+{
+    int none = Done;
+    Status.compare_exchange_strong(none, status);
+    if (Wake >= 0) {
+        // A full pipe already holds a wake-up; errno is the interrupted
+        // code's own.
+        const int saved = errno;
+        const char byte = 1;
+        [[maybe_unused]] const auto ignored = write(Wake, &byte, 1);
+        errno = saved;
+    }
+}
+
+std::optional<Exit_status> Stop_request::Requested() const noexcept
+{
+    const int status = Status.load();
+    if (status == Done)
+        return std::nullopt;
+    return static_cast<Exit_status>(status);
+}

@@ -1,0 +1,26 @@
+// A request that a table run stop after the rows in hand, made by a signal
+// handler (every operation here is async-signal-safe) or by the run itself
+// when a write fails. A reader waiting for input may watch a wake-up
+// descriptor, which becomes readable with the request, so that it is not
+// left waiting for a row that will not be computed.
+#pragma once
+
+#include <atomic>
+#include <optional>
+
+#include "Exit_status.h"
+
+class Stop_request {
+public:
+    // The status that the run ends with; the first request stands.
+    void Request(Exit_status status) noexcept;
+    std::optional<Exit_status> Requested() const noexcept;
+
+    // The write end of a pipe that receives a byte with the request; -1 for
+    // none.
+    void Set_wake_descriptor(int write_end) noexcept { Wake = write_end; }
+
+private:
+    std::atomic<int> Status{Done};
+    int Wake = -1;
+};

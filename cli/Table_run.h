@@ -1,0 +1,43 @@
+// What the two ways of running a table's rows share: on the calling thread,
+// one row after another, or on several threads with the rows written in
+// input order (Run_rows_on_threads, the only part of the table run that
+// needs threads).
+#pragma once
+
+#include <optional>
+#include <ostream>
+
+#include "Batch.h"
+
+struct Table_run {
+    Csv_reader& Reader;
+    const Table_layout& Layout;
+    const Batch_options& Options;
+    const Row_writer& Writer;
+    std::ostream& Out;
+
+    // Whether the text given to Out has reached it (handed on at once for a
+    // reader at the other end of a pipe).
+    bool Written() const
+    {
+        if (Options.Flush_each_row)
+            Out.flush();
+        return static_cast<bool>(Out);
+    }
+    std::optional<Exit_status> Stop_requested() const
+    {
+        return Options.Stop ? Options.Stop->Requested() : std::nullopt;
+    }
+    // The status of a run that read every row it was to read.
+    Exit_status Ended(bool refused) const
+    {
+        return Stop_requested().value_or(refused ? Some_rows_refused : Done);
+    }
+};
+
+// The rows of the table after its header, read, computed and written one
+// after another.
+Exit_status Run_rows_in_order(const Table_run& run);
+
+// The same, computed by Options.Jobs threads while this one reads.
+Exit_status Run_rows_on_threads(const Table_run& run);
