@@ -1,10 +1,12 @@
 #include "Table_run.h"
 
 #include <sstream>
+#include <utility>
 
 #include "Batch.h"
 #include "Csv_reader.h"
 #include "Json_text.h"
+#include "Text_sink.h"
 
 namespace {
 
@@ -29,26 +31,26 @@ void Describe_output(Table_outcome& outcome)
     std::istringstream in(outcome.Csv);
     Csv_reader reader(in);
     Csv_record record;
-    std::ostringstream json;
-    json << '[';
+    Text_sink json;
+    json.Append('[');
     std::size_t records = 0;
     std::size_t refused = 0;
     while (reader.Next_record(record)) {
         if (records > 0 && record.Kept_count() > 0 && !record.Field(record.Kept_count() - 1).empty())
             ++refused;
         if (records <= Shown_table_rows) {
-            json << (records > 0 ? ",[" : "[");
+            json.Append(records > 0 ? ",[" : "[");
             for (std::size_t i = 0; i < record.Kept_count(); ++i) {
                 if (i > 0)
-                    json << ',';
+                    json.Append(',');
                 Write_json_string(json, record.Field(i));
             }
-            json << ']';
+            json.Append(']');
         }
         ++records;
     }
-    json << ']';
-    outcome.Rows_json = json.str();
+    json.Append(']');
+    outcome.Rows_json = std::move(json.Text());
     const std::size_t rows = records > 0 ? records - 1 : 0;
     outcome.Summary = Rows_text(rows) + " computed";
     if (refused > 0)
