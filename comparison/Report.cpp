@@ -3,12 +3,10 @@
 #include "Report.h"
 
 #include <algorithm>
-#include <charconv>
-#include <iterator>
-#include <stdexcept>
 #include <string_view>
 
 #include "Citation.h"
+#include "Shortest_double.h"
 
 namespace {
 
@@ -125,16 +123,9 @@ std::string Level_text(Extended level, char separator)
 {
     // The shortest fixed-point text that reads back to the level's double:
     // the digits the user gave (levels are read as doubles), with nothing
-    // rounded away, so that 99.9999995 is never stated as 100. Room for any
-    // double in fixed notation: a sign and 309 integer digits, or "0." and
-    // the 324 decimals of the least subnormal.
-    char text[400];
-    const auto [end, error] = std::to_chars(std::begin(text), std::end(text), static_cast<double>(level),
-                                            std::chars_format::fixed);
-    if (error != std::errc())
-        throw std::runtime_error("Level_text: the level does not fit its buffer");
-    std::string written(std::begin(text), end);
-    std::ranges::replace(written, '.', separator);
+    // rounded away, so that 99.9999995 is never stated as 100.
+    std::string written = Shortest_double_text(static_cast<double>(level), Double_notation::Fixed);
+    std::replace(written.begin(), written.end(), '.', separator);
     return written;
 }
 
