@@ -4,10 +4,14 @@
 
 #if defined(__cpp_lib_to_chars)
 
-std::string Shortest_double_text(double value)
+std::string Shortest_double_text(double value, Double_notation notation)
 {
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
+    // Room for any double in fixed notation: a sign and 309 integer digits,
+    // or "0." and the 324 decimals of the least subnormal.
+    char text[400];
+    const auto result = notation == Double_notation::Fixed
+                            ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed)
+                            : std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
 }
 
@@ -17,7 +21,7 @@ std::string Shortest_double_text(double value)
 // 17, as in the WebAssembly build): for P = 1, 2, ... the P-digit decimals
 // nearest to the value (the correctly rounded one first, then its neighbours
 // on either side, for the uneven gaps at a power of two) until one reads back
-// to the double; then the shorter layout of its digits.
+// to the double; then the layout of its digits.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -60,7 +64,7 @@ bool Reads_back(const std::string& text, double value)
 
 }  // namespace
 
-std::string Shortest_double_text(double value)
+std::string Shortest_double_text(double value, Double_notation notation)
 {
     const std::string sign = std::signbit(value) ? "-" : "";
     if (std::isnan(value))
@@ -80,9 +84,9 @@ std::string Shortest_double_text(double value)
             digits.erase(digits.find_last_not_of('0') + 1);
             const std::string fixed = sign + Fixed_layout(digits, nearest.Exponent);
             const std::string scientific = sign + Scientific_layout(digits, nearest.Exponent);
-            const std::string& shorter = scientific.size() < fixed.size() ? scientific : fixed;
-            if (Reads_back(shorter, value))
-                return shorter;
+            const bool fixed_chosen = notation == Double_notation::Fixed || fixed.size() <= scientific.size();
+            if (Reads_back(fixed_chosen ? fixed : scientific, value))
+                return fixed_chosen ? fixed : scientific;
         }
     }
     throw std::logic_error("Shortest_double_text: 17 significant digits always read back");
