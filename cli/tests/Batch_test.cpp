@@ -14,6 +14,7 @@
 #include "Batch.h"
 #include "Comparison_request_step.h"
 #include "Csv_reader.h"
+#include "Request_refusal.h"
 #include "Table_number.h"
 
 namespace {
@@ -172,12 +173,11 @@ TEST(Batch, BrokenAndRefusedRowsAreErrorRowsAndTheRunGoesOn)
     expect_error_row(1, "r1", "line 2: text after the closing quote of a field");
     expect_error_row(2, "r2", "expected 5 fields, one per column of the first row, found 4");
     expect_error_row(3, "r3", "expected 5 fields, one per column of the first row, found 6");
-    expect_error_row(4, "r4",
-                     "INPUT ERROR (  Standard deviation of scores in the control sample:  0.000  ) "
-                     "Standard deviations must have a positive value.");
+    // The request step's refusals, on one line.
+    expect_error_row(4, "r4", Refusal_on_one_line(Request_refusal({"0", "20", "50", "30"})));
     // The message quotes the text with its line break as a blank; the echo
     // keeps the text.
-    expect_error_row(5, "r5", "INPUT ERROR (  Test score for Case A:  5 0  )  Enter numeric data only.");
+    expect_error_row(5, "r5", Refusal_on_one_line(Request_refusal({"10", "20", "5\n0", "30"})));
     EXPECT_EQ(records[5][3], "5\n0");
     EXPECT_EQ(Tail(records[6], 6, Result_columns.size()), Worked_example_numbers());
     expect_error_row(7, "r7", "line 10: a quoted field is not closed");
@@ -191,7 +191,8 @@ TEST(Batch, ErrorsCarryNoControlCharacters)
     const std::string input = "sd,n,case_a,case_b\n10,20,\"a\rb\0c\x01\",30\n"s;
     const Records records = Csv_records(Run_table(input).Out);
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[1].back(), "INPUT ERROR (  Test score for Case A:  a b c   )  Enter numeric data only.");
+    const std::string refusal = Refusal_on_one_line(Request_refusal({"10", "20", "a\rb\0c\x01"s, "30"}));
+    EXPECT_EQ(records[1].back(), refusal);
 }
 
 TEST(Batch, HeaderProblemsRaiseAndWriteNothing)
@@ -412,7 +413,9 @@ TEST(Batch, JsonLinesRowsHoldTheInputsAsStringsAndTheErrorOrNull)
         << first;
     EXPECT_NE(first.find(",\"error\":null}"), std::string::npos) << first;
     EXPECT_NE(second.find("\"raw_difference\":null,"), std::string::npos) << second;
-    EXPECT_NE(second.find(",\"error\":\"INPUT ERROR (  Standard deviation"), std::string::npos) << second;
+    EXPECT_NE(second.find(",\"error\":\"" + Refusal_on_one_line(Request_refusal({"0", "20", "50", "30"})) + "\"}"),
+              std::string::npos)
+        << second;
 }
 
 }  // namespace
