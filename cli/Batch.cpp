@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::string_view Default_limits = "two-sided";
+const std::string_view Default_limits = Names_of(Limits::Two_sided).Word;
 
 // How much of the first line decides its delimiter.
 constexpr std::size_t Delimiter_sample_bytes = std::size_t{64} * 1024;

@@ -22,7 +22,7 @@ struct Batch_options {
     // and no comma.
     std::optional<char> Delimiter;
     Output_format Format = Output_format::Csv;
-    Extended Level = 95;           // credible level in percent
+    Extended Level = Default_level;  // credible level in percent
     char Decimal_separator = '.';  // of values quoted in refusals
     bool Flush_each_row = false;   // for a reader at the other end of a pipe
 };

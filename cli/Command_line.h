@@ -23,10 +23,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+namespace usage_detail {
+inline constexpr std::string_view Single = "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT [--limits ";
+inline constexpr std::string_view Table = "] [--level P] [--note LINE]... [--plot FILE] | --csv FILE|- [--delimiter CHAR] [--format ";
+inline constexpr std::string_view Alone = "] [--level P] | --help | --version";
+}  // namespace usage_detail
+
+// The usage line, with the words of the limits' and the formats' tables.
 inline constexpr std::string_view Usage_line =
-    "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT "
-    "[--limits two-sided|lower|upper] [--level P] [--note LINE]... [--plot FILE] | "
-    "--csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P] | --help | --version";
+    Joined_parts<usage_detail::Single, Limits_words, usage_detail::Table, Output_format_words, usage_detail::Alone>;
 
 // Where an option belongs: a single report, a table run, both, or alone on
 // the command line.
@@ -62,7 +67,7 @@ struct Table_request {
     std::string Csv_path;  // "-" for standard input
     std::optional<char> Delimiter;
     Output_format Format = Output_format::Csv;
-    Extended Level = 95;
+    Extended Level = Default_level;
 };
 
 struct Command {

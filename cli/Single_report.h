@@ -12,7 +12,7 @@
 struct Single_request {
     Comparison_texts Texts;  // as given; the INPUTS lines echo them
     Limits Limits_kind = Limits::Two_sided;
-    Extended Level = 95;             // credible level in percent
+    Extended Level = Default_level;  // credible level in percent
     std::vector<std::string> Notes;  // the notes, each one or more lines
     std::string Plot_path;           // the picture's file (.png or .svg); empty for none
 };

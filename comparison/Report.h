@@ -22,7 +22,7 @@ struct Report_request {
     std::vector<std::string> Notes_lines; // notes as the notes field displays them
     std::vector<Report_input> Inputs;     // visible inputs in slot order
     Limits Limits_kind = Limits::Two_sided;
-    Extended Level = 95;                  // credible level in percent, as computed
+    Extended Level = Default_level;       // credible level in percent, as computed
     Comparison_result Result;
     char Decimal_separator = '.';
 };

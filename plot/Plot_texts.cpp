@@ -36,8 +36,9 @@ Plot_texts Texts_for(const Plot_subject& subject)
     const char separator = subject.Decimal_separator;
     const auto input = [separator](Extended value) { return Format_trimmed(value, Input_decimals, separator); };
     const std::string sd_difference = Format_fixed(r.Sd_difference, 1, 3, separator);
-    const std::string distribution = r.Df > 1000 ? "normal (more than 1000 df)"
-                                                 : "t on " + Format_fixed(r.Df, 1, 0, separator) + " df";
+    const std::string distribution =
+        r.Df > T_normal_above_df ? "normal (more than " + Format_fixed(T_normal_above_df, 1, 0, separator) + " df)"
+                                 : "t on " + Format_fixed(r.Df, 1, 0, separator) + " df";
 
     Plot_texts texts;
     texts.Title = subject.Title;

@@ -229,6 +229,10 @@ public:
     bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
 };
 
+// Above this many degrees of freedom the t distribution function is the
+// standard normal one.
+inline constexpr Extended T_normal_above_df = 1000;
+
 class tT_distribution : public tContinuous_distribution {
 public:
     explicit tT_distribution(Extended nu);
