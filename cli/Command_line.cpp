@@ -6,6 +6,7 @@
 #include <map>
 
 #include "Decimal_comma.h"
+#include "Read_double.h"
 
 namespace {
 
@@ -14,7 +15,8 @@ using Given_values = std::map<std::string_view, std::vector<std::string>>;
 
 const Option* Find_option(std::string_view name)
 {
-    const auto option = std::ranges::find(Options, name, &Option::Name);
+    const auto option = std::find_if(Options.begin(), Options.end(),
+                                     [name](const Option& option) { return option.Name == name; });
     return option == Options.end() ? nullptr : &*option;
 }
 
@@ -55,7 +57,7 @@ Extended Level_from_text(const std::string& text)
 {
     const std::string number = Comma_as_point(text);
     double level = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), level);
+    const auto [end, error] = Read_double(number.data(), number.data() + number.size(), level);
     if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(level) ||
         level < 50 || level >= 100)
         throw Usage_error("--level must be a number from 50 up to but not including 100");

@@ -5,7 +5,7 @@
 
 std::string Comma_as_point(std::string text)
 {
-    std::ranges::replace(text, ',', '.');
+    std::replace(text.begin(), text.end(), ',', '.');
     return text;
 }
 

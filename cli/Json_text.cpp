@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "Read_double.h"
+#include "Shortest_double.h"
 #include "Table_number.h"
 
 namespace {
@@ -74,10 +76,8 @@ std::string Json_number(Extended value)
         return "null";
     std::string digits = Table_number(value);
     double read_back = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), read_back);
+    const auto [end, error] = Read_double(digits.data(), digits.data() + digits.size(), read_back);
     if (error != std::errc() || end != digits.data() + digits.size())
         return digits;
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, read_back);
-    return std::string(text, result.ptr);
+    return Shortest_double_text(read_back);
 }

@@ -7,7 +7,8 @@
 
 std::optional<Output_format> Output_format_from_word(std::string_view word)
 {
-    const auto entry = std::ranges::find(Output_format_table, word, &Output_format_name::Word);
+    const auto entry = std::find_if(Output_format_table.begin(), Output_format_table.end(),
+                                    [word](const Output_format_name& name) { return name.Word == word; });
     if (entry == Output_format_table.end())
         return std::nullopt;
     return entry->Value;

@@ -37,7 +37,7 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
         Comma_as_point(request.Texts), request.Limits_kind, request.Level, decimal_separator);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
         std::string message = refusal->Message;
-        std::ranges::replace(message, '\r', '\n');
+        std::replace(message.begin(), message.end(), '\r', '\n');
         err << message << '\n';
         return Input_refused;
     }

@@ -23,7 +23,8 @@ std::string Joined(const std::vector<std::string_view>& names)
 bool Is_result_name(std::string_view key)
 {
     return key == Error_column ||
-           std::ranges::find(Result_columns, key, &Result_column::Name) != Result_columns.end();
+           std::find_if(Result_columns.begin(), Result_columns.end(),
+                        [key](const Result_column& column) { return column.Name == key; }) != Result_columns.end();
 }
 
 }  // namespace
@@ -62,12 +63,12 @@ Table_layout Layout_of_header(const Csv_record& header)
     std::array<std::optional<std::size_t>, Input_columns.size()> input_at;
     for (std::size_t column = 0; column < header.Field_count(); ++column) {
         std::string key = Column_key(header.Field(column));
-        if (std::ranges::find(keys, key) != keys.end())
+        if (std::find(keys.begin(), keys.end(), key) != keys.end())
             throw Table_error("the first row names the column '" + key + "' twice");
         if (Is_result_name(key))
             throw Table_error("the first row names the column '" + key +
                               "', which the output gives to a result");
-        const auto named = std::ranges::find(Input_columns, key);
+        const auto named = std::find(Input_columns.begin(), Input_columns.end(), key);
         if (named != Input_columns.end()) {
             input_at[static_cast<std::size_t>(named - Input_columns.begin())] = column;
             layout.Echoed_names.emplace_back(*named);

@@ -1,5 +1,6 @@
-// Exact decimal rounding of an extended value v = m · 2^e (m the 64-bit
-// significand). Its digits at decimal exponent X are those of
+// Exact decimal rounding of an extended value v = m · 2^e (m the significand
+// as an integer: 64 bits in the 80-bit format, 113 where long double is IEEE
+// quad). Its digits at decimal exponent X are those of
 //     v · 10^s = m · 5^s · 2^(e + s),   s = count − 1 − X,
 // a ratio A / B of two integers, each a power of 5 and a power of 2 times m
 // or 1. The quotient floor(A / B) holds the digits, the remainder decides the
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -20,7 +22,7 @@ using Limb = std::uint64_t;
 using Wide = unsigned __int128;
 
 // Room for the largest operand: m · 2^16384 (a value near the top of the
-// range) or m · 5^4970 (the smallest subnormal scaled up), under 16 500 bits.
+// range) or m · 5^4983 (the smallest subnormal scaled up), under 16 500 bits.
 constexpr int Capacity = 264;
 
 // 5^27, the largest power of 5 below 2^63.
@@ -31,6 +33,13 @@ constexpr Limb Five_to_27 = 7450580596923828125ULL;
 class Big_unsigned {
 public:
     explicit Big_unsigned(Limb value) : Size(value != 0 ? 1 : 0) { Limbs[0] = value; }
+
+    // high · 2^64 + low.
+    Big_unsigned(Limb high, Limb low) : Size(high != 0 ? 2 : low != 0 ? 1 : 0)
+    {
+        Limbs[0] = low;
+        Limbs[1] = high;
+    }
 
     void Multiply(Limb factor)
     {
@@ -222,10 +231,17 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
     if (!(value > 0) || !std::isfinite(value))
         throw std::invalid_argument("Round_to_decimal_digits: the value must be positive and finite");
 
+    // value = significand · 2^twos_of_value, the significand a whole number
+    // of up to 128 bits, as two limbs (the high one 0 in the 80-bit format).
+    constexpr int Significand_bits = std::numeric_limits<Extended>::digits;
+    static_assert(Significand_bits <= 128);
     int binary_exponent = 0;
     const Extended fraction = std::frexp(value, &binary_exponent);
-    const auto significand = static_cast<Limb>(std::ldexp(fraction, 64));
-    const int twos_of_value = binary_exponent - 64;  // value = significand · 2^twos_of_value
+    const Extended significand = std::ldexp(fraction, Significand_bits);
+    const Extended high = std::floor(std::ldexp(significand, -64));
+    const auto significand_high = static_cast<Limb>(high);
+    const auto significand_low = static_cast<Limb>(significand - std::ldexp(high, 64));
+    const int twos_of_value = binary_exponent - Significand_bits;
 
     const Limb lowest = Powers_of_10[static_cast<std::size_t>(count - 1)];
     const Limb highest = Powers_of_10[static_cast<std::size_t>(count)];
@@ -235,7 +251,7 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
     for (;;) {
         const int fives = count - 1 - exponent;
         const int twos = twos_of_value + fives;
-        Big_unsigned a(significand);
+        Big_unsigned a(significand_high, significand_low);
         Quotient q{};
         if (fives >= 0) {
             a.Multiply_by_power_of_5(fives);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 const Limits_names& Names_of(Limits limits)
 {
-    const auto entry = std::ranges::find(Limits_table, limits, &Limits_names::Value);
+    const auto entry = std::find_if(Limits_table.begin(), Limits_table.end(),
+                                    [limits](const Limits_names& names) { return names.Value == limits; });
     if (entry == Limits_table.end())
         throw std::invalid_argument("credible-limit choice " +
                                     std::to_string(static_cast<int>(limits)) + " is unknown");
@@ -14,7 +16,8 @@ const Limits_names& Names_of(Limits limits)
 
 std::optional<Limits> Limits_from_word(std::string_view word)
 {
-    const auto entry = std::ranges::find(Limits_table, word, &Limits_names::Word);
+    const auto entry = std::find_if(Limits_table.begin(), Limits_table.end(),
+                                    [word](const Limits_names& names) { return names.Word == word; });
     if (entry == Limits_table.end())
         return std::nullopt;
     return entry->Value;

@@ -1,11 +1,11 @@
 #include "Number_format.h"
 
 #include "Decimal_digits.h"
+#include "Fixed_text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,18 +16,7 @@ std::string Format_fixed(Extended value, int width, int precision, char separato
         throw std::invalid_argument("Format_fixed: negative precision " +
                                     std::to_string(precision));
 
-    // Room for the sign, every integer digit of the largest finite value,
-    // the decimal point and the decimals.
-    std::string text(
-        static_cast<std::size_t>(std::numeric_limits<Extended>::max_exponent10) + 4 +
-            static_cast<std::size_t>(precision),
-        '\0');
-    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value,
-                                            std::chars_format::fixed, precision);
-    if (error != std::errc())
-        throw std::runtime_error("Format_fixed: the number does not fit its buffer");
-    text.resize(static_cast<std::size_t>(end - text.data()));
-
+    std::string text = Fixed_text(value, precision);
     if (const auto point = text.find('.'); point != std::string::npos)
         text[point] = separator;
     if (text.size() < static_cast<std::size_t>(width))

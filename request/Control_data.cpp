@@ -4,6 +4,9 @@
 #include <string_view>
 #include <system_error>
 
+#include "Number_format.h"
+#include "Read_double.h"
+
 namespace {
 
 constexpr std::size_t Maximum_number_length = 64;
@@ -87,7 +90,7 @@ double Read_control_number(std::istream& in)
     if (digits.front() == '+')
         digits.remove_prefix(1);
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto [end, error] = Read_double(digits.data(), digits.data() + digits.size(), value);
     if (error != std::errc() || end != digits.data() + digits.size())
         throw EIn_out_error("Invalid numeric input");
     return value;
@@ -95,9 +98,7 @@ double Read_control_number(std::istream& in)
 
 std::string Restored_text(double value)
 {
-    // to_chars with the general format and a precision is defined as printf's
-    // "%.6g" in the C locale, so the separator is always a full stop.
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
-    return std::string(text, result.ptr);
+    // printf's "%.6g" in the C locale, so the separator is always a full
+    // stop; the double is exact as an extended value.
+    return Format_general(value, 6);
 }

@@ -112,7 +112,13 @@ bool tGamma_distribution::Evaluates_unscoped() const
 
 Extended tGamma_distribution::Mean() const { return Shape / Rate; }
 
-Extended tGamma_distribution::Variance() const { return Shape / (Rate * Rate); }
+// β² underflows to 0 for a rate below about 1e-2466: a division by zero.
+Extended tGamma_distribution::Variance() const
+{
+    const Extended rate_squared = Rate * Rate;
+    Note_flag(Division_by_zero_flag, [rate_squared] { return rate_squared == 0.0L; });
+    return Shape / rate_squared;
+}
 
 // A standard gamma variate x, returned as x / β: the exponential for α = 1;
 // for α > 1 a ratio of uniforms about the mode α − 1 with quick acceptance and

@@ -20,6 +20,7 @@ Extended raw::Ln_gamma(Extended x)
     Extended series = 1.0L;
     for (const Extended coefficient : c) {
         t = t + 1.0L;
+        Note_flag(Division_by_zero_flag, [t] { return t == 0.0L; });  // x a whole number <= 0
         series = series + coefficient / t;
     }
     return std::log(2.5066282746310005L * series) + s;
@@ -114,7 +115,7 @@ Extended raw::Gamma_cont_fraction(Extended x, Extended a, Extended ln_gamma_a)
                 // the first step, from g = 0 and g_old = 1, the quotient of
                 // that verdict is 1 / 0.
                 if (n == 1)
-                    std::feraiseexcept(FE_DIVBYZERO);
+                    Raise_flags(Division_by_zero_flag);
                 continue;
             }
             Extended change = 0.0L;

@@ -22,7 +22,12 @@ Extended raw::Integer_power(Extended x, std::int32_t n)
             break;
         square *= square;
     }
-    return n < 0 ? 1.0L / result : result;
+    if (n > 0)
+        return result;
+    // An overflow that the reciprocal turns into 0, and 0 to a negative power.
+    Note_flag(Overflow_flag, [result, x] { return std::isinf(result) && !std::isinf(x); });
+    Note_flag(Division_by_zero_flag, [result] { return result == 0.0L; });
+    return 1.0L / result;
 }
 
 // base^exponent; an integral exponent goes through Integer_power so that a
@@ -35,6 +40,8 @@ Extended raw::Real_power(Extended base, Extended exponent)
         return 0.0L;
     if (std::trunc(exponent) == exponent && std::fabs(exponent) <= Integer_range_limit)
         return raw::Integer_power(base, static_cast<std::int32_t>(std::trunc(exponent)));
+    // ln 0 = −∞ is a division by zero, even where exp takes it on to 0 or ∞.
+    Note_flag(Division_by_zero_flag, [base] { return base == 0.0L; });
     return std::exp(exponent * std::log(base));
 }
 

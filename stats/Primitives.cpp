@@ -1,8 +1,8 @@
 // Closeness, whole numbers, the text of a value and the argument checks.
+#include "Fixed_text.h"
 #include "Floating_point.h"
 #include "Raw_functions.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -53,11 +53,8 @@ std::string Float_text(Extended x)
         return "NaN";
     if (std::isinf(x))
         return x > 0 ? "INF" : "-INF";
-    // Fixed point with twelve decimals, rounded; to_chars ignores the C locale.
-    char buffer[5000];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 12);
-    std::string text(buffer, error == std::errc{} ? end : buffer);
+    // Fixed point with twelve decimals, rounded, whatever the C locale.
+    std::string text = Fixed_text(x, 12);
     const std::size_t point = text.find('.');
     if (point != std::string::npos) {
         const std::size_t last = text.find_last_not_of('0');

@@ -79,7 +79,7 @@ Extended tContinuous_distribution::Quantile(Extended p) const
         if (!unscoped)
             return (this->*scoped)(at);
         const Extended value = (this->*unscoped_computation)(at);
-        scope.Check_so_far();
+        scope.Check_so_far(value);
         return value;
     };
     const auto cdf = [&](Extended at) {

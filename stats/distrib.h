@@ -1,7 +1,8 @@
 // distrib: special functions, the uniform generator and the probability
 // distributions on which every statistic of the program rests.
 //
-// All arithmetic is 80-bit extended (long double with a 64-bit significand).
+// All arithmetic is 80-bit extended (long double with a 64-bit significand;
+// wider where the platform has no extended format, see below).
 // The value 2147483647 (2^31 - 1) stands for infinity in the supports of the
 // distributions and bounds their parameters; 5e-12 is the absolute closeness
 // and stopping tolerance.
@@ -13,8 +14,9 @@
 // separator of Float_text, which the program sets once from the user's locale.
 //
 // Errors: argument checks raise EArgumentError; invalid operation, division by
-// zero and overflow are detected from the floating-point status flags and
-// raised as Floating_point_error (hardware traps are not used; a NaN compared
+// zero and overflow are detected from the floating-point status flags (the
+// library's own record of them where the platform has none) and raised as
+// Floating_point_error (hardware traps are not used; a NaN compared
 // by a check or a distribution counts as an invalid operation); an iteration
 // that reaches its pass limit, or a quantile whose probability is not reached
 // inside the support, raises EConvergence_error.
@@ -27,8 +29,18 @@
 #include <string>
 
 using Extended = long double;
+// On x86 long double is the processor's 80-bit extended format, the library's
+// own precision. Where there is no extended unit (WebAssembly), long double is
+// wider still (IEEE quad, 113-bit significand, computed in software): the same
+// computation, rounded later, which moves results by about 1e-12 relative at
+// most and no printed digit of a report.
+#if defined(__x86_64__) || defined(__i386__)
 static_assert(std::numeric_limits<Extended>::digits == 64,
               "the library needs 80-bit extended precision (64-bit significand)");
+#else
+static_assert(std::numeric_limits<Extended>::digits >= 64,
+              "the library needs at least extended precision (a 64-bit significand)");
+#endif
 
 inline constexpr Extended Closeness_tolerance = 5e-12L;
 inline constexpr Extended Integer_range_limit = 2147483647.0L;
