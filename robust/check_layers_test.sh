@@ -24,11 +24,12 @@ case_of() {
   fi
 }
 
-# A tree of three layers: stats, comparison over it, and the plot's picture
-# beside the window layer, with their targets.
+# A tree of a few layers: stats, comparison over it, the window layer, the
+# plot's picture beside it and the command-line tool over the picture, with
+# their targets.
 fresh_tree() {
   rm -rf "$work/tree"
-  mkdir -p "$work/tree/stats" "$work/tree/comparison" "$work/tree/window" "$work/tree/plot"
+  mkdir -p "$work/tree/stats" "$work/tree/comparison" "$work/tree/window" "$work/tree/plot" "$work/tree/cli"
   cp "$layers" "$work/tree/layers.txt"
   printf '#pragma once\n' >"$work/tree/stats/distrib.h"
   printf '#include "distrib.h"\n' >"$work/tree/stats/Normal.cpp"
@@ -37,12 +38,13 @@ fresh_tree() {
   printf '#pragma once\n' >"$work/tree/window/Platform.h"
   printf '#include "Platform.h"\n' >"$work/tree/window/Platform.cpp"
   printf '#include "Comparison.h"\n' >"$work/tree/plot/Plot_file.cpp"
+  printf 'int main() {}\n' >"$work/tree/cli/main.cpp"
   printf '%s\t%s\t%s\t%s\n' \
     voran_stats stats stats/Normal.cpp "" \
     voran_comparison comparison comparison/Comparison.cpp voran_stats \
     voran_window window window/Platform.cpp voran_comparison \
     voran_plot_render plot plot/Plot_file.cpp voran_comparison \
-    voran-report cli "" voran_plot_render >"$work/edges"
+    voran-report cli cli/main.cpp voran_plot_render >"$work/edges"
 }
 
 fresh_tree
