@@ -2,6 +2,10 @@
 // the outputs, one string per line, in the fixed wording of the program.
 #include "Report.h"
 
+#include <algorithm>
+#include <charconv>
+#include <iterator>
+#include <stdexcept>
 #include <string_view>
 
 #include "Citation.h"
@@ -121,7 +125,19 @@ std::string Format_input_line(const std::string& caption, const std::string& tex
 
 std::string Level_text(Extended level, char separator)
 {
-    return Format_trimmed(level, 6, separator);
+    // The shortest fixed-point text that reads back to the level's double:
+    // the digits the user gave (levels are read as doubles), with nothing
+    // rounded away, so that 99.9999995 is never stated as 100. Room for any
+    // double in fixed notation: a sign and 309 integer digits, or "0." and
+    // the 324 decimals of the least subnormal.
+    char text[400];
+    const auto [end, error] = std::to_chars(std::begin(text), std::end(text), static_cast<double>(level),
+                                            std::chars_format::fixed);
+    if (error != std::errc())
+        throw std::runtime_error("Level_text: the level does not fit its buffer");
+    std::string written(std::begin(text), end);
+    std::ranges::replace(written, '.', separator);
+    return written;
 }
 
 std::vector<std::string> Compose_report(const Report_request& request)

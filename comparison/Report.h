@@ -31,7 +31,8 @@ struct Report_request {
 std::vector<std::string> Compose_report(const Report_request& request);
 
 // The credible level as the report states it: a whole number without
-// decimals (95), otherwise with the decimals it needs, up to six (97.5).
+// decimals (95), otherwise with every decimal it needs to be the level given
+// (97.5, 99.9999995).
 std::string Level_text(Extended level, char separator);
 
 // " " + caption (trimmed of blanks, up to its last colon) + "= " + text.

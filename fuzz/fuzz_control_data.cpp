@@ -1,10 +1,13 @@
 // The control data reader on arbitrary file contents, read as start-up does:
-// two numbers, one after the other. Each read either gives a number or raises
+// the whole file, taken in pieces of varying size, is kept when it is within
+// the size limit and refused as damaged beyond it, never read further than one
+// byte past the limit; then two numbers, one after the other. Each read either gives a number or raises
 // EIn_out_error("Invalid numeric input"); it never takes more than 64
 // characters after the separators (codes 0 to 32) before an entry. Accepted
 // entries are checked against an independent description of the grammar
 // (a regular expression) and their value against strtod, which rounds
 // correctly as the reader must.
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -78,11 +81,36 @@ bool Check_one_read(std::istringstream& in, const std::string& text, std::size_t
     return true;
 }
 
+// Takes the whole file through Read_control_data, handing out pieces of 1 to
+// 7 bytes; checks what it keeps and how far it reads.
+void Check_whole_file(const std::string& text)
+{
+    std::size_t offset = 0;
+    const auto read_some = [&](char* buffer, std::size_t room) {
+        const std::size_t count = std::min({room, text.size() - offset, 1 + offset % 7});
+        std::copy_n(text.data() + offset, count, buffer);
+        offset += count;
+        return count;
+    };
+    bool damaged = false;
+    std::string whole;
+    try {
+        whole = Read_control_data(read_some);
+    } catch (const EIn_out_error& error) {
+        FUZZ_CHECK(std::string(error.what()) == "Invalid numeric input", "wrong message of a damaged file");
+        damaged = true;
+    }
+    FUZZ_CHECK(damaged == (text.size() > Control_data_size_limit), "the size limit was not applied");
+    FUZZ_CHECK(damaged || whole == text, "a file within the limit was not kept whole");
+    FUZZ_CHECK(offset <= Control_data_size_limit + 1, "the reader read past the size limit");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
+    Check_whole_file(text);
     std::istringstream in(text);
     std::size_t at = 0;
     for (int entry = 0; entry < 2; ++entry)

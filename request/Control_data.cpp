@@ -10,6 +10,7 @@
 namespace {
 
 constexpr std::size_t Maximum_number_length = 64;
+constexpr const char* Invalid_number = "Invalid numeric input";
 
 bool Is_separator(int c)
 {
@@ -68,6 +69,23 @@ std::string Control_data_text(const std::array<std::string, 8>& entries)
     return text;
 }
 
+std::string Read_control_data(const std::function<std::size_t(char* buffer, std::size_t size)>& read_some)
+{
+    // One byte beyond the limit tells a file at the limit from a larger one.
+    std::string text(Control_data_size_limit + 1, '\0');
+    std::size_t filled = 0;
+    while (filled < text.size()) {
+        const std::size_t count = read_some(text.data() + filled, text.size() - filled);
+        if (count == 0)
+            break;
+        filled += count;
+    }
+    if (filled > Control_data_size_limit)
+        throw EIn_out_error(Invalid_number);
+    text.resize(filled);
+    return text;
+}
+
 double Read_control_number(std::istream& in)
 {
     std::streambuf& buffer = *in.rdbuf();
@@ -83,7 +101,7 @@ double Read_control_number(std::istream& in)
         token += traits::to_char_type(buffer.sbumpc());
 
     if (!Is_decimal_number(token))
-        throw EIn_out_error("Invalid numeric input");
+        throw EIn_out_error(Invalid_number);
     // from_chars reads the C locale's form whatever the current locale, but
     // takes no leading plus sign.
     std::string_view digits = token;
@@ -92,7 +110,7 @@ double Read_control_number(std::istream& in)
     double value = 0;
     const auto [end, error] = Read_double(digits.data(), digits.data() + digits.size(), value);
     if (error != std::errc() || end != digits.data() + digits.size())
-        throw EIn_out_error("Invalid numeric input");
+        throw EIn_out_error(Invalid_number);
     return value;
 }
 

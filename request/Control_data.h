@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <istream>
 #include <string>
 
@@ -14,6 +16,17 @@
 // characters (codes 0 to 32, blanks above all) removed, so that it reads back
 // as the one number that "Compute" read from it, followed by one blank.
 std::string Control_data_text(const std::array<std::string, 8>& entries);
+
+// The most bytes a control data file holds: eight short texts and their
+// blanks take a few dozen, a hand-edited file a few lines more. A larger file
+// is damaged control data.
+inline constexpr std::size_t Control_data_size_limit = 4096;
+
+// The file's whole contents, taken through read_some(buffer, size), which
+// fills at most size bytes of buffer and returns how many it filled, 0 at the
+// end. At most Control_data_size_limit + 1 bytes are ever asked for: a file
+// with more raises EIn_out_error("Invalid numeric input") as a damaged one.
+std::string Read_control_data(const std::function<std::size_t(char* buffer, std::size_t size)>& read_some);
 
 // Reads the next number: skips codes 0 to 32, takes at most 64 characters up to
 // the next such code or the end, and parses a decimal number (optional sign,

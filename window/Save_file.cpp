@@ -1,9 +1,167 @@
 #include "Save_file.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
+#include <QFileDevice>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <string_view>
 
 #include "In_out_error.h"
+
+namespace {
+
+// A temporary file is the final name, a full stop and this many letters or
+// digits, exactly as mkstemp(3) names its files.
+constexpr std::size_t Random_length = 6;
+constexpr std::string_view Random_characters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+
+// More links in a row than this is a loop, as the kernel counts them (ELOOP).
+constexpr int Maximum_links = 40;
+
+class Write_failure {
+public:
+    explicit Write_failure(const QString& path) : path_(QDir::toNativeSeparators(path).toStdString()) {}
+    [[noreturn]] void Raise(const std::string& reason) const
+    {
+        throw EIn_out_error("Cannot write file " + path_ + ": " + reason);
+    }
+    [[noreturn]] void Raise_errno(int error) const { Raise(std::strerror(error)); }
+
+private:
+    std::string path_;
+};
+
+// The status of the name itself (a link is not followed); nothing when no
+// entry has the name.
+std::optional<struct stat> Entry_status(const std::string& name, const Write_failure& failure)
+{
+    struct stat status {};
+    if (::lstat(name.c_str(), &status) == 0)
+        return status;
+    if (errno != ENOENT)
+        failure.Raise_errno(errno);
+    return std::nullopt;
+}
+
+// The name a user's save replaces: the end of the chain of links that starts
+// at path (a link that leads nowhere gives the name it leads to, which the
+// save then creates).
+std::string Final_name(const std::string& path, const Write_failure& failure)
+{
+    std::filesystem::path name = path;
+    for (int links = 0;; ++links) {
+        const std::optional<struct stat> status = Entry_status(name, failure);
+        if (!status || !S_ISLNK(status->st_mode))
+            return name;
+        if (links == Maximum_links)
+            failure.Raise_errno(ELOOP);
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(name, error);
+        if (error)
+            failure.Raise(error.message());
+        name = name.parent_path() / target;
+    }
+}
+
+bool Is_temporary_name_of(std::string_view entry, std::string_view file_name)
+{
+    return entry.size() == file_name.size() + 1 + Random_length && entry.starts_with(file_name) &&
+           entry[file_name.size()] == '.' &&
+           entry.substr(file_name.size() + 1).find_first_not_of(Random_characters) == std::string_view::npos;
+}
+
+bool Earlier(const timespec& a, const timespec& b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+// Removes the temporary files that earlier saves of final_name left behind
+// when they were killed between the temporary file's creation and the rename.
+// A candidate is removed only when all of these hold, so that no other file
+// is ever touched:
+//   - its name is final_name, a full stop and six letters or digits;
+//   - it is a regular file itself (a link is never followed), of this user,
+//     with no other name (no hard link elsewhere loses its contents);
+//   - it was last written strictly before this save's own temporary file
+//     (`than`), so a save that started after this one is never disturbed;
+//   - no running save holds it: every save keeps an exclusive lock on its
+//     temporary file until the rename, and the lock of a killed process is
+//     gone.
+// Housekeeping only: what cannot be examined or removed stays, silently.
+void Remove_leftovers(const std::filesystem::path& final_name, const std::string& own, const timespec& than)
+{
+    const std::filesystem::path folder = final_name.parent_path().empty() ? "." : final_name.parent_path();
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr)
+        return;
+    const int folder_fd = ::dirfd(listing);
+    const std::string file_name = final_name.filename();
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (!Is_temporary_name_of(name, file_name) || name == own)
+            continue;
+        const int fd = ::openat(folder_fd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat status {};
+        struct stat named {};
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+            status.st_nlink == 1 && Earlier(status.st_mtim, than) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstatat(folder_fd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            named.st_dev == status.st_dev && named.st_ino == status.st_ino)
+            ::unlinkat(folder_fd, entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(listing);
+}
+
+// A new temporary file beside final_name, created exclusively (never through
+// a link) with the mode new files get; its name is returned in `name`.
+int Create_temporary(const std::string& final_name, std::string& name, const Write_failure& failure)
+{
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, Random_characters.size() - 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = final_name + '.';
+        for (std::size_t i = 0; i < Random_length; ++i)
+            name += Random_characters[pick(random)];
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            return fd;
+        if (errno != EEXIST)
+            failure.Raise_errno(errno);
+    }
+    failure.Raise_errno(EEXIST);
+}
+
+bool Write_all(int fd, const QByteArray& contents)
+{
+    const char* next = contents.constData();
+    auto left = static_cast<std::size_t>(contents.size());
+    while (left > 0) {
+        const ssize_t written = ::write(fd, next, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        next += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+}  // namespace
 
 std::string File_error_text(const char* what, const QFileDevice& file)
 {
@@ -12,14 +170,46 @@ std::string File_error_text(const char* what, const QFileDevice& file)
         .toStdString();
 }
 
-void Save_file(const QString& path, const QByteArray& contents)
+void Save_file(const QString& path, const QByteArray& contents, Save_target target)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EIn_out_error(File_error_text("Cannot write file", file));
-    // The buffer is flushed and checked here: a failure of the flush inside
-    // commit() would not stop the incomplete file from replacing the target.
-    // Without commit() the temporary file is discarded.
-    if (file.write(contents) != contents.size() || !file.flush() || !file.commit())
-        throw EIn_out_error(File_error_text("Cannot write file", file));
+    const Write_failure failure(path);
+    const std::string given = QFile::encodeName(path).toStdString();
+    const std::string final_name = target == Save_target::Users_name ? Final_name(given, failure) : given;
+
+    // A device, FIFO, socket or folder is never replaced by a regular file;
+    // a link at the program's own name is replaced like a file.
+    const std::optional<struct stat> existing = Entry_status(final_name, failure);
+    if (existing && !S_ISREG(existing->st_mode) && !S_ISLNK(existing->st_mode))
+        failure.Raise("not a regular file");
+    // A file that its permissions protect from writing is not replaced
+    // either, though the folder would allow the rename.
+    if (existing && S_ISREG(existing->st_mode) && ::access(final_name.c_str(), W_OK) != 0)
+        failure.Raise_errno(errno);
+
+    std::string temporary;
+    const int fd = Create_temporary(final_name, temporary, failure);
+    // The lock tells other saves that this temporary file is in use; it ends
+    // with the descriptor, or with the process.
+    ::flock(fd, LOCK_EX);
+    const auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        failure.Raise_errno(error);
+    };
+    struct stat created {};
+    if (::fstat(fd, &created) != 0)
+        fail(errno);
+    // A replaced regular file keeps its permissions.
+    if (existing && S_ISREG(existing->st_mode) && ::fchmod(fd, existing->st_mode & 07777) != 0)
+        fail(errno);
+    // The data reach the disk before the rename publishes them, so that a
+    // crash cannot leave an empty file under the name.
+    if (!Write_all(fd, contents) || ::fsync(fd) != 0)
+        fail(errno);
+    if (target == Save_target::Programs_own_file)
+        Remove_leftovers(final_name, std::filesystem::path(temporary).filename(), created.st_mtim);
+    if (::rename(temporary.c_str(), final_name.c_str()) != 0)
+        fail(errno);
+    // The data were synced before the rename; closing only ends the lock.
+    ::close(fd);
 }

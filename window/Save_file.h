@@ -10,9 +10,24 @@
 
 class QFileDevice;
 
-// Replaces (or creates) the file at path with contents. Raises EIn_out_error
-// with the path and the system's message when any step fails.
-void Save_file(const QString& path, const QByteArray& contents);
+// Whose name a save writes, which decides what a symbolic link there means.
+enum class Save_target {
+    // A name the user chose: a link there is followed and the regular file
+    // it leads to (or will create) is replaced, so the user's link stays.
+    Users_name,
+    // The program's own file: the new file replaces the name itself, a link
+    // standing there included, whose target is never touched; leftovers of
+    // earlier saves of this name that were killed before their rename are
+    // removed (see Save_file.cpp).
+    Programs_own_file,
+};
+
+// Replaces (or creates) the file at path with contents. A name that exists
+// and is neither a regular file nor (for a user's name) a link to one, such
+// as a folder, a device, a FIFO or a socket, is refused and left as it is.
+// Raises EIn_out_error with the path and the system's message when any step
+// fails; the previous file then stays as it was and no temporary file is left.
+void Save_file(const QString& path, const QByteArray& contents, Save_target target = Save_target::Users_name);
 
 // "<what> <path>: <system's message>" for a failed operation on file.
 std::string File_error_text(const char* what, const QFileDevice& file);

@@ -2,9 +2,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -44,22 +45,43 @@ void Control_data_file::Save(const std::array<std::string, 8>& entries) const
     const std::string text = Control_data_text(entries);
     // The user's data folder may not exist before the first write.
     Make_folder(directory_);
-    Save_file(Path(), QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    Save_file(Path(), QByteArray(text.data(), static_cast<qsizetype>(text.size())), Save_target::Programs_own_file);
 }
 
-std::optional<std::ifstream> Control_data_file::Open_for_reading() const
+std::optional<std::string> Control_data_file::Read() const
 {
-    // A link is followed; one that leads nowhere counts as no file.
-    const QFileInfo info(Path());
-    if (!info.exists())
-        return std::nullopt;
-    // Opening a pipe would wait for a writer, and a device may never end.
-    if (!info.isFile())
-        throw EIn_out_error("Cannot read file " + Path().toStdString() + ": not a regular file");
-    std::ifstream in(QFile::encodeName(info.filePath()).toStdString(), std::ios::binary);
-    if (!in)
-        throw EIn_out_error("Cannot read file " + Path().toStdString() + ": " + std::strerror(errno));
-    return in;
+    const std::string path = QFile::encodeName(Path()).toStdString();
+    const auto fail = [&](const std::string& reason) {
+        throw EIn_out_error("Cannot read file " + Path().toStdString() + ": " + reason);
+    };
+    // The name itself is opened: a link there is not followed (ELOOP). A
+    // pipe opens without waiting for a writer and is refused below. A folder
+    // that is missing, or a file where a folder should be, means no file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP)
+            return std::nullopt;
+        fail(std::strerror(errno));
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        fail(std::strerror(errno));
+    // A device may never end.
+    if (!S_ISREG(status.st_mode))
+        fail("not a regular file");
+    return Read_control_data([&](char* buffer, std::size_t size) -> std::size_t {
+        ssize_t count = 0;
+        do
+            count = ::read(fd, buffer, size);
+        while (count < 0 && errno == EINTR);
+        if (count < 0)
+            fail(std::strerror(errno));
+        return static_cast<std::size_t>(count);
+    });
 }
 
 void Control_data_file::Remove() const

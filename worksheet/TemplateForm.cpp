@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <sstream>
 #include <variant>
 
 #include "Comparison_listener.h"
@@ -117,11 +118,12 @@ void TfrmTemplate::LoadPreviousData()
     // The slot visibility comes first, so that a failed read cannot leave the
     // spare slots showing.
     Show_configured_slots();
-    std::optional<std::ifstream> contents = data_file_.Open_for_reading();
+    const std::optional<std::string> contents = data_file_.Read();
     if (!contents)
         return;
+    std::istringstream numbers(*contents);
     for (int slot = 0; slot < Worksheet_config.Restored_count; ++slot)
-        inputs_[slot]->setText(QString::fromStdString(Restored_text(Read_control_number(*contents))));
+        inputs_[slot]->setText(QString::fromStdString(Restored_text(Read_control_number(numbers))));
 }
 
 void TfrmTemplate::SaveCurrentData()

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 #include "Worksheet_fixture.h"
 
@@ -86,6 +87,62 @@ TEST_F(Control_data, BadNumberIsReportedAndStartUpGoesOn)
     EXPECT_TRUE(worksheet->isVisible());
     EXPECT_FALSE(Field("txtInput5")->isVisible());
     EXPECT_TRUE(Field("txtInput4")->isVisible());
+}
+
+// A symbolic link at the file's name is never written through: "Compute"
+// replaces the link itself with the new file, and whatever the link led to
+// stays as it was (were it /etc/passwd and the program run as root).
+TEST_F(Control_data, ComputeReplacesALinkAtTheNameAndLeavesItsTarget)
+{
+    const struct {
+        const char* Name;
+        bool Target_exists;
+    } rows[] = {{"LinkToAFileElsewhere", true}, {"DanglingLink", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        QTemporaryDir elsewhere;
+        ASSERT_TRUE(elsewhere.isValid());
+        const QString target = elsewhere.filePath("passwd");
+        if (row.Target_exists) {
+            QFile file(target);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("root:x:0:0\n");
+        }
+        QFile::remove(Data_path());
+        ASSERT_TRUE(QFile::link(target, Data_path()));
+        Start();
+        EXPECT_EQ(Field("txtInput1")->text(), "");  // a link holds no control data
+        Compute("15.5", "20", "45", "52");
+        EXPECT_TRUE(platform.Errors.empty());
+        EXPECT_FALSE(QFileInfo(Data_path()).isSymLink());
+        EXPECT_EQ(Data_file(), "15.5 20 45 52     ");
+        if (row.Target_exists) {
+            QFile file(target);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), "root:x:0:0\n");
+        } else {
+            EXPECT_FALSE(QFileInfo::exists(target));
+        }
+    }
+}
+
+// A save killed between making its temporary file and the rename leaves
+// VORAN.txt.XXXXXX beside the file; the next "Compute" removes it.
+TEST_F(Control_data, ComputeRemovesTheLeftoverOfAKilledSave)
+{
+    const QString leftover = Data_path() + ".k1LLd9";
+    {
+        QFile file(leftover);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("15.5 20 4");
+    }
+    const timespec times[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 60, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(leftover).constData(), times, 0), 0);
+    Start();
+    Compute("15.5", "20", "45", "52");
+    EXPECT_TRUE(platform.Errors.empty());
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"VORAN.txt"});
 }
 
 // Makes a folder unwritable, for root as well (through the immutable flag),

@@ -2,11 +2,15 @@
 // input from a file, the exit status and both output streams compared.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -288,6 +292,18 @@ TEST(Single_report, TheLevelIsComputedAndStated)
               std::string::npos);
 }
 
+TEST(Single_report, ALevelCloseToAHundredIsStatedWithAllItsDigits)
+{
+    std::vector<std::string> arguments = Worked_example_arguments("two-sided");
+    arguments.insert(arguments.end(), {"--level", "99.9999995"});
+    const Run_result run = Run_report(arguments);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find(" Credible limit required: 99.9999995% two-sided limit\n"), std::string::npos)
+        << run.Out;
+    EXPECT_NE(run.Out.find("(plus 99.9999995% CI) = "), std::string::npos) << run.Out;
+    EXPECT_EQ(run.Out.find("100%"), std::string::npos) << run.Out;
+}
+
 TEST(Single_report, ADecimalCommaIsReadAsAPointAndEchoedAsGiven)
 {
     const Run_result comma = Run_report({"--sd", "10", "--n", "20", "--case-a", "50,5", "--case-b", "30"});
@@ -461,6 +477,35 @@ TEST_F(Plot_option, UnwritablePictureWritesNoReport)
         EXPECT_NE(run.Err.find(plot.filename().string()), std::string::npos) << run.Err;
         EXPECT_FALSE(std::filesystem::exists(plot)) << plot;
     }
+}
+
+// A FIFO, or a link to a device, at the picture's name is never replaced by a
+// file. Run as root, a tool that followed the link to /dev/null would replace
+// the machine's /dev/null, so root links to a node of its own with the null
+// device's numbers; anyone else links to /dev/null itself, where only a
+// refusal before any write gives "not a regular file".
+TEST_F(Plot_option, PictureOntoAFifoOrALinkToADeviceIsRefused)
+{
+    const auto fifo = folder_ / "plot.png";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::path device = "/dev/null";
+    if (::geteuid() == 0) {
+        device = folder_ / "null";
+        if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            GTEST_SKIP() << "cannot make a device node here: " << std::strerror(errno);
+    } else if (::access("/dev", W_OK) == 0) {
+        GTEST_SKIP() << "/dev is writable by this user, who is not root";
+    }
+    const auto link = folder_ / "null.png";
+    std::filesystem::create_symlink(device, link);
+    for (const auto& plot : {fifo, link}) {
+        const Run_result run = Run_with_plot(plot);
+        EXPECT_EQ(run.Status, 74) << plot;
+        EXPECT_NE(run.Err.find(plot.string() + ": not a regular file\n"), std::string::npos) << run.Err;
+    }
+    EXPECT_EQ(std::filesystem::symlink_status(fifo).type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(std::filesystem::symlink_status(link).type(), std::filesystem::file_type::symlink);
+    EXPECT_EQ(std::filesystem::symlink_status(device).type(), std::filesystem::file_type::character);
 }
 
 TEST(Plot_usage, CsvTakesNoPlot)

@@ -227,7 +227,12 @@ TEST(Report_level, TextHasTheDecimalsItNeeds)
         std::string Expected;
     } rows[] = {
         {95, '.', "95"}, {90, ',', "90"}, {97.5L, '.', "97.5"}, {97.5L, ',', "97,5"},
-        {99.9L, '.', "99.9"}, {50, '.', "50"}, {99.999L, '.', "99.999"},
+        {99.9, '.', "99.9"}, {50, '.', "50"}, {99.999, '.', "99.999"},
+        // Levels are read as doubles; their every digit is stated, none
+        // rounded away into a level the tool refuses or another one.
+        {99.9999995, '.', "99.9999995"}, {99.9999995, ',', "99,9999995"},
+        {50.00000001, '.', "50.00000001"}, {97.123456789, '.', "97.123456789"},
+        {99.99999999999999, '.', "99.99999999999999"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(Level_text(row.Level, row.Separator), row.Expected);

@@ -3,8 +3,11 @@
 // accessible description; the picture printed on a PDF printer.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
 #include <QPushButton>
@@ -178,6 +181,17 @@ TEST_F(Plot_window, SaveIntoAMissingFolderRaisesTheFileError)
     Compare();
     platform_.File_name = directory_.filePath("missing/plot.png").toStdString();
     EXPECT_THROW(window_.cmdSaveImageClick(), EIn_out_error);
+}
+
+TEST_F(Plot_window, SaveOntoAFifoIsRefusedAndKeepsIt)
+{
+    Compare();
+    const QString fifo = directory_.filePath("plot.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    platform_.File_name = fifo.toStdString();
+    EXPECT_THROW(window_.cmdSaveImageClick(), EIn_out_error);
+    EXPECT_TRUE(QFileInfo(fifo).exists());
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 TEST_F(Plot_window, PrintHandsThePictureToThePrinter)

@@ -1,6 +1,8 @@
 // The control data file's text and its number reader.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -94,6 +96,75 @@ TEST(Read_control_number, ReadsTheFirstNumberEvenWhenTheSecondIsBad)
     std::istringstream in("12 x");
     EXPECT_EQ(Read_control_number(in), 12);
     EXPECT_THROW(Read_control_number(in), EIn_out_error);
+}
+
+// A source of `size` bytes of `fill`, handing out at most `chunk` at a time
+// and counting what it handed out; a size of -1 never ends (a sparse file of
+// any length is an endless run of NUL bytes to its reader).
+class Counting_source {
+public:
+    Counting_source(long long size, char fill, std::size_t chunk) : left_(size), fill_(fill), chunk_(chunk) {}
+
+    std::size_t operator()(char* buffer, std::size_t size)
+    {
+        std::size_t count = std::min(size, chunk_);
+        if (left_ >= 0)
+            count = std::min<std::size_t>(count, static_cast<std::size_t>(left_ - given_));
+        std::fill_n(buffer, count, fill_);
+        given_ += static_cast<long long>(count);
+        return count;
+    }
+    long long Given() const { return given_; }
+
+private:
+    long long left_;
+    char fill_;
+    std::size_t chunk_;
+    long long given_ = 0;
+};
+
+TEST(Read_control_data, TakesAFileUpToTheLimitWhole)
+{
+    const struct {
+        const char* Name;
+        long long Size;
+        std::size_t Chunk;
+    } rows[] = {
+        {"Empty", 0, 4096},
+        {"WorkedExample", 18, 4096},
+        {"AtTheLimitInOneRead", Control_data_size_limit, 1 << 20},
+        {"AtTheLimitByteByByte", Control_data_size_limit, 1},
+    };
+    for (const auto& row : rows) {
+        Counting_source source(row.Size, ' ', row.Chunk);
+        EXPECT_EQ(Read_control_data(std::ref(source)), std::string(static_cast<std::size_t>(row.Size), ' '))
+            << row.Name;
+    }
+}
+
+TEST(Read_control_data, ALargerFileIsDamagedAndReadOnlyUpToTheLimit)
+{
+    const struct {
+        const char* Name;
+        long long Size;
+        char Fill;
+        std::size_t Chunk;
+    } rows[] = {
+        {"OneByteOver", Control_data_size_limit + 1, '1', 4096},
+        {"TenMegabytesOfDigits", 10LL << 20, '1', 1 << 16},
+        {"EndlessNulBytes", -1, '\0', 1 << 16},
+        {"EndlessBlanksByteByByte", -1, ' ', 1},
+    };
+    for (const auto& row : rows) {
+        Counting_source source(row.Size, row.Fill, row.Chunk);
+        try {
+            Read_control_data(std::ref(source));
+            ADD_FAILURE() << row.Name << " accepted";
+        } catch (const EIn_out_error& error) {
+            EXPECT_STREQ(error.what(), "Invalid numeric input") << row.Name;
+        }
+        EXPECT_LE(source.Given(), static_cast<long long>(Control_data_size_limit) + 1) << row.Name;
+    }
 }
 
 TEST(Restored_text, FormatsLikeSixSignificantDigitsGeneral)

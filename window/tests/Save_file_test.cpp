@@ -1,0 +1,341 @@
+// The safe writer of whole files against what may stand at the name: links
+// (followed for a name the user chose, replaced for the program's own file),
+// folders, FIFOs, sockets and devices (refused, left as they were), and the
+// leftovers of earlier saves that were killed before their rename.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <utility>
+
+#include "In_out_error.h"
+#include "Save_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* New_contents = "new contents\r\n";
+constexpr const char* Old_contents = "old contents";
+
+std::string Contents(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void Write(const fs::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+void Save(const fs::path& path, Save_target target)
+{
+    Save_file(QFile::decodeName(path.c_str()), New_contents, target);
+}
+
+// The file type of the name itself, a link not followed.
+fs::file_type Type(const fs::path& path)
+{
+    return fs::symlink_status(path).type();
+}
+
+// A socket bound at path; -1 when the system cannot make one there.
+int Bind_socket(const fs::path& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.native().size() >= sizeof address.sun_path)
+        return -1;
+    std::strcpy(address.sun_path, path.c_str());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+class Save_file_test : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
+
+    fs::path Path(const char* name) const { return fs::path(folder_.path().toStdString()) / name; }
+
+    QTemporaryDir folder_;
+};
+
+// What stands at the name "out.txt" before the save, and what the save must
+// leave: `Check` is called with the name and the file "elsewhere.txt" (which
+// holds the old contents); a refused save must raise "not a regular file".
+struct Special_row {
+    const char* Name;
+    Save_target Target;
+    std::function<void(const fs::path& name, const fs::path& elsewhere)> Make;
+    bool Refused;
+    std::function<void(const fs::path& name, const fs::path& elsewhere)> Check;
+};
+
+const Special_row Special_rows[] = {
+    {"Nothing_there", Save_target::Users_name, [](const fs::path&, const fs::path&) {}, false,
+     [](const fs::path& name, const fs::path&) { EXPECT_EQ(Contents(name), New_contents); }},
+    {"Regular_file_replaced_keeping_its_mode", Save_target::Users_name,
+     [](const fs::path& name, const fs::path&) {
+         Write(name, Old_contents);
+         fs::permissions(name, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+     },
+     false,
+     [](const fs::path& name, const fs::path&) {
+         EXPECT_EQ(Contents(name), New_contents);
+         EXPECT_EQ(fs::status(name).permissions(),
+                   fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+     }},
+    {"Users_link_to_a_file_writes_the_file_and_keeps_the_link", Save_target::Users_name,
+     [](const fs::path& name, const fs::path& elsewhere) { fs::create_symlink(elsewhere, name); }, false,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         EXPECT_EQ(Type(name), fs::file_type::symlink);
+         EXPECT_EQ(Contents(elsewhere), New_contents);
+     }},
+    {"Users_relative_link_is_followed_from_its_folder", Save_target::Users_name,
+     [](const fs::path& name, const fs::path& elsewhere) { fs::create_symlink(elsewhere.filename(), name); },
+     false,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         EXPECT_EQ(Type(name), fs::file_type::symlink);
+         EXPECT_EQ(Contents(elsewhere), New_contents);
+     }},
+    {"Own_link_to_a_file_is_replaced_and_the_file_kept", Save_target::Programs_own_file,
+     [](const fs::path& name, const fs::path& elsewhere) { fs::create_symlink(elsewhere, name); }, false,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         EXPECT_EQ(Type(name), fs::file_type::regular);
+         EXPECT_EQ(Contents(name), New_contents);
+         EXPECT_EQ(Contents(elsewhere), Old_contents);
+     }},
+    {"Own_dangling_link_is_replaced_and_nothing_made_where_it_led", Save_target::Programs_own_file,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         fs::create_symlink(elsewhere.parent_path() / "missing.txt", name);
+     },
+     false,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         EXPECT_EQ(Type(name), fs::file_type::regular);
+         EXPECT_EQ(Contents(name), New_contents);
+         EXPECT_FALSE(fs::exists(elsewhere.parent_path() / "missing.txt"));
+     }},
+    {"Own_link_to_a_fifo_is_replaced_and_the_fifo_kept", Save_target::Programs_own_file,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         ASSERT_EQ(::mkfifo((elsewhere.parent_path() / "fifo").c_str(), 0600), 0);
+         fs::create_symlink(elsewhere.parent_path() / "fifo", name);
+     },
+     false,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         EXPECT_EQ(Contents(name), New_contents);
+         EXPECT_EQ(Type(elsewhere.parent_path() / "fifo"), fs::file_type::fifo);
+     }},
+    {"Users_fifo_refused", Save_target::Users_name,
+     [](const fs::path& name, const fs::path&) { ASSERT_EQ(::mkfifo(name.c_str(), 0600), 0); }, true,
+     [](const fs::path& name, const fs::path&) { EXPECT_EQ(Type(name), fs::file_type::fifo); }},
+    {"Own_fifo_refused", Save_target::Programs_own_file,
+     [](const fs::path& name, const fs::path&) { ASSERT_EQ(::mkfifo(name.c_str(), 0600), 0); }, true,
+     [](const fs::path& name, const fs::path&) { EXPECT_EQ(Type(name), fs::file_type::fifo); }},
+    {"Users_link_to_a_fifo_refused", Save_target::Users_name,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         ASSERT_EQ(::mkfifo((elsewhere.parent_path() / "fifo").c_str(), 0600), 0);
+         fs::create_symlink(elsewhere.parent_path() / "fifo", name);
+     },
+     true,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         EXPECT_EQ(Type(name), fs::file_type::symlink);
+         EXPECT_EQ(Type(elsewhere.parent_path() / "fifo"), fs::file_type::fifo);
+     }},
+    {"Folder_refused", Save_target::Users_name,
+     [](const fs::path& name, const fs::path&) {
+         fs::create_directory(name);
+         Write(name / "kept.txt", Old_contents);
+     },
+     true, [](const fs::path& name, const fs::path&) { EXPECT_EQ(Contents(name / "kept.txt"), Old_contents); }},
+};
+
+TEST_F(Save_file_test, WhatStandsAtTheNameDecidesWhatIsWritten)
+{
+    for (const Special_row& row : Special_rows) {
+        SCOPED_TRACE(row.Name);
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const fs::path name = fs::path(folder.path().toStdString()) / "out.txt";
+        const fs::path elsewhere = fs::path(folder.path().toStdString()) / "elsewhere.txt";
+        Write(elsewhere, Old_contents);
+        row.Make(name, elsewhere);
+        if (row.Refused) {
+            try {
+                Save(name, row.Target);
+                ADD_FAILURE() << "written";
+            } catch (const EIn_out_error& error) {
+                EXPECT_EQ(std::string(error.what()), "Cannot write file " + name.string() + ": not a regular file");
+            }
+            EXPECT_EQ(Contents(elsewhere), Old_contents);
+        } else {
+            Save(name, row.Target);
+        }
+        row.Check(name, elsewhere);
+        // Nothing but what the row made (and, when written, the file) is left.
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder.path().toStdString()))
+            EXPECT_EQ(entry.path().filename().string().find("out.txt."), std::string::npos) << entry.path();
+    }
+}
+
+TEST_F(Save_file_test, SocketIsRefused)
+{
+    const fs::path name = Path("out.sock");
+    const int socket = Bind_socket(name);
+    if (socket < 0)
+        GTEST_SKIP() << "cannot bind a socket at " << name << ": " << std::strerror(errno);
+    EXPECT_THROW(Save(name, Save_target::Users_name), EIn_out_error);
+    EXPECT_THROW(Save(name, Save_target::Programs_own_file), EIn_out_error);
+    EXPECT_EQ(Type(name), fs::file_type::socket);
+    ::close(socket);
+}
+
+// A device at the name, directly or through the user's link. Run as root, a
+// writer that followed the link would replace the machine's /dev/null, so
+// root gets a node of its own with the null device's numbers in the test's
+// folder; anyone else uses /dev/null itself, where only a refusal before any
+// write gives "not a regular file" (a write would fail as "Permission denied").
+TEST_F(Save_file_test, DeviceIsRefusedDirectlyAndThroughALink)
+{
+    fs::path device = "/dev/null";
+    if (::geteuid() == 0) {
+        device = Path("null");
+        if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            GTEST_SKIP() << "cannot make a device node here: " << std::strerror(errno);
+    } else if (::access("/dev", W_OK) == 0) {
+        GTEST_SKIP() << "/dev is writable by this user, who is not root";
+    }
+    const fs::path link = Path("out.png");
+    fs::create_symlink(device, link);
+    for (const auto& [name, target] : {std::pair{device, Save_target::Users_name}, std::pair{link, Save_target::Users_name},
+                                       std::pair{device, Save_target::Programs_own_file}}) {
+        try {
+            Save(name, target);
+            ADD_FAILURE() << name << " written";
+        } catch (const EIn_out_error& error) {
+            EXPECT_EQ(std::string(error.what()), "Cannot write file " + name.string() + ": not a regular file");
+        }
+    }
+    EXPECT_EQ(Type(device), fs::file_type::character);
+    EXPECT_EQ(Type(link), fs::file_type::symlink);
+}
+
+// Leftovers beside "VORAN.txt": each row makes one entry; a save of the
+// program's own file must remove it or keep it as the row says.
+struct Leftover_row {
+    const char* Name;
+    const char* Entry;
+    std::function<void(const fs::path& entry, const fs::path& elsewhere)> Make;
+    bool Removed;
+};
+
+// A time an hour before or after now, for a leftover's modification time.
+void Set_modified(const fs::path& path, int hours_from_now)
+{
+    const timespec times[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + hours_from_now * 3600L, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << std::strerror(errno);
+}
+
+void Old_file(const fs::path& entry, const fs::path&)
+{
+    Write(entry, "15 20 ");
+    Set_modified(entry, -1);
+}
+
+const Leftover_row Leftover_rows[] = {
+    {"Left_by_an_earlier_save", "VORAN.txt.aB3xY9", Old_file, true},
+    {"Only_digits", "VORAN.txt.012345", Old_file, true},
+    {"Newer_than_this_save", "VORAN.txt.aB3xY9",
+     [](const fs::path& entry, const fs::path&) {
+         Write(entry, "15 20 ");
+         Set_modified(entry, +1);
+     },
+     false},
+    {"Five_characters", "VORAN.txt.aB3xY", Old_file, false},
+    {"Seven_characters", "VORAN.txt.aB3xY9z", Old_file, false},
+    {"Not_a_letter_or_digit", "VORAN.txt.aB3-Y9", Old_file, false},
+    {"Another_files_pattern", "results.txt.aB3xY9", Old_file, false},
+    {"Name_only_beginning_alike", "VORAN.txt2.aB3xY", Old_file, false},
+    {"Link_with_the_pattern", "VORAN.txt.aB3xY9",
+     [](const fs::path& entry, const fs::path& elsewhere) {
+         fs::create_symlink(elsewhere, entry);
+         Set_modified(entry, -1);
+     },
+     false},
+    {"File_with_a_second_name", "VORAN.txt.aB3xY9",
+     [](const fs::path& entry, const fs::path& elsewhere) {
+         fs::create_hard_link(elsewhere, entry);
+         Set_modified(entry, -1);
+     },
+     false},
+    {"Folder_with_the_pattern", "VORAN.txt.aB3xY9",
+     [](const fs::path& entry, const fs::path&) {
+         fs::create_directory(entry);
+         Set_modified(entry, -1);
+     },
+     false},
+};
+
+TEST_F(Save_file_test, OwnFilesSaveRemovesOnlyItsOwnStaleLeftovers)
+{
+    for (const Leftover_row& row : Leftover_rows) {
+        SCOPED_TRACE(row.Name);
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const fs::path base = folder.path().toStdString();
+        const fs::path elsewhere = base / "elsewhere.txt";
+        Write(elsewhere, Old_contents);
+        row.Make(base / row.Entry, elsewhere);
+        Save(base / "VORAN.txt", Save_target::Programs_own_file);
+        EXPECT_EQ(Contents(base / "VORAN.txt"), New_contents);
+        EXPECT_EQ(fs::exists(fs::symlink_status(base / row.Entry)), !row.Removed);
+        EXPECT_EQ(Contents(elsewhere), Old_contents);
+    }
+}
+
+TEST_F(Save_file_test, LeftoverHeldByARunningSaveIsKept)
+{
+    const fs::path entry = Path("VORAN.txt.aB3xY9");
+    Old_file(entry, {});
+    const int fd = ::open(entry.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    Save(Path("VORAN.txt"), Save_target::Programs_own_file);
+    EXPECT_TRUE(fs::exists(entry));
+    ::close(fd);
+    Save(Path("VORAN.txt"), Save_target::Programs_own_file);
+    EXPECT_FALSE(fs::exists(entry));
+}
+
+TEST_F(Save_file_test, UsersSaveRemovesNoLeftovers)
+{
+    const fs::path entry = Path("results.txt.aB3xY9");
+    Old_file(entry, {});
+    Save(Path("results.txt"), Save_target::Users_name);
+    EXPECT_TRUE(fs::exists(entry));
+}
+
+}  // namespace
