@@ -114,7 +114,7 @@ Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& 
     };
     writer->Begin(layout.Echoed_names);
     if (!written())
-        return Output_failed;
+        return Exit_status::Output_failed;
 
     Batch_row row;
     Credible_quantile_memo memo;
@@ -125,8 +125,8 @@ Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& 
         Evaluate_row(record, layout, options, memo, row);
         writer->Write(row);
         if (!written())
-            return Output_failed;
+            return Exit_status::Output_failed;
         refused = refused || !row.Result;
     }
-    return refused ? Some_rows_refused : Done;
+    return refused ? Exit_status::Some_rows_refused : Exit_status::Done;
 }

@@ -38,7 +38,7 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
                   Credible_quantile_memo& memo, Batch_row& row);
 
 // Reads the table from in and writes each row to out in the chosen format.
-// Raises Table_error when the first row cannot serve as the header (nothing is
+// Raises ETable_error when the first row cannot serve as the header (nothing is
 // written then); errors of the input stream (std::ios_base::failure) pass
 // through. Returns Done, Some_rows_refused, or Output_failed as soon as a
 // write fails.

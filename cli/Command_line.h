@@ -18,7 +18,7 @@
 #include "Output_format.h"
 #include "Single_report.h"
 
-class Usage_error : public std::runtime_error {
+class EUsage_error : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -77,11 +77,11 @@ struct Command {
     Table_request Table;
 };
 
-// The command for the arguments after the program's name; raises Usage_error
+// The command for the arguments after the program's name; raises EUsage_error
 // saying what is wrong.
 Command Parse_command_line(const std::vector<std::string>& arguments);
 
 // The credible level that a --level text gives: a decimal comma read as a
-// point; raises Usage_error unless it is a number from 50 up to but not
+// point; raises EUsage_error unless it is a number from 50 up to but not
 // including 100.
 Extended Level_from_text(const std::string& text);

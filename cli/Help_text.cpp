@@ -42,7 +42,7 @@ std::string Help_text()
         text += " " + std::string(column.Name);
     text += " " + std::string(Error_column) + ".\n\nExit status:\n";
     for (const Exit_status_meaning& status : Exit_status_table)
-        text += "  " + std::to_string(static_cast<int>(status.Status)) + "\t" +
+        text += "  " + std::to_string(Exit_code(status.Status)) + "\t" +
                 std::string(status.Meaning) + "\n";
     return text;
 }

@@ -39,7 +39,7 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
         std::string message = refusal->Message;
         std::replace(message.begin(), message.end(), '\r', '\n');
         err << message << '\n';
-        return Input_refused;
+        return Exit_status::Input_refused;
     }
 
     const auto& comparison = std::get<Comparison_request>(read);
@@ -49,18 +49,18 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
                             decimal_separator);
     } catch (const std::exception& error) {
         err << "voran-report: " << Error_report_text(error.what()) << '\n';
-        return Comparison_failed;
+        return Exit_status::Comparison_failed;
     }
     if (!request.Plot_path.empty()) {
         try {
             Write_plot(request.Plot_path, comparison, report.Result, decimal_separator);
         } catch (const std::exception& error) {
             err << "voran-report: " << error.what() << '\n';
-            return Output_failed;
+            return Exit_status::Output_failed;
         }
     }
     const std::vector<std::string> lines = Compose_report(report);
     for (const std::string& line : lines)
         out << line << '\n';
-    return Done;
+    return Exit_status::Done;
 }

@@ -51,7 +51,7 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
         if (!file) {
             std::cerr << "voran-report: cannot open " << source << ": " << std::strerror(errno)
                       << '\n';
-            return Input_unreadable;
+            return Exit_status::Input_unreadable;
         }
     }
     Batch_options options;
@@ -62,16 +62,16 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
     options.Flush_each_row = !Is_regular_file(table.Csv_path);
     try {
         return Run_batch(from_standard_input ? std::cin : file, std::cout, options);
-    } catch (const Table_error& error) {
+    } catch (const ETable_error& error) {
         std::cout.flush();
         std::cerr << "voran-report: " << source << ", " << error.what() << '\n';
-        return Malformed_csv;
+        return Exit_status::Malformed_csv;
     } catch (const std::ios_base::failure& error) {
         // A directory, a closed standard input or a failing device.
         std::cout.flush();
         std::cerr << "voran-report: cannot read " << source << ": "
                   << (error.code() ? error.code().message() : std::string(error.what())) << '\n';
-        return Input_unreadable;
+        return Exit_status::Input_unreadable;
     }
 }
 
@@ -80,16 +80,16 @@ Exit_status Run(const Command& command, char separator)
     switch (command.What) {
     case Command::Kind::Help:
         std::cout << Help_text();
-        return Done;
+        return Exit_status::Done;
     case Command::Kind::Version:
         std::cout << "voran-report " << Program_version << '\n';
-        return Done;
+        return Exit_status::Done;
     case Command::Kind::Single:
         return Run_single_report(command.Single, separator, std::cout, std::cerr);
     case Command::Kind::Batch:
         return Run_batch_file(command.Table, separator);
     }
-    return Usage_error_status;
+    return Exit_status::Usage_error;
 }
 
 }  // namespace
@@ -105,15 +105,15 @@ int main(int argc, char** argv)
     Command command;
     try {
         command = Parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const Usage_error& error) {
+    } catch (const EUsage_error& error) {
         std::cerr << "voran-report: " << error.what() << ". " << Usage_line << '\n';
-        return Usage_error_status;
+        return Exit_code(Exit_status::Usage_error);
     }
     const Exit_status status = Run(command, separator);
     std::cout.flush();
-    if (status == Output_failed || !std::cout) {
+    if (status == Exit_status::Output_failed || !std::cout) {
         std::cerr << "voran-report: the output could not be written\n";
-        return Output_failed;
+        return Exit_code(Exit_status::Output_failed);
     }
-    return status;
+    return Exit_code(status);
 }

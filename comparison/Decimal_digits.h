@@ -1,4 +1,14 @@
 // The leading decimal digits of an extended value, correctly rounded.
+//
+// Why not std::to_chars or printf: the tables' numbers (%.12g, and the
+// shortest text of a double in JSON Lines) must be the same characters
+// wherever the core runs, the desktop and the WebAssembly build alike.
+// libc++, the WebAssembly build's library, has no std::to_chars for long
+// double, and libstdc++ writes a long double through the C library's
+// printf (slowly, and only as well as that printf). This is integer
+// arithmetic on the exact binary value, with the rounding of std::to_chars
+// (ties to even); comparison/tests/Format_general_test.cpp checks that the
+// two give the same characters on a million values of every kind.
 #pragma once
 
 #include <cstdint>

@@ -12,7 +12,9 @@ std::string Effect_text(const Plot_subject& subject)
 {
     const Comparison_result& r = subject.Result;
     const char separator = subject.Decimal_separator;
-    const auto fixed = [separator](Extended value) { return Format_fixed(value, 1, 3, separator); };
+    const auto fixed = [separator](Extended value) {
+        return Format_fixed(value, 1, Report_decimals::Effect_size, separator);
+    };
     const std::string level = Level_text(subject.Request.Level, separator) + "%";
     std::string estimate = "Z-PCC = " + fixed(r.Effect_size);
     switch (subject.Request.Limits_kind) {
@@ -35,20 +37,22 @@ Plot_texts Texts_for(const Plot_subject& subject)
     const Comparison_result& r = subject.Result;
     const char separator = subject.Decimal_separator;
     const auto input = [separator](Extended value) { return Format_trimmed(value, Input_decimals, separator); };
-    const std::string sd_difference = Format_fixed(r.Sd_difference, 1, 3, separator);
+    // A number as the report writes it, without the report's padding.
+    const auto number = [separator](Extended value, int decimals) { return Format_fixed(value, 1, decimals, separator); };
+    const std::string sd_difference = number(r.Sd_difference, Report_decimals::Difference);
     const std::string distribution =
-        r.Df > T_normal_above_df ? "normal (more than " + Format_fixed(T_normal_above_df, 1, 0, separator) + " df)"
-                                 : "t on " + Format_fixed(r.Df, 1, 0, separator) + " df";
+        r.Df > T_normal_above_df ? "normal (more than " + number(T_normal_above_df, Report_decimals::Df) + " df)"
+                                 : "t on " + number(r.Df, Report_decimals::Df) + " df";
 
     Plot_texts texts;
     texts.Title = subject.Title;
     texts.Inputs = "SD = " + input(q.SD) + ", N = " + std::to_string(q.N) + ", Case A = " + input(q.Case_A) +
                    ", Case B = " + input(q.Case_B) + "; " + Level_text(q.Level, separator) + "% " +
                    std::string(Names_of(q.Limits_kind).Caption);
-    texts.Difference = "Case A - Case B = " + Format_fixed(r.Raw_difference, 1, 3, separator);
-    texts.Percentage = Format_fixed(r.Percent_estimate, 1, 4, separator) + "% of pairs of controls";
+    texts.Difference = "Case A - Case B = " + number(r.Raw_difference, Report_decimals::Difference);
+    texts.Percentage = number(r.Percent_estimate, Report_decimals::Percentage) + "% of pairs of controls";
     texts.Percentage_meaning = "differ more, in the same direction";
-    texts.P_value = "one-tailed p = " + Format_fixed(r.P_one_tailed, 1, 6, separator);
+    texts.P_value = "one-tailed p = " + number(r.P_one_tailed, Report_decimals::Probability);
     texts.Density_axis = "Density: " + distribution;
     texts.Raw_axis = "Difference between the scores of two controls (raw score units; SD of the difference " +
                      sd_difference + ")";

@@ -16,7 +16,7 @@
 // Errors: argument checks raise EArgumentError; invalid operation, division by
 // zero and overflow are detected from the floating-point status flags (the
 // library's own record of them where the platform has none) and raised as
-// Floating_point_error (hardware traps are not used; a NaN compared
+// EFloating_point_error (hardware traps are not used; a NaN compared
 // by a check or a distribution counts as an invalid operation); an iteration
 // that reaches its pass limit, or a quantile whose probability is not reached
 // inside the support, raises EConvergence_error.
@@ -52,7 +52,7 @@ public:
 };
 
 // Invalid operation, division by zero or overflow during a computation.
-class Floating_point_error : public std::runtime_error {
+class EFloating_point_error : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };

@@ -20,7 +20,7 @@
 namespace {
 
 struct Table_run {
-    Exit_status Status = Done;
+    Exit_status Status = Exit_status::Done;
     std::string Out;
 };
 
@@ -78,7 +78,7 @@ std::vector<std::string> Tail(const std::vector<std::string>& record, std::size_
 TEST(Batch, ColumnsAreFoundByNameAndOthersPassedThroughInPlace)
 {
     const Table_run run = Run_table("Case_B, ID ,N,task,SD,CASE_A\n30,P1,20,\"memory, verbal\",10,50\n");
-    EXPECT_EQ(run.Status, Done);
+    EXPECT_EQ(run.Status, Exit_status::Done);
     const Records records = Csv_records(run.Out);
     ASSERT_EQ(records.size(), 2u);
     std::vector<std::string> header = {"case_b", " ID ", "n", "task", "sd", "case_a", "limits"};
@@ -118,7 +118,7 @@ TEST_P(Delimiter_test, ReadsTheRowWithADecimalComma)
     Batch_options options;
     options.Delimiter = GetParam().Delimiter;
     const Table_run run = Run_table(GetParam().Input, options);
-    EXPECT_EQ(run.Status, Done) << run.Out;
+    EXPECT_EQ(run.Status, Exit_status::Done) << run.Out;
     const Records records = Csv_records(run.Out);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1][2], "50,5");  // echoed as given
@@ -160,7 +160,7 @@ TEST(Batch, BrokenAndRefusedRowsAreErrorRowsAndTheRunGoesOn)
         "r7,10,20,\"50,30\n"
         "r8,10,20,50,30\n";
     const Table_run run = Run_table(input);
-    EXPECT_EQ(run.Status, Some_rows_refused);
+    EXPECT_EQ(run.Status, Exit_status::Some_rows_refused);
     const Records records = Csv_records(run.Out);
     ASSERT_EQ(records.size(), 9u);
     const std::size_t error = records[0].size() - 1;
@@ -200,7 +200,7 @@ TEST(Batch, HeaderProblemsRaiseAndWriteNothing)
     for (const std::string input : {"", "\n\n", "10,20,50,30\n", "sd,n,case_a\n1,2,3\n", "sd,sd,n,case_a,case_b\n"}) {
         std::istringstream in(input);
         std::ostringstream out;
-        EXPECT_THROW(Run_batch(in, out, {}), Table_error) << input;
+        EXPECT_THROW(Run_batch(in, out, {}), ETable_error) << input;
         EXPECT_EQ(out.str(), "") << input;
     }
 }
@@ -220,7 +220,7 @@ TEST(Batch, AFailingWriteStopsTheRun)
     std::istringstream in("sd,n,case_a,case_b\n10,20,50,30\n10,20,50,30\n");
     std::ostringstream out;
     out.setstate(std::ios::badbit);
-    EXPECT_EQ(Run_batch(in, out, {}), Output_failed);
+    EXPECT_EQ(Run_batch(in, out, {}), Exit_status::Output_failed);
     // Nothing after the header was read.
     EXPECT_NE(in.tellg(), std::streampos(-1));
     EXPECT_LT(in.tellg(), std::streampos(25));
@@ -399,7 +399,7 @@ TEST(Batch, JsonLinesRowsHoldTheInputsAsStringsAndTheErrorOrNull)
     Batch_options options;
     options.Format = Output_format::Jsonl;
     const Table_run run = Run_table("id,sd,n,case_a,case_b\n\"a\"\"b\",10,20,50,30\nx,0,20,50,30\n", options);
-    EXPECT_EQ(run.Status, Some_rows_refused);
+    EXPECT_EQ(run.Status, Exit_status::Some_rows_refused);
     std::istringstream lines(run.Out);
     std::string first, second, rest;
     std::getline(lines, first);
