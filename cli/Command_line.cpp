@@ -130,7 +130,10 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
         command.Single.Level = Level_from_text(*level);
     if (given.contains("--note"))
         command.Single.Notes = given.at("--note");
-    if (const auto plot = Value(given, "--plot"))
+    if (const auto plot = Value(given, "--plot")) {
+        if (plot->empty())
+            throw Usage_error("--plot needs a file name");
         command.Single.Plot_path = *plot;
+    }
     return command;
 }

@@ -52,7 +52,7 @@ inline constexpr std::array<Option, 13> Options = {{
     {"--case-b", "TEXT", Option_use::Single, "test score for Case B"},
     {"--limits", Limits_words, Option_use::Single, "the credible limits (two-sided unless given)"},
     {"--note", "LINE", Option_use::Single, "a line of the user's notes; may be given again"},
-    {"--plot", "FILE", Option_use::Single, "also the picture of the comparison, PNG or SVG by the name's extension"},
+    {"--plot", "FILE", Option_use::Single, "also the picture of the comparison, PNG or SVG by the name's extension, after the report"},
     {"--level", "P", Option_use::Both, "credible level in percent, 50 <= P < 100 (95 unless given)"},
     {"--csv", "FILE|-", Option_use::Table, "a table of comparisons, - for standard input"},
     {"--delimiter", "CHAR", Option_use::Table,

@@ -32,5 +32,5 @@ inline constexpr std::array<Exit_status_meaning, 8> Exit_status_table = {{
     {Exit_status::Usage_error, "the command line is wrong"},
     {Exit_status::Malformed_csv, "the table's first row cannot serve as its header"},
     {Exit_status::Input_unreadable, "the table cannot be opened or read"},
-    {Exit_status::Output_failed, "the output could not be written"},
+    {Exit_status::Output_failed, "the output, or the --plot picture (after the report), could not be written"},
 }};

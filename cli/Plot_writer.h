@@ -1,6 +1,6 @@
 // The picture of a comparison for --plot, written as PNG or SVG by the file
-// name's extension with no display needed. A build without the toolkit has
-// no picture writer and refuses the option when it is used.
+// name's extension with no display needed. A build without the toolkit
+// writes SVG and refuses PNG.
 #pragma once
 
 #include <string>

@@ -51,16 +51,19 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
         err << "voran-report: " << Error_report_text(error.what()) << '\n';
         return Exit_status::Comparison_failed;
     }
-    if (!request.Plot_path.empty()) {
-        try {
-            Write_plot(request.Plot_path, comparison, report.Result, decimal_separator);
-        } catch (const std::exception& error) {
-            err << "voran-report: " << error.what() << '\n';
-            return Exit_status::Output_failed;
-        }
-    }
     const std::vector<std::string> lines = Compose_report(report);
     for (const std::string& line : lines)
         out << line << '\n';
+    if (request.Plot_path.empty())
+        return Exit_status::Done;
+    // The report is out before the picture is drawn: a picture that fails
+    // costs only itself.
+    out.flush();
+    try {
+        Write_plot(request.Plot_path, comparison, report.Result, decimal_separator);
+    } catch (const std::exception& error) {
+        err << "voran-report: the picture was not written: " << error.what() << '\n';
+        return Exit_status::Output_failed;
+    }
     return Exit_status::Done;
 }

@@ -18,12 +18,12 @@ struct Single_request {
 };
 
 // Reads and checks the inputs (a decimal comma read as a point), compares,
-// writes the picture when a plot file is asked for, and writes the report's
-// lines, each ending in LF, to out; each line break in a note (CR LF, CR or
-// LF) starts a new notes line. A refused input writes its message to err
-// (each CR a line break); a comparison that raises writes the error report
-// to err; a picture that cannot be written writes why to err. In each case
-// nothing reaches out. Returns Done, Input_refused, Comparison_failed or
-// Output_failed.
+// writes the report's lines, each ending in LF, to out, and then the picture
+// when a plot file is asked for; each line break in a note (CR LF, CR or LF)
+// starts a new notes line. A refused input writes its message to err (each
+// CR a line break) and a comparison that raises writes the error report to
+// err; in both cases nothing reaches out. A picture that cannot be written
+// writes why to err after the report. Returns Done, Input_refused,
+// Comparison_failed or Output_failed (the picture).
 Exit_status Run_single_report(const Single_request& request, char decimal_separator,
                               std::ostream& out, std::ostream& err);

@@ -111,7 +111,9 @@ int main(int argc, char** argv)
     }
     const Exit_status status = Run(command, separator);
     std::cout.flush();
-    if (status == Exit_status::Output_failed || !std::cout) {
+    // A failed picture has said so itself; a failed standard output is said
+    // here, whatever the run's status.
+    if (!std::cout) {
         std::cerr << "voran-report: the output could not be written\n";
         return Exit_code(Exit_status::Output_failed);
     }

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::string_view Separator_line =
-    "_______________________________________________________________________________________________________";
 constexpr std::string_view Notes_continuation_indent = "               ";
 
 void Add_notes(std::vector<std::string>& lines, const Report_request& request)
@@ -144,7 +142,7 @@ std::vector<std::string> Compose_report(const Report_request& request)
 {
     std::vector<std::string> lines;
     if (request.Results_hold_a_line)
-        lines.emplace_back(Separator_line);
+        lines.emplace_back(Report_columns, '_');
     lines.push_back("");
     lines.push_back(request.Program_title);
     lines.push_back("");

@@ -9,6 +9,11 @@
 #include "Comparison.h"
 #include "Number_format.h"
 
+// The report's width in columns: its separator line of underscores, above
+// each report that follows another, is this wide, and so are its longest
+// lines; only the heading with the program's title runs beyond it.
+inline constexpr int Report_columns = 103;
+
 // One visible input of the worksheet: its label's caption and its edit text.
 struct Report_input {
     std::string Caption;

@@ -4,18 +4,15 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
-#include <algorithm>
-#include <cstdio>
-#include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "Plot_painter.h"
-#include "Plot_texts.h"
-#include "Program_strings.h"
+#include "Plot_svg.h"
 #include "Save_file.h"
 
 namespace {
@@ -44,71 +41,28 @@ QByteArray Png_image(const Plot_subject& subject)
     return bytes;
 }
 
-QByteArray Svg_image(const Plot_subject& subject)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(static_cast<int>(Image_width), static_cast<int>(Image_height)));
-    generator.setViewBox(QRectF(0, 0, Image_width, Image_height));
-    generator.setResolution(static_cast<int>(Screen_dpi));
-    generator.setTitle(QString::fromStdString(subject.Title));
-    generator.setDescription(QString::fromStdString(Texts_for(subject).Description));
-    {
-        QPainter painter(&generator);
-        Paint_plot_scaled(painter, subject, Image_width, Image_height, 1);
-    }
-    return bytes;
-}
-
 }  // namespace
-
-std::string Image_file_filter()
-{
-    std::string filter;
-    for (const Image_format_names& names : Image_format_table)
-        filter += (filter.empty() ? "*." : " *.") + std::string(names.Extension);
-    return filter;
-}
-
-std::optional<Image_format> Image_format_of(const std::string& file_name)
-{
-    const auto dot = file_name.rfind('.');
-    if (dot == std::string::npos)
-        return std::nullopt;
-    std::string extension = file_name.substr(dot + 1);
-    std::ranges::transform(extension, extension.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    for (const Image_format_names& names : Image_format_table)
-        if (extension == names.Extension)
-            return names.Value;
-    return std::nullopt;
-}
 
 QByteArray Plot_image(const Plot_subject& subject, Image_format format)
 {
-    return format == Image_format::Png ? Png_image(subject) : Svg_image(subject);
+    if (format == Image_format::Png)
+        return Png_image(subject);
+    const std::string svg = Plot_svg(subject, Image_width, Image_height);
+    return {svg.data(), static_cast<qsizetype>(svg.size())};
 }
 
 void Save_plot_image(const QString& path, const Plot_subject& subject)
 {
-    const std::optional<Image_format> format = Image_format_of(path.toStdString());
-    if (!format)
-        throw std::runtime_error("The picture's file name must end in .png or .svg: " + path.toStdString());
-    Save_file(path, Plot_image(subject, *format));
+    Save_file(path, Plot_image(subject, Required_image_format(path.toStdString())));
 }
 
-Plot_subject Program_plot_subject(const Comparison_request& request, const Comparison_result& result,
-                                  char decimal_separator)
+void Write_plot_file(const std::string& path, const Plot_subject& subject)
 {
-    return {std::string(Program_title), request, result, decimal_separator};
-}
-
-void Write_plot_file(const std::string& path, const Comparison_request& request, const Comparison_result& result,
-                     char decimal_separator)
-{
+    const QString name = QString::fromStdString(path);
+    if (Required_image_format(path) == Image_format::Svg) {
+        Save_plot_image(name, subject);
+        return;
+    }
     // A command-line program's standard error is its user's: Qt's notes on
     // the environment (no runtime folder, the offscreen platform's
     // limitations) stay off it while the picture is made here; failures
@@ -125,12 +79,15 @@ void Write_plot_file(const std::string& path, const Comparison_request& request,
     std::unique_ptr<QGuiApplication> application;
     if (QGuiApplication::instance() == nullptr) {
         quiet.emplace();
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
+        // The command line's -platform outranks QT_QPA_PLATFORM: a platform
+        // that needs a display (xcb without DISPLAY) would end the program.
+        // The offscreen platform comes with Qt's GUI library itself.
+        static int argc = 3;
         static char name[] = "voran-report";
-        static char* argv[] = {name, nullptr};
+        static char platform_option[] = "-platform";
+        static char platform[] = "offscreen";
+        static char* argv[] = {name, platform_option, platform, nullptr};
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
-    Save_plot_image(QString::fromStdString(path), Program_plot_subject(request, result, decimal_separator));
+    Save_plot_image(name, subject);
 }

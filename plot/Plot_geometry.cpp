@@ -1,40 +1,49 @@
 #include "Plot_geometry.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <stdexcept>
 
 #include "Difference_density.h"
-#include "Number_format.h"
+#include "Plot_style.h"
 #include "Plot_texts.h"
 #include "Plot_ticks.h"
+#include "Text_metrics.h"
 
 namespace {
 
-// Layout in plot units: margins, the bands under the curve's frame (raw axis
-// with its labels and title, the interval bar, the effect axis with its
-// labels and title) and the font sizes.
+// Layout in plot units: margins, font sizes and line gaps, and the bands
+// above and under the curve's frame, each measured from the line before it.
 constexpr double Margin = 12;
-constexpr double Density_label_room = 58;
-constexpr double Right_room = 14;
+constexpr double Density_label_room = 58;  // at least, left of the frame
+constexpr double Right_room = 14;          // at least, right of the frame
 constexpr double Caption_size = 13;
 constexpr double Label_size = 12;
 constexpr double Tick_label_size = 11;
 constexpr double Caption_line_gap = 18;
 constexpr double Label_line_gap = 16;
-constexpr double Room_above_area = 32;
+constexpr double Title_line_gap = 15;
+constexpr double Room_above_area = 32;     // from the last caption line to the frame
+constexpr double Difference_above_area = 8;
 constexpr double Tick_length = 5;
-constexpr double Raw_tick_labels_below = 19;
-constexpr double Raw_title_below = 37;
-constexpr double Interval_below = 56;
-constexpr double Effect_axis_below = 72;
-constexpr double Effect_tick_labels_below = 91;
-constexpr double Effect_title_below = 109;
-constexpr double Room_below_area = 116;
+constexpr double Tick_label_gap = 3;       // between a density tick and its label
+constexpr double Tick_labels_below = 19;   // from an axis to its tick labels
+constexpr double Raw_title_below = 18;     // from the raw tick labels to the raw axis title
+constexpr double Interval_below = 19;      // from the raw title's last line to the interval bar
+constexpr double Effect_axis_below = 16;   // from the interval bar to the effect axis
+constexpr double Effect_title_below = 18;  // from the effect tick labels to its title
+constexpr double Bottom_room = 7;          // under the effect title's last line
 constexpr double Corner_inset = 8;
-// A font's average character width as a share of its pixel height, for
-// fitting a text to the room it has (a sans-serif font's is about 0.5).
-constexpr double Character_width = 0.53;
+constexpr double First_corner_line = 16;   // from the frame's top to the corner labels' first line
+constexpr double Marker_gap = 6;           // between the marker and a label beside it
+constexpr double Curve_clearance = 4;      // between the labels in the frame and the curve under them
+// The curve is lowered to pass under the labels only while it keeps this
+// share of the frame's height.
+constexpr double Smallest_clear_share = 0.4;
+constexpr double Tick_labels_apart = 8;    // between neighbouring tick labels
 
 // The range of the raw axis: the body of the distribution (this many SDs of
 // the difference on each side), d and the credible limits, with room beyond.
@@ -48,45 +57,233 @@ constexpr int Raw_tick_count = 8;
 constexpr int Density_tick_count = 4;
 constexpr int Curve_points = 481;
 constexpr int Shaded_points = 241;
+// Tick labels are thinned to every second, then every fourth value.
+constexpr int Label_strides[] = {1, 2, 4};
 
-double Text_width(const std::string& text, double size)
-{
-    return Character_width * size * static_cast<double>(text.size());
-}
-
-// The nominal size, or smaller so that the text fits in room.
-double Fitted_size(const std::string& text, double nominal, double room)
-{
-    return std::min(nominal, room / (Character_width * static_cast<double>(text.size())));
-}
-
-Plot_label Label(std::string text, Plot_point at, Text_anchor anchor, double size)
+Plot_label Label(std::string text, Plot_point at, Text_anchor anchor, double size, bool bold = false)
 {
     Plot_label label;
     label.Text = std::move(text);
     label.Position = at;
     label.Anchor = anchor;
     label.Size = size;
+    label.Bold = bold;
     return label;
 }
 
-// A horizontal axis at y from left to right whose ticks are the round values
-// of [low, high] in its own units, placed by to_x.
+double Width(const std::string& text, double size, bool bold = false) { return Text_width(text, size, bold); }
+
+// The longest start of text (whole UTF-8 characters) that fits in room;
+// at least its first character.
+std::size_t Fitting_prefix(const std::string& text, double size, bool bold, double room)
+{
+    std::size_t end = 0;
+    for (std::size_t next = 1; next <= text.size(); ++next) {
+        if (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
+            continue;  // inside a character
+        if (end > 0 && Width(text.substr(0, next), size, bold) > room)
+            break;
+        end = next;
+    }
+    return end;
+}
+
+// The text broken at blanks into lines that fit in room at the size; a word
+// longer than a whole line is broken where the room ends.
+std::vector<std::string> Wrapped(const std::string& text, double size, bool bold, double room)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t begin = 0;
+    while (begin <= text.size()) {
+        const std::size_t blank = std::min(text.find(' ', begin), text.size());
+        std::string word = text.substr(begin, blank - begin);
+        begin = blank + 1;
+        std::string joined = line;
+        if (!joined.empty())
+            joined += ' ';
+        joined += word;
+        if (Width(joined, size, bold) <= room) {
+            line = joined;
+            continue;
+        }
+        if (!line.empty())
+            lines.push_back(line);
+        while (Width(word, size, bold) > room) {
+            const std::size_t cut = Fitting_prefix(word, size, bold, room);
+            lines.push_back(word.substr(0, cut));
+            word.erase(0, cut);
+        }
+        line = word;
+    }
+    if (!line.empty() || lines.empty())
+        lines.push_back(line);
+    return lines;
+}
+
+// The power of ten at or below value > 0, as a scale's unit.
+Extended Unit_of(Extended value)
+{
+    return std::pow(Extended(10), std::floor(std::log10(value)));
+}
+
+int Exponent_of(Extended power_of_ten) { return static_cast<int>(std::lround(std::log10(power_of_ten))); }
+
+// Round ticks of [low, high] (in units of `unit`) with their labels' texts.
+struct Axis_ticks {
+    Tick_values Ticks;
+    Extended Unit = 1;
+    std::vector<std::string> Texts;
+    double Widest = 0;
+};
+
+Axis_ticks Ticks_of(double low, double high, Extended unit, int target_count, char separator)
+{
+    Axis_ticks axis;
+    axis.Ticks = Round_ticks(low, high, target_count);
+    axis.Unit = unit;
+    const int step_exponent =
+        static_cast<int>(std::floor(std::log10(axis.Ticks.Step) + 1e-9)) + Exponent_of(unit);
+    for (const double value : axis.Ticks.Values) {
+        axis.Texts.push_back(Tick_text(value * unit, step_exponent, separator));
+        axis.Widest = std::max(axis.Widest, Width(axis.Texts.back(), Tick_label_size));
+    }
+    return axis;
+}
+
+// A horizontal axis at y from left to right: the ticks placed by to_x (from
+// a value in the axis's units), labelled at every stride-th value (counted
+// from 0) so that neighbouring labels keep apart.
 template <class To_x>
-Plot_axis Horizontal_axis(double y, double left, double right, double low, double high, double labels_below,
-                          char separator, To_x to_x)
+Plot_axis Horizontal_axis(double y, double left, double right, const Axis_ticks& ticks, To_x to_x)
 {
     Plot_axis axis;
     axis.Line = {{left, y}, {right, y}};
-    const Tick_values ticks = Round_ticks(low, high, Raw_tick_count);
-    for (const double value : ticks.Values) {
+    const std::vector<double>& values = ticks.Ticks.Values;
+    const double spacing = values.size() > 1 ? std::abs(to_x(values[1] * ticks.Unit) - to_x(values[0] * ticks.Unit))
+                                             : right - left;
+    int stride = Label_strides[0];
+    for (const int candidate : Label_strides) {
+        stride = candidate;
+        if (ticks.Widest + Tick_labels_apart <= stride * spacing)
+            break;
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const Extended value = values[i] * ticks.Unit;
         const double x = to_x(value);
         axis.Values.push_back(value);
         axis.Tick_marks.push_back({{x, y}, {x, y + Tick_length}});
-        axis.Tick_labels.push_back(Label(Format_fixed(value, 1, ticks.Decimals, separator), {x, y + labels_below},
-                                         Text_anchor::Middle, Tick_label_size));
+        if (std::lround(values[i] / ticks.Ticks.Step) % stride == 0)
+            axis.Tick_labels.push_back(Label(ticks.Texts[i], {x, y + Tick_labels_below}, Text_anchor::Middle,
+                                             Tick_label_size));
     }
     return axis;
+}
+
+// Lines centred at x, the first baseline at y.
+std::vector<Plot_label> Centred_lines(const std::vector<std::string>& lines, double x, double y, double size)
+{
+    std::vector<Plot_label> labels;
+    for (const std::string& line : lines) {
+        labels.push_back(Label(line, {x, y}, Text_anchor::Middle, size));
+        y += Title_line_gap;
+    }
+    return labels;
+}
+
+// The labels in the top band of the frame: the density axis's title in the
+// corner away from d, where the curve is low, and the shaded area's lines
+// (its percentage, what that means, its p) on white boxes in the corner on
+// d's side, or under the density's title when the marker leaves too little
+// room there.
+struct Corner_texts {
+    std::vector<std::string> Tail;  // the shaded area's lines
+    std::string Density;
+};
+
+struct Corner_layout {
+    std::vector<Plot_label> Tail;
+    std::optional<Plot_label> Density;
+};
+
+// Positions along the frame's top measured inwards from the frame's edge on
+// d's side (`near`) towards the other (`far`), so that one rule serves d on
+// either side of 0.
+struct Top_band {
+    double Near = 0;      // x of the frame's edge on d's side
+    double Far = 0;       // x of the other edge
+    double Inwards = 1;   // the sign of a step from Near towards Far
+    double Marker = 0;    // x of the marker
+    double First_line = 0;
+
+    // The anchor of a text that runs from its position inwards (towards Far)
+    // or outwards (towards Near).
+    Text_anchor Running_inwards() const { return Inwards < 0 ? Text_anchor::End : Text_anchor::Start; }
+    Text_anchor Running_outwards() const { return Inwards < 0 ? Text_anchor::Start : Text_anchor::End; }
+    // The room between the marker and each edge, less the gaps.
+    double Near_room() const { return std::abs(Near - Marker) - Corner_inset - Marker_gap; }
+    double Far_room() const { return std::abs(Marker - Far) - Corner_inset - Marker_gap; }
+};
+
+std::vector<Plot_label> Tail_lines(const std::vector<std::string>& lines, double x, double first_y,
+                                   Text_anchor anchor, double size)
+{
+    std::vector<Plot_label> labels;
+    double y = first_y;
+    for (const std::string& line : lines) {
+        Plot_label label = Label(line, {x, y}, anchor, size);
+        label.Boxed = true;
+        labels.push_back(label);
+        y += Label_line_gap;
+    }
+    return labels;
+}
+
+// What the top band holds, in the order tried: the texts at their size, at
+// the smallest size, without the tail's second line (what the percentage
+// means), and then without the density's title.
+struct Corner_attempt {
+    double Size;
+    bool Meaning;
+    bool Density;
+};
+
+constexpr Corner_attempt Corner_attempts[] = {
+    {Label_size, true, true},          {Plot_smallest_text, true, true},   {Label_size, false, true},
+    {Plot_smallest_text, false, true}, {Plot_smallest_text, false, false},
+};
+
+// The first arrangement that fits for the first attempt that has one.
+Corner_layout Corner_labels(const Corner_texts& texts, const Top_band& band)
+{
+    const double near_x = band.Near + band.Inwards * Corner_inset;
+    const double far_x = band.Far - band.Inwards * Corner_inset;
+    const double y = band.First_line;
+    for (const Corner_attempt& attempt : Corner_attempts) {
+        std::vector<std::string> tail = texts.Tail;
+        if (!attempt.Meaning)
+            tail.erase(tail.begin() + 1);
+        double tail_width = 0;
+        for (const std::string& line : tail)
+            tail_width = std::max(tail_width, Width(line, attempt.Size) + 2 * Plot_style::Box_padding);
+        const double density_width = attempt.Density ? Width(texts.Density, attempt.Size) : 0;
+        std::optional<Plot_label> density;
+        if (attempt.Density)
+            density = Label(texts.Density, {far_x, y}, band.Running_outwards(), attempt.Size);
+        // The tail in the near corner, the density's title in the far one.
+        if (tail_width <= band.Near_room() && density_width <= band.Far_room())
+            return {Tail_lines(tail, near_x, y, band.Running_inwards(), attempt.Size), density};
+        // Both in the far corner, where the curve's other tail is low: the
+        // density's title, the tail's lines under it.
+        if (std::max(tail_width, density_width) <= band.Far_room())
+            return {Tail_lines(tail, far_x, y + (attempt.Density ? Label_line_gap : 0), band.Running_outwards(),
+                               attempt.Size),
+                    density};
+    }
+    // Never at the layout's sizes: the last attempt in the near corner.
+    std::vector<std::string> tail = texts.Tail;
+    tail.erase(tail.begin() + 1);
+    return {Tail_lines(tail, near_x, y, band.Running_inwards(), Plot_smallest_text), std::nullopt};
 }
 
 }  // namespace
@@ -102,63 +299,141 @@ Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double heig
         throw std::invalid_argument("The plot needs a positive SD of the difference and degrees of freedom");
     const char separator = subject.Decimal_separator;
     const Plot_texts texts = Texts_for(subject);
-    const auto s = static_cast<double>(result.Sd_difference);
-    const auto d = static_cast<double>(result.Raw_difference);
-    const Difference_density density(result.Df, result.Sd_difference);
+    const Extended s = result.Sd_difference;
+    const Extended d = result.Raw_difference;
+    const Difference_density density(result.Df, s);
 
     Plot_picture picture;
     picture.Width = std::max(width, Plot_minimum_width);
     picture.Height = std::max(height, Plot_minimum_height);
-    picture.Sd_difference = s;
     picture.Description = texts.Description;
 
-    // The caption: the title, then the inputs.
+    // The caption: the title, then the inputs, each wrapped to the width.
     const double text_room = picture.Width - 2 * Margin;
-    const double title_size = Fitted_size(texts.Title, Caption_size, text_room);
-    const double title_y = Margin + title_size;
-    const double inputs_y = title_y + Caption_line_gap;
-    Plot_label title = Label(texts.Title, {Margin, title_y}, Text_anchor::Start, title_size);
-    title.Bold = true;
-    picture.Labels.push_back(title);
-    picture.Labels.push_back(Label(texts.Inputs, {Margin, inputs_y}, Text_anchor::Start,
-                                   Fitted_size(texts.Inputs, Label_size, text_room)));
+    double line_y = Margin + Caption_size - Caption_line_gap;
+    for (const std::string& line : Wrapped(texts.Title, Caption_size, true, text_room))
+        picture.Labels.push_back(Label(line, {Margin, line_y += Caption_line_gap}, Text_anchor::Start, Caption_size,
+                                       true));
+    for (const std::string& line : Wrapped(texts.Inputs, Label_size, false, text_room))
+        picture.Labels.push_back(Label(line, {Margin, line_y += Caption_line_gap}, Text_anchor::Start, Label_size));
+    const double top = line_y + Room_above_area;
 
-    const double left = Margin + Density_label_room;
-    const double right = picture.Width - Right_room;
-    const double top = inputs_y + Room_above_area;
-    const double bottom = picture.Height - Room_below_area;
+    // The raw axis: symmetric about 0, out to a round value, in units of a
+    // power of ten near its reach (scaled values lie in [1.1, 11)).
+    const Extended reach = std::max({Body_in_sds * s, std::abs(d), s * std::abs(result.Effect_lower),
+                                     s * std::abs(result.Effect_upper)});
+    const Extended raw_unit = Unit_of(reach);
+    const double scaled_reach = Room_beyond * static_cast<double>(reach / raw_unit);
+    const double step = Round_step(2 * scaled_reach, Raw_tick_count);
+    const double end = std::ceil(scaled_reach / step) * step;
+    const Axis_ticks raw_ticks = Ticks_of(-end, end, raw_unit, Raw_tick_count, separator);
+    // The effect axis: the same positions in units of the SD of the difference.
+    const Extended effect_end = end * raw_unit / s;
+    const Extended effect_unit = Unit_of(effect_end);
+    const auto effect_scaled_end = static_cast<double>(effect_end / effect_unit);
+    const Axis_ticks effect_ticks =
+        Ticks_of(-effect_scaled_end, effect_scaled_end, effect_unit, Raw_tick_count, separator);
+
+    // The density axis: from 0 to a round value close above the peak with its
+    // headroom (a multiple of a finer step than the ticks'), or higher where
+    // the curve would otherwise run under the labels in the frame's top band.
+    const Extended peak = density(0);
+    const Extended density_unit = Unit_of(peak);
+    double scaled_top = Headroom * static_cast<double>(peak / density_unit);
+    const bool upper_side = d >= 0;
+    double left = 0;
+    double right = 0;
+    double top_step = 0;
+    double density_top = 0;
+    double bottom = 0;
+    Axis_ticks density_ticks;
+    std::vector<std::string> raw_title;
+    std::vector<std::string> effect_title;
+    Corner_layout corner;
+    Plot_scale raw_x;
+    std::array<double, 4> bands{};  // below the frame: the raw title, the bar, the effect axis, its title
+    // A second pass lays out again for a higher density axis, whose labels
+    // may need more room left of the frame.
+    for (int pass = 0; pass < 2; ++pass) {
+        top_step = Round_step(scaled_top, 2 * Raw_tick_count);
+        density_top = std::ceil(scaled_top / top_step) * top_step;
+        density_ticks = Ticks_of(0, density_top, density_unit, Density_tick_count, separator);
+
+        // The frame: left of it the density's tick labels, right of it half
+        // the widest label of the horizontal axes, whose ends are labelled there.
+        left = Margin + std::max(Density_label_room, density_ticks.Widest + Tick_length + Tick_label_gap);
+        right = picture.Width - std::max(Right_room, std::max(raw_ticks.Widest, effect_ticks.Widest) / 2 + 1);
+        const double centre = (left + right) / 2;
+
+        // The axis titles, centred under the frame and wrapped to the room on
+        // the narrower side of that centre; the bands under the frame follow.
+        const double title_room = 2 * (std::min(centre, picture.Width - centre) - Margin);
+        raw_title = Wrapped(texts.Raw_axis, Label_size, false, title_room);
+        effect_title = Wrapped(texts.Effect_axis, Label_size, false, title_room);
+        const double raw_title_y = Tick_labels_below + Raw_title_below;
+        const double bar_y =
+            raw_title_y + Title_line_gap * static_cast<double>(raw_title.size() - 1) + Interval_below;
+        const double effect_y = bar_y + Effect_axis_below;
+        const double effect_title_y = effect_y + Tick_labels_below + Effect_title_below;
+        bottom = picture.Height -
+                 (effect_title_y + Title_line_gap * static_cast<double>(effect_title.size() - 1) + Bottom_room);
+        bands = {raw_title_y, bar_y, effect_y, effect_title_y};
+
+        raw_x.Unit = raw_unit;
+        raw_x.Units_per_value = (right - left) / (2 * end);
+        raw_x.Origin = left + end * raw_x.Units_per_value;
+
+        Top_band band;
+        band.Near = upper_side ? right : left;
+        band.Far = upper_side ? left : right;
+        band.Inwards = upper_side ? -1 : 1;
+        band.Marker = raw_x.Position(d);
+        band.First_line = top + First_corner_line;
+        corner = Corner_labels({{texts.Percentage, texts.Percentage_meaning, texts.P_value}, texts.Density_axis},
+                               band);
+
+        // The highest density under the labels (the density falls away from
+        // 0) must stay below them.
+        std::vector<Plot_label> band_labels = corner.Tail;
+        if (corner.Density)
+            band_labels.push_back(*corner.Density);
+        double lowest = top;
+        Extended nearest_0 = std::numeric_limits<Extended>::max();
+        for (const Plot_label& label : band_labels) {
+            const double label_width = Width(label.Text, label.Size) + 2 * Plot_style::Box_padding;
+            const double x0 = label.Position.X - (label.Anchor == Text_anchor::End ? label_width : 0);
+            const Extended v0 = raw_x.Value(x0);
+            const Extended v1 = raw_x.Value(x0 + label_width);
+            nearest_0 = std::min(nearest_0, v0 <= 0 && v1 >= 0 ? 0 : std::min(std::abs(v0), std::abs(v1)));
+            lowest = std::max(lowest, label.Position.Y + Text_descent * label.Size + Plot_style::Box_padding);
+        }
+        const double clear_height = bottom - lowest - Curve_clearance;
+        if (band_labels.empty() || clear_height < Smallest_clear_share * (bottom - top))
+            break;
+        const double needed = static_cast<double>(density(nearest_0) / density_unit) * (bottom - top) / clear_height;
+        if (needed <= density_top)
+            break;
+        scaled_top = needed;
+    }
     picture.Area_top_left = {left, top};
     picture.Area_bottom_right = {right, bottom};
+    const double centre = (left + right) / 2;
+    const auto [raw_title_y, bar_y, effect_y, effect_title_y] = bands;
 
-    // The raw axis: symmetric about 0, out to a round value.
-    const double reach = Room_beyond * std::max({Body_in_sds * s, std::abs(d),
-                                                  s * std::abs(static_cast<double>(result.Effect_lower)),
-                                                  s * std::abs(static_cast<double>(result.Effect_upper))});
-    const double step = Round_step(2 * reach, Raw_tick_count);
-    const double end = std::ceil(reach / step) * step;
-    picture.Raw_x.Units_per_value = (right - left) / (2 * end);
-    picture.Raw_x.Origin = left + end * picture.Raw_x.Units_per_value;
-    const Plot_scale raw_x = picture.Raw_x;
-
-    // The density axis: from 0 to a round value above the peak.
-    const auto peak = static_cast<double>(density(0));
-    // The top is a round value close above the peak with its headroom: a
-    // multiple of a finer step than the ticks'.
-    const double top_step = Round_step(Headroom * peak, 2 * Raw_tick_count);
-    const double density_top = std::ceil(Headroom * peak / top_step) * top_step;
+    picture.Raw_x = raw_x;
+    picture.Density_y.Unit = density_unit;
     picture.Density_y.Origin = bottom;
     picture.Density_y.Units_per_value = -(bottom - top) / density_top;
     const Plot_scale density_y = picture.Density_y;
 
-    const auto point_at = [&](double x) {
-        return Plot_point{raw_x.Position(x), density_y.Position(static_cast<double>(density(x)))};
-    };
+    const auto point_at = [&](Extended x) { return Plot_point{raw_x.Position(x), density_y.Position(density(x))}; };
+    const Extended raw_end = end * raw_unit;
     for (int i = 0; i < Curve_points; ++i)
-        picture.Curve.push_back(point_at(-end + 2 * end * i / (Curve_points - 1)));
+        picture.Curve.push_back(point_at(-raw_end + 2 * raw_end * i / (Curve_points - 1)));
 
     // The tail beyond d on its side; d = 0 counts as the upper side, as in
     // the comparison.
-    const double tail_end = d >= 0 ? end : -end;
+    const Extended tail_end = upper_side ? raw_end : -raw_end;
     picture.Shaded.push_back({raw_x.Position(d), bottom});
     for (int i = 0; i < Shaded_points; ++i)
         picture.Shaded.push_back(point_at(d + (tail_end - d) * i / (Shaded_points - 1)));
@@ -167,74 +442,46 @@ Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double heig
     const double marker_x = raw_x.Position(d);
     picture.Marker = {{marker_x, bottom}, {marker_x, top}};
 
-    // Axes; their titles are centred under the frame, and fitted to the room
-    // on the narrower side of that centre.
-    const double centre = (left + right) / 2;
-    const double title_room = 2 * (std::min(centre, picture.Width - centre) - Margin);
-    // Both titles at one size, the longer one fitted.
-    const double axis_title_size = std::min(Fitted_size(texts.Raw_axis, Label_size, title_room),
-                                            Fitted_size(texts.Effect_axis, Label_size, title_room));
-    picture.Raw_axis = Horizontal_axis(bottom, left, right, -end, end, Raw_tick_labels_below, separator,
-                                       [&](double value) { return raw_x.Position(value); });
-    picture.Raw_axis.Title = Label(texts.Raw_axis, {centre, bottom + Raw_title_below}, Text_anchor::Middle,
-                                   axis_title_size);
-
-    const double effect_y = bottom + Effect_axis_below;
-    picture.Effect_axis =
-        Horizontal_axis(effect_y, left, right, -end / s, end / s, Effect_tick_labels_below - Effect_axis_below,
-                        separator, [&](double z) { return raw_x.Position(z * s); });
-    picture.Effect_axis.Title = Label(texts.Effect_axis, {centre, bottom + Effect_title_below}, Text_anchor::Middle,
-                                      axis_title_size);
+    // The axes.
+    picture.Raw_axis = Horizontal_axis(bottom, left, right, raw_ticks, [&](Extended value) {
+        return raw_x.Position(value);
+    });
+    picture.Raw_axis.Title = Centred_lines(raw_title, centre, bottom + raw_title_y, Label_size);
+    picture.Effect_axis = Horizontal_axis(bottom + effect_y, left, right, effect_ticks, [&](Extended z) {
+        return raw_x.Position(z * s);
+    });
+    picture.Effect_axis.Title = Centred_lines(effect_title, centre, bottom + effect_title_y, Label_size);
 
     Plot_axis& density_axis = picture.Density_axis;
     density_axis.Line = {{left, bottom}, {left, top}};
-    const Tick_values density_ticks = Round_ticks(0, density_top, Density_tick_count);
-    for (const double value : density_ticks.Values) {
+    for (std::size_t i = 0; i < density_ticks.Ticks.Values.size(); ++i) {
+        const Extended value = density_ticks.Ticks.Values[i] * density_unit;
         const double y = density_y.Position(value);
         density_axis.Values.push_back(value);
         density_axis.Tick_marks.push_back({{left - Tick_length, y}, {left, y}});
-        density_axis.Tick_labels.push_back(Label(Format_fixed(value, 1, density_ticks.Decimals, separator),
-                                                 {left - Tick_length - 3, y + Tick_label_size / 3},
+        density_axis.Tick_labels.push_back(Label(density_ticks.Texts[i],
+                                                 {left - Tick_length - Tick_label_gap, y + Tick_label_size / 3},
                                                  Text_anchor::End, Tick_label_size));
     }
-    // The density's title sits in the top corner away from d, where the
-    // curve is low; the shaded area's labels in the corner on d's side.
-    const bool upper_side = d >= 0;
-    const Plot_point away_corner = upper_side ? Plot_point{left + Corner_inset, top + 16}
-                                              : Plot_point{right - Corner_inset, top + 16};
-    const Plot_point near_corner = upper_side ? Plot_point{right - Corner_inset, top + 16}
-                                              : Plot_point{left + Corner_inset, top + 16};
-    density_axis.Title = Label(texts.Density_axis, away_corner,
-                               upper_side ? Text_anchor::Start : Text_anchor::End, Label_size);
 
     const Limits limits = subject.Request.Limits_kind;
     Plot_interval& bar = picture.Effect_interval;
-    bar.Y = bottom + Interval_below;
-    bar.Estimate_x = raw_x.Position(static_cast<double>(result.Effect_size) * s);
-    bar.Lower_x = limits == Limits::Upper ? left : raw_x.Position(static_cast<double>(result.Effect_lower) * s);
-    bar.Upper_x = limits == Limits::Lower ? right : raw_x.Position(static_cast<double>(result.Effect_upper) * s);
+    bar.Y = bottom + bar_y;
+    bar.Estimate_x = raw_x.Position(result.Effect_size * s);
+    bar.Lower_x = limits == Limits::Upper ? left : raw_x.Position(result.Effect_lower * s);
+    bar.Upper_x = limits == Limits::Lower ? right : raw_x.Position(result.Effect_upper * s);
     bar.Lower_open = limits == Limits::Upper;
     bar.Upper_open = limits == Limits::Lower;
 
-    // The marker's label above the frame, kept inside the picture; the shaded
-    // area's labels on white boxes, over the marker line if need be.
-    Plot_label difference = Label(texts.Difference, {}, Text_anchor::Middle, Label_size);
-    difference.Bold = true;
-    const double half = Text_width(texts.Difference, Label_size) / 2;
-    difference.Position = {std::clamp(marker_x, left + half, std::max(left + half, right - half)), top - 8};
-    picture.Labels.push_back(difference);
-    const Text_anchor near_anchor = upper_side ? Text_anchor::End : Text_anchor::Start;
-    const double corner_room = (right - left) * 0.45;
-    const std::string corner_texts[] = {texts.Percentage, texts.Percentage_meaning, texts.P_value};
-    double corner_size = Label_size;
-    for (const std::string& text : corner_texts)
-        corner_size = std::min(corner_size, Fitted_size(text, Label_size, corner_room));
-    double line_y = near_corner.Y;
-    for (const std::string& text : corner_texts) {
-        Plot_label label = Label(text, {near_corner.X, line_y}, near_anchor, corner_size);
-        label.Boxed = true;
-        picture.Labels.push_back(label);
-        line_y += Label_line_gap;
-    }
+    // The marker's label above the frame, kept inside the picture.
+    const double half = Width(texts.Difference, Label_size, true) / 2;
+    picture.Labels.push_back(Label(texts.Difference,
+                                   {std::clamp(marker_x, left + half, std::max(left + half, right - half)),
+                                    top - Difference_above_area},
+                                   Text_anchor::Middle, Label_size, true));
+
+    if (corner.Density)
+        density_axis.Title.push_back(*corner.Density);
+    picture.Labels.insert(picture.Labels.end(), corner.Tail.begin(), corner.Tail.end());
     return picture;
 }

@@ -46,21 +46,28 @@ struct Plot_label {
     bool Boxed = false;   // drawn on a white box, over whatever lies behind
 };
 
-// The linear map from a value to a position along one direction.
+// The linear map from a value to a position along one direction. Values
+// are taken in units of Unit, a power of ten near their magnitude, so that
+// the map holds for any value the comparison yields (an SD of 1e-320 or a
+// difference of 1e308 and densities of their reciprocals) without leaving
+// the range of a double.
 struct Plot_scale {
     double Origin = 0;           // position of the value 0
-    double Units_per_value = 1;  // negative for y, which grows downwards
+    double Units_per_value = 1;  // plot units per Unit of value; negative for y, which grows downwards
+    Extended Unit = 1;
 
-    double Position(double value) const { return Origin + value * Units_per_value; }
-    double Value(double position) const { return (position - Origin) / Units_per_value; }
+    double Position(Extended value) const { return Origin + static_cast<double>(value / Unit) * Units_per_value; }
+    Extended Value(double position) const { return (position - Origin) / Units_per_value * Unit; }
 };
 
 struct Plot_axis {
     Plot_segment Line;
-    std::vector<double> Values;           // the round tick values, in the axis's units
+    std::vector<Extended> Values;         // the round tick values, in the axis's units
     std::vector<Plot_segment> Tick_marks; // one per value
-    std::vector<Plot_label> Tick_labels;  // one per value
-    Plot_label Title;
+    // The labels of every value, or of every second or fourth (0 among
+    // them) where the labels of all would run into each other.
+    std::vector<Plot_label> Tick_labels;
+    std::vector<Plot_label> Title;        // one label per line
 };
 
 // The Z-PCC estimate with its credible interval on the effect axis; a
@@ -81,7 +88,6 @@ struct Plot_picture {
     Plot_point Area_bottom_right;
     Plot_scale Raw_x;              // raw score difference -> x
     Plot_scale Density_y;          // density per raw score unit -> y
-    double Sd_difference = 1;      // raw units per Z-PCC unit
 
     std::vector<Plot_point> Curve;
     // A closed polygon: the baseline at d, the curve from d to the end of the
@@ -96,12 +102,20 @@ struct Plot_picture {
     std::string Description;         // the same numbers in one sentence
 };
 
-// The picture of one comparison at width x height plot units. The layout
-// needs about 420 x 300 units; smaller sizes are laid out at that size.
-// Raises std::invalid_argument for a result with a number that is not
-// finite, or a non-positive SD of the difference or degrees of freedom.
+// The picture of one comparison at width x height plot units. Every text is
+// at least 8 points (at 96 dpi) and no label lies over another, the marker
+// or the interval bar: long captions and axis titles wrap, tick labels thin
+// out, and the shaded area's labels move beside the marker, then shrink to
+// that size, then lose their second line, as the room requires. The layout
+// needs Plot_minimum_width x Plot_minimum_height units; smaller sizes are
+// laid out at that size. Raises std::invalid_argument for a result with a
+// number that is not finite, or a non-positive SD of the difference or
+// degrees of freedom.
 Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double height);
 
 // The smallest size the layout is made for.
-inline constexpr double Plot_minimum_width = 420;
-inline constexpr double Plot_minimum_height = 300;
+inline constexpr double Plot_minimum_width = 480;
+inline constexpr double Plot_minimum_height = 360;
+
+// The smallest text of the picture: 8 points at 96 dpi, in plot units.
+inline constexpr double Plot_smallest_text = 96.0 / 72 * 8;

@@ -9,17 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Plot_style.h"
+
 namespace {
 
-const QColor Shade_colour(200, 200, 200);
-constexpr double Curve_width = 2.5;
-constexpr double Axis_width = 1.5;
-constexpr double Marker_width = 2;
-constexpr double Interval_width = 3;
-constexpr double Cap_half_height = 6;
-constexpr double Estimate_half_size = 6;
-constexpr double Arrow_length = 10;
-constexpr double Box_padding = 2;
+using namespace Plot_style;
+
+const QColor Shade_colour(Shade_grey, Shade_grey, Shade_grey);
 
 QPointF Point(const Plot_point& p) { return {p.X, p.Y}; }
 
@@ -34,6 +30,8 @@ QPolygonF Polygon(const std::vector<Plot_point>& points)
 QPen Pen(double width, Qt::PenStyle style = Qt::SolidLine)
 {
     QPen pen(Qt::black, width, style, Qt::FlatCap, Qt::MiterJoin);
+    if (style == Qt::DashLine)
+        pen.setDashPattern({Dash_length, Dash_gap});
     return pen;
 }
 
@@ -76,7 +74,8 @@ void Draw_axis(QPainter& painter, const Plot_axis& axis)
         painter.drawLine(Point(tick.From), Point(tick.To));
     for (const Plot_label& label : axis.Tick_labels)
         Draw_label(painter, label);
-    Draw_label(painter, axis.Title);
+    for (const Plot_label& line : axis.Title)
+        Draw_label(painter, line);
 }
 
 // An arrowhead at `tip` pointing in direction (+1 right, -1 left).

@@ -1,11 +1,8 @@
-// Draws a laid-out picture with QPainter. Every target of the program is a
-// QPaintDevice (a widget on the screen, a QImage for PNG, a QPrinter, a
-// QSvgGenerator for SVG), so one routine draws them all and the saved, printed
-// and shown pictures cannot differ.
-//
-// Readable in black and white and on a projector: black lines of 1.5 to 2.5
-// units, the tail in a light grey fill under a black outline, the marker
-// dashed, labels in a sans-serif font on white where they cross a line.
+// Draws a laid-out picture with QPainter. Every target of the toolkit is a
+// QPaintDevice (a widget on the screen, a QImage for PNG, a QPrinter), so one
+// routine draws them all and the shown, saved and printed pictures cannot
+// differ. Its pens and sizes are those of Plot_style.h, which the SVG writer
+// (Plot_svg.h) draws the same layout with.
 #pragma once
 
 #include "Plot_geometry.h"

@@ -1,5 +1,7 @@
 #include "Plot_texts.h"
 
+#include <algorithm>
+
 #include "Number_format.h"
 #include "Report.h"
 
@@ -7,13 +9,33 @@ namespace {
 
 // An input as a number with the decimals it needs (up to six).
 constexpr int Input_decimals = 6;
+// Tick labels in fixed notation for steps from 10^-5 to 10^8.
+constexpr int Fixed_tick_exponents_from = -5;
+constexpr int Fixed_tick_exponents_to = 8;
+constexpr int Tick_significant_digits = 3;
+
+// %.Pg with the user's separator.
+std::string General(Extended value, int significant_digits, char separator)
+{
+    std::string text = Format_general(value, significant_digits);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text[point] = separator;
+    return text;
+}
+
+// A number with the report's decimals (Report_decimals), or significant
+// digits where they show nothing.
+std::string Report_number(Extended value, int decimals, char separator)
+{
+    return Picture_number(value, Format_fixed(value, 1, decimals, separator), separator);
+}
 
 std::string Effect_text(const Plot_subject& subject)
 {
     const Comparison_result& r = subject.Result;
     const char separator = subject.Decimal_separator;
     const auto fixed = [separator](Extended value) {
-        return Format_fixed(value, 1, Report_decimals::Effect_size, separator);
+        return Report_number(value, Report_decimals::Effect_size, separator);
     };
     const std::string level = Level_text(subject.Request.Level, separator) + "%";
     std::string estimate = "Z-PCC = " + fixed(r.Effect_size);
@@ -36,13 +58,14 @@ Plot_texts Texts_for(const Plot_subject& subject)
     const Comparison_request& q = subject.Request;
     const Comparison_result& r = subject.Result;
     const char separator = subject.Decimal_separator;
-    const auto input = [separator](Extended value) { return Format_trimmed(value, Input_decimals, separator); };
-    // A number as the report writes it, without the report's padding.
-    const auto number = [separator](Extended value, int decimals) { return Format_fixed(value, 1, decimals, separator); };
+    const auto input = [separator](Extended value) {
+        return Picture_number(value, Format_trimmed(value, Input_decimals, separator), separator);
+    };
+    const auto number = [separator](Extended value, int decimals) { return Report_number(value, decimals, separator); };
     const std::string sd_difference = number(r.Sd_difference, Report_decimals::Difference);
-    const std::string distribution =
-        r.Df > T_normal_above_df ? "normal (more than " + number(T_normal_above_df, Report_decimals::Df) + " df)"
-                                 : "t on " + number(r.Df, Report_decimals::Df) + " df";
+    const auto df = [separator](Extended value) { return Format_fixed(value, 1, Report_decimals::Df, separator); };
+    const std::string distribution = r.Df > T_normal_above_df ? "normal (more than " + df(T_normal_above_df) + " df)"
+                                                              : "t on " + df(r.Df) + " df";
 
     Plot_texts texts;
     texts.Title = subject.Title;
@@ -63,4 +86,19 @@ Plot_texts Texts_for(const Plot_subject& subject)
                         texts.Percentage_meaning + " (" + texts.P_value + "); " +
                         Effect_text(subject) + ".";
     return texts;
+}
+
+std::string Picture_number(Extended value, const std::string& fixed, char separator)
+{
+    const bool shows_value = value == 0 || fixed.find_first_of("123456789") != std::string::npos;
+    if (shows_value && fixed.size() <= Longest_fixed_number)
+        return fixed;
+    return General(value, Picture_significant_digits, separator);
+}
+
+std::string Tick_text(Extended value, int step_exponent, char separator)
+{
+    if (step_exponent >= Fixed_tick_exponents_from && step_exponent <= Fixed_tick_exponents_to)
+        return Format_fixed(value, 1, std::max(0, -step_exponent), separator);
+    return General(value, Tick_significant_digits, separator);
 }

@@ -1,6 +1,8 @@
 // The texts of the picture. Every number is written as the report writes it
 // (the same decimals, the user's decimal separator), so what the picture
-// says can be read against the report.
+// says can be read against the report, except where those decimals would
+// not show the value (only zeros for a value that is not 0, or more digits
+// than a label can hold): there the picture gives significant digits.
 #pragma once
 
 #include <string>
@@ -21,3 +23,17 @@ struct Plot_texts {
 };
 
 Plot_texts Texts_for(const Plot_subject& subject);
+
+// A number of the picture: `fixed`, the report's text of value, where it
+// shows the value in at most Longest_fixed_number characters; otherwise
+// Picture_significant_digits significant digits (the %.Pg form) with the
+// separator.
+std::string Picture_number(Extended value, const std::string& fixed, char separator);
+inline constexpr std::size_t Longest_fixed_number = 16;
+inline constexpr int Picture_significant_digits = 4;
+
+// A tick label: the value, a multiple of a round step of 10^step_exponent
+// times 1, 2 or 5, with the decimals the step needs while they are few and
+// the integer digits few, and otherwise in the %.3g form (a tick value has at
+// most three significant digits).
+std::string Tick_text(Extended value, int step_exponent, char separator);

@@ -1,6 +1,8 @@
 #include "Plot_window.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -107,6 +109,16 @@ void TfrmPlot::Show_window()
     show();
     raise();
     activateWindow();
+    cmdSaveImage->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmPlot::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdCloseClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TfrmPlot::cmdSaveImageClick()
@@ -116,8 +128,14 @@ void TfrmPlot::cmdSaveImageClick()
     const std::optional<std::string> file_name = platform_.Ask_save_file_name_for(last_image_name_, Image_file_filter());
     if (!file_name)
         return;
-    last_image_name_ = *file_name;
-    Save_plot_image(QString::fromStdString(*file_name), *subject_);
+    // The dialog asked before replacing the name as typed; a name that gains
+    // its extension here is asked about here.
+    const std::string name = With_image_extension(*file_name);
+    if (name != *file_name && QFileInfo::exists(QString::fromStdString(name)) &&
+        !platform_.Confirm(name + " already exists.\rDo you want to replace it?"))
+        return;
+    last_image_name_ = name;
+    Save_plot_image(QString::fromStdString(name), *subject_);
 }
 
 void TfrmPlot::cmdPrintClick()

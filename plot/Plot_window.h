@@ -1,6 +1,7 @@
 // The plot window: the picture of the most recent comparison, redrawn at
 // every size and scale, with "Save Image..." (PNG or SVG by the name's
-// extension), "Print" (the default printer) and "Close". The worksheet tells
+// extension, PNG for a name without one), "Print" (the default printer) and
+// "Close" (also Escape); it opens with the focus on "Save Image...". The worksheet tells
 // it of each comparison through Comparison_listener; the program connects it
 // to the results viewer's "View" menu. Its accessible description states the
 // picture's numbers in one sentence.
@@ -29,7 +30,8 @@ public:
     // comparison's numbers cannot be drawn (not finite).
     void Comparison_made(const Comparison_request& request, const Comparison_result& result) override;
 
-    // Shows the window in front, with the picture of the last comparison.
+    // Shows the window in front, with the picture of the last comparison and
+    // the focus on "Save Image...".
     void Show_window();
 
     void cmdSaveImageClick();
@@ -38,6 +40,10 @@ public:
 
     // The picture's comparison; empty before the first.
     const std::optional<Plot_subject>& Subject() const { return subject_; }
+
+protected:
+    // Escape closes the window, as its "Close" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 signals:
     // A comparison has arrived: the window has a picture to show.

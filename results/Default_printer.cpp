@@ -1,16 +1,14 @@
 #include "Default_printer.h"
 
-#include <QFile>
+#include <QDate>
+#include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPainter>
-#include <QTemporaryDir>
-#include <stdexcept>
 #include <utility>
 
 #include "Default_printer_job.h"
 #include "Qt_print_surface.h"
-#include "Save_file.h"
+#include "Results_pdf.h"
 
 namespace {
 
@@ -26,32 +24,14 @@ public:
         Print_text(printer, font_family_, text);
     }
 
-    // Qt's PDF printer writes to a named file: the document is made in a
-    // temporary folder of its own and read back.
+    // The document of the results, on the default printer's paper when
+    // there is a default printer, on the toolkit's default paper otherwise.
     std::string Pdf_document(const std::string& text) override
     {
-        QTemporaryDir directory;
-        if (!directory.isValid())
-            throw std::runtime_error("No temporary folder for the PDF document: " +
-                                     directory.errorString().toStdString());
-        const QString path = directory.filePath("results.pdf");
-        {
-            QPrinter printer(QPrinter::HighResolution);
-            Set_up_pdf_printer(printer, path);
-            Print_text(printer, font_family_, text);
-        }
-        // A text that draws nothing starts no job; its document is one blank page.
-        if (!QFile::exists(path)) {
-            QPrinter printer(QPrinter::HighResolution);
-            Set_up_pdf_printer(printer, path);
-            QPainter painter;
-            if (!painter.begin(&printer) || !painter.end())
-                throw std::runtime_error("The PDF document could not be made");
-        }
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw std::runtime_error(File_error_text("Cannot read file", file));
-        return file.readAll().toStdString();
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        const QPageLayout paper = info.isNull() ? QPrinter().pageLayout() : QPrinter(info).pageLayout();
+        return Results_pdf(text, paper, QString::fromStdString(font_family_),
+                           QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat));
     }
 
 private:
@@ -63,13 +43,4 @@ private:
 std::unique_ptr<Results_printer> Make_default_printer(const std::string& font_family)
 {
     return std::make_unique<Default_printer>(font_family);
-}
-
-void Set_up_pdf_printer(QPrinter& printer, const QString& path)
-{
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull())
-        printer.setPageLayout(QPrinter(info, QPrinter::HighResolution).pageLayout());
 }

@@ -8,11 +8,15 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTextCursor>
 
+#include "Client_area.h"
+#include "Column_fit.h"
 #include "Menu_keys.h"
 #include "Platform.h"
+#include "Report.h"
 #include "Window_fonts.h"
 #include "Results_printer.h"
 #include "Results_text.h"
@@ -72,16 +76,14 @@ void TfrmTemplateResults::Build_controls()
     // The client area (792 x 554) lies below the menu bar.
     const int menu_height = MainMenu1->sizeHint().height();
     MainMenu1->setGeometry(0, 0, 792, menu_height);
-    auto* client = new QWidget(this);
-    client->setObjectName("ClientArea");
-    client->setGeometry(0, menu_height, 792, 554);
-    setFixedSize(792, menu_height + 554);
+    QWidget* client = &(new Client_area(*this, {792, 554}, menu_height))->Controls();
 
     Panel1 = Make_panel(client, "Panel1", QFrame::Raised, {12, 2, 765, 468});
     memoResults = new QPlainTextEdit(Panel1);
     memoResults->setObjectName("memoResults");
     memoResults->setGeometry(8, 8, 749, 452);
     memoResults->setFont(Report_font());
+    Keep_columns_on_a_line(*memoResults, Report_columns);
     QPalette palette = memoResults->palette();
     palette.setColor(QPalette::Text, Qt::black);
     memoResults->setPalette(palette);
@@ -165,14 +167,29 @@ void TfrmTemplateResults::Append_lines(const std::vector<std::string>& lines)
     QString addition;
     // Text that the user typed after the last line break is a line of its
     // own; what follows starts below it.
-    if (Holds_a_line() && !memoResults->toPlainText().endsWith(QChar('\n')))
+    const bool break_typed_line = Holds_a_line() && !memoResults->toPlainText().endsWith(QChar('\n'));
+    if (break_typed_line)
         addition += QChar('\n');
     for (const std::string& line : lines)
         addition += QString::fromStdString(line) + QChar('\n');
     QTextCursor cursor(memoResults->document());
     cursor.movePosition(QTextCursor::End);
+    const int first_new_line = cursor.position() + (break_typed_line ? 1 : 0);
     cursor.insertText(addition);
+    // The view shows the new lines from their first (a new report's separator
+    // line, or the first line of the first report): the end scrolled into
+    // view first, then that line, which comes to the top of the view when
+    // the lines are more than the view holds. The caret stays at the end.
     memoResults->setTextCursor(cursor);
+    memoResults->ensureCursorVisible();
+    const int end = cursor.position();
+    cursor.setPosition(first_new_line);
+    memoResults->setTextCursor(cursor);
+    memoResults->ensureCursorVisible();
+    const int shown = memoResults->verticalScrollBar()->value();
+    cursor.setPosition(end);
+    memoResults->setTextCursor(cursor);
+    memoResults->verticalScrollBar()->setValue(shown);
 }
 
 void TfrmTemplateResults::cmdSaveOutputClick()
@@ -185,7 +202,11 @@ void TfrmTemplateResults::cmdSaveOutputClick()
 
 void TfrmTemplateResults::cmdClearResultsClick()
 {
-    memoResults->clear();
+    // Removed as one edit of the text, so that its undo (Ctrl+Z, or "Undo"
+    // in the text's context menu) brings every line back.
+    QTextCursor cursor(memoResults->document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
 }
 
 void TfrmTemplateResults::cmdReturnClick()
@@ -207,8 +228,8 @@ void TfrmTemplateResults::mnuPrintClick()
     printer_.Print(Printer_text(memoResults->toPlainText()));
 }
 
-// The PDF document of the whole text, laid out as "Print All" lays it out,
-// replaces the chosen file only after a complete write.
+// The PDF document of the whole text replaces the chosen file only after a
+// complete write.
 void TfrmTemplateResults::mnuSavePdfClick()
 {
     const std::optional<std::string> file_name = platform_.Ask_save_file_name_for("results.pdf", "*.pdf");

@@ -80,6 +80,17 @@ private:
 
 }  // namespace
 
+bool Wholly_on_view(const QWidget& control, const QWidget& window)
+{
+    for (const QWidget* ancestor = control.parentWidget(); ancestor != nullptr; ancestor = ancestor->parentWidget()) {
+        if (!ancestor->rect().contains(QRect(control.mapTo(ancestor, QPoint(0, 0)), control.size())))
+            return false;
+        if (ancestor == &window)
+            break;
+    }
+    return true;
+}
+
 int Pixels_changed_by_focus(QWidget& control, QWidget& elsewhere)
 {
     elsewhere.setFocus();
@@ -100,7 +111,7 @@ std::vector<std::string> Missing_borders(QWidget& window)
     const Rendering rendering(window);
     std::vector<std::string> missing;
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(&window) || !Framed(*control))
+        if (!control->isVisibleTo(&window) || !Framed(*control) || !Wholly_on_view(*control, window))
             continue;
         const QRectF area(control->mapTo(&window, QPoint(0, 0)), control->size());
         const Edge edges[] = {

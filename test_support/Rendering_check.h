@@ -14,8 +14,15 @@
 #include <vector>
 
 // The edges that cannot be seen, as "<control> <edge>" (edges: top, bottom,
-// left, right); empty when every frame is whole.
+// left, right); empty when every frame is whole. Only the controls wholly on
+// view are looked at: those of a scrolling client area scrolled out of view
+// are not painted.
 std::vector<std::string> Missing_borders(QWidget& window);
+
+// Whether the whole of the control is on view in the window: inside each of
+// its ancestors up to the window (a client area that scrolls clips away what
+// lies beyond its view).
+bool Wholly_on_view(const QWidget& control, const QWidget& window);
 
 // How many pixels of a control change plainly (by a quarter of the colour
 // range or more in some channel) when it takes the focus from `elsewhere`.

@@ -1,9 +1,12 @@
 #include "Qt_platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include "Title_buttons.h"
 
@@ -51,18 +54,30 @@ std::optional<std::string> Qt_platform::Ask_save_file_name()
 {
     std::optional<std::string> chosen = Ask_save_file_name_for(last_file_name_, "*.txt");
     if (chosen)
-        last_file_name_ = *chosen;
+        last_file_name_ = QFileInfo(QString::fromStdString(*chosen)).fileName().toStdString();
     return chosen;
+}
+
+QString First_save_folder()
+{
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
 }
 
 std::optional<std::string> Qt_platform::Ask_save_file_name_for(const std::string& proposed_name,
                                                                const std::string& filter)
 {
+    // The proposed name goes into the shared folder, whatever folder a
+    // window's own remembered name came from.
+    const QString folder = save_folder_.isEmpty() ? First_save_folder() : save_folder_;
+    const QString proposed = QDir(folder).filePath(QFileInfo(QString::fromStdString(proposed_name)).fileName());
     // The dialog asks before it overwrites a file and adds no extension.
     const QString chosen =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString::fromStdString(proposed_name),
-                                     QString::fromStdString(filter));
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), proposed, QString::fromStdString(filter));
     if (chosen.isEmpty())
         return std::nullopt;
+    save_folder_ = QFileInfo(chosen).absolutePath();
     return chosen.toStdString();
 }

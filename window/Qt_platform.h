@@ -19,7 +19,16 @@ public:
 private:
     // The results' save dialog proposes the name chosen last.
     std::string last_file_name_ = "results.txt";
+    // Every save dialog of the program ("Save Output", "Save as PDF...",
+    // "Save Image...") opens in the folder of the file chosen last in any of
+    // them; empty until the first choice, when the dialogs open in the
+    // user's documents folder (or home).
+    QString save_folder_;
 };
+
+// The folder where the save dialogs open the first time: the user's
+// documents folder when it exists, else the home folder.
+QString First_save_folder();
 
 // A message text as the box shows it: each lone CR breaks the line.
 QString Message_box_text(const std::string& text);

@@ -9,6 +9,7 @@
 
 #include "Focus_frame_style.h"
 #include "Platform.h"
+#include "Scroll_bar_style.h"
 #include "Whole_frame_style.h"
 
 Voran_application::Voran_application(int& argc, char** argv, Platform& platform)
@@ -16,9 +17,10 @@ Voran_application::Voran_application(int& argc, char** argv, Platform& platform)
 {
     setApplicationName("VORAN");
     setDesktopFileName("voran");
-    // The platform's style, with frames kept whole at fractional scales and
-    // a plain frame on the focused button.
-    setStyle(new Focus_frame_style(new Whole_frame_style(QStyleFactory::create(style()->name()))));
+    // The platform's style, with frames kept whole at fractional scales, a
+    // plain frame on the focused button and scroll-bar handles that stand out.
+    setStyle(new Focus_frame_style(
+        new Scroll_bar_style(new Whole_frame_style(QStyleFactory::create(style()->name())))));
     setWindowIcon(Program_icon());
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "Client_area.h"
 #include "Notes_box.h"
 #include "Program_strings.h"
 #include "Title_buttons.h"
@@ -57,12 +58,13 @@ QPushButton* Make_button(QWidget* parent, const QString& name, const QString& ca
 void TfrmTemplate::Build_controls()
 {
     Set_title_buttons(*this, Title_buttons::Minimise_and_close);
-    setFixedSize(792, 573);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setFont(System_font(13));
+    // The client area is 792 x 573; the controls lie on it.
+    QWidget* client = &(new Client_area(*this, {792, 573}))->Controls();
 
-    DescripFld = Make<QPlainTextEdit>(this, "DescripFld", 12, 7, 768, 94);
+    DescripFld = Make<QPlainTextEdit>(client, "DescripFld", 12, 7, 768, 94);
     DescripFld->setReadOnly(true);
     DescripFld->setFocusPolicy(Qt::NoFocus);
     DescripFld->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -71,13 +73,13 @@ void TfrmTemplate::Build_controls()
     DescripFld->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(DescripFld, &QPlainTextEdit::textChanged, this, &TfrmTemplate::DescripFldChange);
 
-    Panel3 = Make_panel(this, "Panel3", QFrame::Raised, 12, 106, 768, 33);
+    Panel3 = Make_panel(client, "Panel3", QFrame::Raised, 12, 106, 768, 33);
     lblComments = new QLabel(Panel3);
     lblComments->setObjectName("lblComments");
     lblComments->setFont(Bold(lblComments->font()));
     lblComments->move(6, 8);
 
-    Panel1 = Make_panel(this, "Panel1", QFrame::Raised, 12, 143, 768, 346);
+    Panel1 = Make_panel(client, "Panel1", QFrame::Raised, 12, 143, 768, 346);
     RadioGroup1 = Make<QGroupBox>(Panel1, "RadioGroup1", 16, 16, 185, 105);
     const char* const items[] = {"Two-sided", "One-sided Lower", "One-sided Upper"};
     for (int i = 0; i < 3; ++i) {
@@ -88,7 +90,7 @@ void TfrmTemplate::Build_controls()
 
     // The notes box lies over the right part of Panel3 and grows downwards
     // over the top of Panel1, so it is stacked above both.
-    memoComments = Make<QPlainTextEdit>(this, "memoComments", 112, 110, 666, 25);
+    memoComments = Make<QPlainTextEdit>(client, "memoComments", 112, 110, 666, 25);
     memoComments->setFont(Report_font());
     memoComments->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memoComments->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -101,10 +103,10 @@ void TfrmTemplate::Build_controls()
     memoComments->raise();
 
     // The buttons lie over the pan1 strip, not inside it.
-    pan1 = Make_panel(this, "pan1", QFrame::Sunken, 12, 500, 768, 49);
-    cmdCompute = Make_button(this, "cmdCompute", "Compute", 28, 165);
-    btnclearData = Make_button(this, "btnclearData", "Clear Data ", 220, 161);
-    ExitBtn = Make_button(this, "ExitBtn", "Exit", 603, 161);
+    pan1 = Make_panel(client, "pan1", QFrame::Sunken, 12, 500, 768, 49);
+    cmdCompute = Make_button(client, "cmdCompute", "Compute", 28, 165);
+    btnclearData = Make_button(client, "btnclearData", "Clear Data ", 220, 161);
+    ExitBtn = Make_button(client, "ExitBtn", "Exit", 603, 161);
     connect(cmdCompute, &QPushButton::clicked, this, &TfrmTemplate::cmdComputeClick);
     connect(btnclearData, &QPushButton::clicked, this, &TfrmTemplate::btnclearDataClick);
     connect(ExitBtn, &QPushButton::clicked, this, &TfrmTemplate::ExitBtnClick);

@@ -1,6 +1,8 @@
 // "Compute" from typed keys to the report in the results viewer, the
 // refusals of bad entries, the return to the worksheet and a second report.
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTextBlock>
 
 #include "Golden_report.h"
 #include "Request_refusal.h"
@@ -38,6 +40,31 @@ TEST_F(Compute_request, WorkedExampleFromTypedKeysToTheReport)
     // The report opens with its heading, no separator, and no notes lines.
     EXPECT_EQ(Result_lines(), Golden_text_lines(Limits::Two_sided));
     EXPECT_EQ(Data_file(), "10 20 50 30     ");
+}
+
+// The first line the viewer shows, and whether that line is the top of the
+// text (nothing above it hidden).
+QString Top_line(QPlainTextEdit& text)
+{
+    return text.cursorForPosition(QPoint(1, 1)).block().text();
+}
+
+// After each "Compute" the viewer, shown anew, has the new report's first
+// line at its top: the empty line that opens the first report, the separator
+// above the second.
+TEST_F(Compute_request, TheViewerShowsTheNewReportFromItsFirstLine)
+{
+    Start();
+    Compute("10", "20", "50", "30");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(results.get()));
+    QPlainTextEdit& text = *Results_text();
+    EXPECT_EQ(text.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(Top_line(text), "");
+    Click(*results, "cmdReturn");
+    Click(*worksheet, "cmdCompute");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(results.get()));
+    EXPECT_EQ(Top_line(text), Separator);
+    EXPECT_GT(text.verticalScrollBar()->value(), 0);
 }
 
 struct Sided_case {

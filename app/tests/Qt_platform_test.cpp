@@ -4,12 +4,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Qt_platform.h"
 
@@ -96,6 +102,92 @@ TEST(Qt_platform, ErrorBoxIsTitledWithTheApplicationsName)
     EXPECT_EQ(box.Text, "Invalid numeric input.");
     EXPECT_EQ(box.Icon, QMessageBox::Critical);
     EXPECT_EQ(Title_bar_buttons(box.Flags), "close");
+}
+
+// Where a save dialog opened: its folder and the name it proposed.
+struct Opened_dialog {
+    QString Folder;
+    QString Name;
+};
+
+// Runs `ask` while a zero timer records the save dialog that comes up and
+// accepts the file `chosen` in it.
+Opened_dialog Choose_file(const QString& chosen, const std::function<void()>& ask)
+{
+    Opened_dialog opened;
+    QTimer::singleShot(0, [&opened, chosen] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        const QFileInfo proposed(dialog->selectedFiles().value(0));
+        opened = {dialog->directory().absolutePath(), proposed.fileName()};
+        dialog->selectFile(chosen);
+        // accept() is public on QDialog; the file dialog's own check of the name runs.
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    ask();
+    return opened;
+}
+
+// HOME and XDG_CONFIG_HOME (where the documents folder is named) point
+// into a temporary folder while the test runs.
+class Save_folder : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    QTemporaryDir elsewhere;
+    std::vector<std::pair<const char*, QByteArray>> saved;
+
+    void SetUp() override
+    {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
+            saved.emplace_back(name, qgetenv(name));
+        }
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+        ASSERT_TRUE(QDir(elsewhere.path()).mkpath("first") && QDir(elsewhere.path()).mkpath("second"));
+    }
+    void TearDown() override
+    {
+        for (const auto& [name, value] : saved)
+            qputenv(name, value);
+    }
+};
+
+TEST_F(Save_folder, WithoutADocumentsFolderTheDialogOpensAtHome)
+{
+    Qt_platform platform;
+    const Opened_dialog opened = Choose_file(elsewhere.filePath("first/a.txt"), [&] { platform.Ask_save_file_name(); });
+    EXPECT_EQ(opened.Folder, home.path());
+    EXPECT_EQ(opened.Name, "results.txt");
+}
+
+// "Save Output", then "Save as PDF...", then the plot's "Save Image..." with
+// the full name it chose before, then "Save Output" again: each opens where
+// the one before saved.
+TEST_F(Save_folder, DialogsOpenInDocumentsThenWhereAnyOfThemSavedLast)
+{
+    ASSERT_TRUE(QDir(home.path()).mkpath("Documents"));
+    Qt_platform platform;
+    std::optional<std::string> chosen;
+    Opened_dialog opened = Choose_file(elsewhere.filePath("first/report.txt"),
+                                       [&] { chosen = platform.Ask_save_file_name(); });
+    EXPECT_EQ(opened.Folder, home.filePath("Documents"));
+    EXPECT_EQ(opened.Name, "results.txt");
+    EXPECT_EQ(chosen, elsewhere.filePath("first/report.txt").toStdString());
+
+    opened = Choose_file(elsewhere.filePath("second/out.pdf"),
+                         [&] { platform.Ask_save_file_name_for("results.pdf", "*.pdf"); });
+    EXPECT_EQ(opened.Folder, elsewhere.filePath("first"));
+    EXPECT_EQ(opened.Name, "results.pdf");
+
+    opened = Choose_file(elsewhere.filePath("second/plot.svg"), [&] {
+        platform.Ask_save_file_name_for(elsewhere.filePath("first/plot.png").toStdString(), "*.png *.svg");
+    });
+    EXPECT_EQ(opened.Folder, elsewhere.filePath("second"));
+    EXPECT_EQ(opened.Name, "plot.png");
+
+    opened = Choose_file(elsewhere.filePath("second/report.txt"), [&] { platform.Ask_save_file_name(); });
+    EXPECT_EQ(opened.Folder, elsewhere.filePath("second"));
+    EXPECT_EQ(opened.Name, "report.txt");
 }
 
 }  // namespace

@@ -113,7 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "--delimiter must be one character other than a double quote or a line break"},
         Usage_row{"UnknownFormat", {"--csv", "-", "--format", "json"}, "--format must be one of csv|jsonl"},
         Usage_row{"CsvWithLimits", {"--csv", "-", "--limits", "lower"}, "--csv takes no --limits"},
-        Usage_row{"HelpWithAValue", {"--help=x"}, "unknown argument '--help=x'"}),
+        Usage_row{"HelpWithAValue", {"--help=x"}, "unknown argument '--help=x'"},
+        Usage_row{"EmptyPlotName", Four_and({"--plot", ""}), "--plot needs a file name"},
+        Usage_row{"EmptyPlotNameAfterEquals", Four_and({"--plot="}), "--plot needs a file name"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(Help_text, ListsEveryOptionLimitsWordColumnAndExitStatus)

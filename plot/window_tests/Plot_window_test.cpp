@@ -132,7 +132,8 @@ TEST_F(Plot_window, RedrawsAtEverySizeAndScale)
     Compare();
     window_.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-    for (const QSize size : {QSize(800, 500), QSize(1200, 500), QSize(500, 700), QSize(420, 300)}) {
+    const QSize smallest(static_cast<int>(Plot_minimum_width), static_cast<int>(Plot_minimum_height));
+    for (const QSize size : {QSize(800, 500), QSize(1200, 500), QSize(500, 700), smallest}) {
         window_.resize(size + (window_.size() - View()->size()));
         QCoreApplication::processEvents();
         ASSERT_EQ(View()->size(), size);
@@ -165,6 +166,48 @@ TEST_F(Plot_window, SaveImageProposesPlotPngAndWritesByExtension)
     QTest::mouseClick(Button("cmdSaveImage"), Qt::LeftButton);
     ASSERT_EQ(platform_.Proposed_saves.size(), 2u);
     EXPECT_EQ(platform_.Proposed_saves[1].first, path.toStdString());
+}
+
+TEST_F(Plot_window, NameWithoutExtensionIsSavedAsPng)
+{
+    Compare();
+    platform_.File_name = directory_.filePath("picture").toStdString();
+    window_.cmdSaveImageClick();
+    QFile file(directory_.filePath("picture.png"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_FALSE(QFile::exists(directory_.filePath("picture")));
+    EXPECT_TRUE(platform_.Questions.empty());
+    // The next dialog proposes the name as saved.
+    window_.cmdSaveImageClick();
+    EXPECT_EQ(platform_.Proposed_saves.back().first, directory_.filePath("picture.png").toStdString());
+}
+
+// The dialog asked about "picture", not "picture.png": the window asks.
+TEST_F(Plot_window, NameThatGainsItsExtensionAsksBeforeReplacing)
+{
+    Compare();
+    const QString path = directory_.filePath("picture.png");
+    {
+        QFile existing(path);
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("kept");
+    }
+    platform_.File_name = directory_.filePath("picture").toStdString();
+    platform_.Answers = {false};
+    window_.cmdSaveImageClick();
+    ASSERT_EQ(platform_.Questions.size(), 1u);
+    EXPECT_EQ(platform_.Questions[0], path.toStdString() + " already exists.\rDo you want to replace it?");
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("kept"));
+    kept.close();
+
+    platform_.Answers = {true};
+    window_.cmdSaveImageClick();
+    QFile replaced(path);
+    ASSERT_TRUE(replaced.open(QIODevice::ReadOnly));
+    EXPECT_EQ(replaced.read(4), QByteArray("\x89PNG", 4));
 }
 
 TEST_F(Plot_window, CancelledSaveWritesNothing)
@@ -210,6 +253,29 @@ TEST_F(Plot_window, ReturnPressesTheFocusedButton)
     Button("cmdPrint")->setFocus();
     QTest::keyClick(Button("cmdPrint"), Qt::Key_Return);
     EXPECT_EQ(printer_.Jobs.size(), 1u);
+}
+
+TEST_F(Plot_window, EscapeClosesTheWindow)
+{
+    Compare();
+    window_.Show_window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    QTest::keyClick(Button("cmdPrint"), Qt::Key_Escape);
+    EXPECT_FALSE(window_.isVisible());
+    EXPECT_TRUE(printer_.Jobs.empty());
+}
+
+// Each time it opens, whichever button had the focus before.
+TEST_F(Plot_window, OpensWithTheFocusOnSaveImage)
+{
+    Compare();
+    for (const char* focused_before : {"cmdClose", "cmdPrint"}) {
+        window_.Show_window();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        EXPECT_EQ(window_.focusWidget(), Button("cmdSaveImage")) << "after " << focused_before;
+        Button(focused_before)->setFocus();
+        window_.close();
+    }
 }
 
 TEST_F(Plot_window, CloseHidesTheWindowWithoutEndingTheProgram)

@@ -1,20 +1,22 @@
 // "Save as PDF..." through the real printer code: the PDF document of the
-// results text, read back with poppler, holds the text line by line and has
-// the pages of the printout that the same text makes.
+// results text, read back with poppler, keeps each report whole on a page,
+// numbers its pages, dates them and keeps its margins.
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QFile>
-#include <QPrinter>
+#include <QLocale>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "Default_printer.h"
 #include "Golden_report.h"
-#include "Page_counter.h"
 #include "Pdf_reading.h"
-#include "Qt_print_surface.h"
 
 namespace {
 
@@ -33,43 +35,38 @@ std::string Results_text(int reports)
     return text;
 }
 
-// pdftotext -layout puts the text on a character grid of its own estimate,
-// so a run of blanks inside a line may come back one blank longer or
-// shorter: lines are compared with each run of blanks squeezed to one.
-std::string Squeezed(const std::string& line)
-{
-    std::string squeezed;
-    for (const char c : line)
-        if (c != ' ' || squeezed.empty() || squeezed.back() != ' ')
-            squeezed += c;
-    return squeezed;
-}
+// A word that pdftotext -bbox found on a page, in points from the top left.
+struct Word {
+    std::string Text;
+    double Left;
+    double Top;
+    double Right;
+    double Bottom;
+};
 
-// The lines of the text as pdftotext reads them: trailing blanks removed,
-// empty lines left out (they print nothing), blanks squeezed.
-std::vector<std::string> Printed_lines(const std::string& text)
+struct Page_words {
+    double Width = 0;
+    double Height = 0;
+    std::vector<Word> Words;
+};
+
+std::vector<Page_words> Words_of(const std::string& pdf)
 {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        std::string line = text.substr(start, end - start);
-        line.erase(line.find_last_not_of(' ') + 1);
-        if (!line.empty())
-            lines.push_back(Squeezed(line));
+    const std::string boxes = Run("pdftotext -bbox '" + pdf + "' -");
+    const std::regex page_pattern(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re");
+    const std::regex word_pattern(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    std::vector<Page_words> pages;
+    std::istringstream lines(boxes);
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch match;
+        if (std::regex_search(line, match, page_pattern))
+            pages.push_back({std::stod(match[1]), std::stod(match[2]), {}});
+        else if (std::regex_search(line, match, word_pattern) && !pages.empty())
+            pages.back().Words.push_back(
+                {match[5], std::stod(match[1]), std::stod(match[2]), std::stod(match[3]), std::stod(match[4])});
     }
-    return lines;
-}
-
-// The pages of the printout of the text: the text device on a printer's
-// page, here Qt's default page (the tests see no printer).
-int Printout_pages(const std::string& text)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    Qt_print_surface metrics(printer, Printer_font(Font_family));
-    Page_counter counter(metrics);
-    Print_on(counter, text);
-    return counter.pages;
+    return pages;
 }
 
 class Pdf_document : public testing::Test {
@@ -94,30 +91,67 @@ protected:
     QString path_ = directory_.filePath("results.pdf");
 };
 
-TEST_F(Pdf_document, TextEqualsTheResultsLineByLine)
+constexpr double Points_per_mm = 72 / 25.4;
+
+// Three reports of 35 lines: two fit a page of a common paper (A4, Letter)
+// at most, so they take two or three pages, and each stands whole on a page:
+// every page begins with a report's first line (the separator line of each
+// report after the first) and ends with a report's last line above the
+// footer, which holds the date and the page's number.
+TEST_F(Pdf_document, EachReportWholeOnAPageWithPageNumbersAndDate)
 {
-    const std::string text = Results_text(4);
-    std::vector<std::string> read;
-    for (const auto& page : Page_lines(Saved_pdf(text)))
-        for (const std::string& line : page)
-            read.push_back(Squeezed(line));
-    EXPECT_EQ(read, Printed_lines(text));
+    const std::vector<std::vector<std::string>> pages = Page_lines(Saved_pdf(Results_text(3)));
+    ASSERT_GE(pages.size(), 2u);
+    ASSERT_LE(pages.size(), 3u);
+    const std::string today = QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
+    int separators = 0;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        ASSERT_GE(pages[i].size(), 3u);
+        if (i == 0)
+            EXPECT_NE(pages[i][0].find("VORAN.EXE"), std::string::npos) << pages[i][0];
+        else
+            EXPECT_EQ(pages[i][0], std::string(103, '_'));
+        separators += static_cast<int>(std::count(pages[i].begin(), pages[i].end(), std::string(103, '_')));
+        const std::string& last = pages[i][pages[i].size() - 2];
+        EXPECT_NE(last.find("upper credible limit on the percentage"), std::string::npos) << last;
+        const std::string& footer = pages[i].back();
+        EXPECT_EQ(footer.substr(0, today.size()), today) << footer;
+        const std::string number = "page " + std::to_string(i + 1) + " of " + std::to_string(pages.size());
+        EXPECT_EQ(footer.substr(footer.size() - number.size()), number) << footer;
+    }
+    EXPECT_EQ(separators, 2);
 }
 
-TEST_F(Pdf_document, PageCountEqualsThePrintouts)
+// Every word at least 15 mm from each edge of the paper, and the report's
+// 103 columns (its separator line) nearly as wide as the space between the
+// margins: the largest size at which they fit.
+TEST_F(Pdf_document, MarginsOfFifteenMillimetresAndTheColumnsAcrossThePage)
 {
-    const std::string text = Results_text(4);
-    const int pages = Printout_pages(text);
-    ASSERT_GE(pages, 2) << "the text must fill more than one page";
-    EXPECT_EQ(Page_count(Saved_pdf(text)), pages);
+    const std::vector<Page_words> pages = Words_of(Saved_pdf(Results_text(3)));
+    ASSERT_GE(pages.size(), 2u);
+    const double margin = 15 * Points_per_mm - 0.5;
+    for (const Page_words& page : pages) {
+        for (const Word& word : page.Words) {
+            EXPECT_GE(word.Left, margin) << word.Text;
+            EXPECT_GE(word.Top, margin) << word.Text;
+            EXPECT_LE(word.Right, page.Width - margin) << word.Text;
+            EXPECT_LE(word.Bottom, page.Height - margin) << word.Text;
+        }
+    }
+    const auto separator = std::find_if(pages[1].Words.begin(), pages[1].Words.end(),
+                                        [](const Word& word) { return word.Text == std::string(103, '_'); });
+    ASSERT_NE(separator, pages[1].Words.end());
+    const double room = pages[1].Width - 2 * 15 * Points_per_mm;
+    EXPECT_LE(separator->Right - separator->Left, room);
+    EXPECT_GE(separator->Right - separator->Left, 0.97 * room);
 }
 
-TEST_F(Pdf_document, EmptyResultsGiveOneBlankPage)
+TEST_F(Pdf_document, EmptyResultsGiveOnePageWithItsFooter)
 {
-    const std::string pdf = Saved_pdf("");
-    EXPECT_EQ(Page_count(pdf), 1);
-    for (const auto& page : Page_lines(pdf))
-        EXPECT_TRUE(page.empty());
+    const std::vector<std::vector<std::string>> pages = Page_lines(Saved_pdf(""));
+    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(pages[0].size(), 1u);
+    EXPECT_NE(pages[0][0].find("page 1 of 1"), std::string::npos) << pages[0][0];
 }
 
 }  // namespace

@@ -10,12 +10,17 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 #include "Event_loop.h"
 #include "Rendering_check.h"
@@ -203,6 +208,101 @@ TEST_F(Results_viewer, FailedPdfSaveGivesTheMessageOfSaveOutput)
     EXPECT_NE(pdf_message.find("missing-folder"), std::string::npos) << pdf_message;
     EXPECT_EQ(pdf_message, save_output_message);
     EXPECT_EQ(text->toPlainText(), "report\n");
+}
+
+// The first line that the view shows.
+QString Top_line(QPlainTextEdit& text)
+{
+    return text.cursorForPosition(QPoint(1, 1)).block().text();
+}
+
+std::vector<std::string> Report_lines(const std::string& first, int count)
+{
+    std::vector<std::string> lines{first};
+    for (int i = 1; i < count; ++i)
+        lines.push_back("line " + std::to_string(i));
+    return lines;
+}
+
+// Each report is longer than the view holds: the view shows it from its
+// first line, the separator above every report after the first.
+TEST_F(Results_viewer, TheNewReportIsShownFromItsFirstLine)
+{
+    viewer.Append_lines(Report_lines("first report", 80));
+    EXPECT_EQ(Top_line(*text), "first report");
+    viewer.Append_lines(Report_lines("____ separator", 80));
+    EXPECT_EQ(Top_line(*text), "____ separator");
+    // The caret stays at the end, where typing adds to the text.
+    EXPECT_TRUE(text->textCursor().atEnd());
+    // A report that follows text the user typed without a line end.
+    text->moveCursor(QTextCursor::End);
+    QTest::keyClicks(text, "typed");
+    viewer.Append_lines(Report_lines("____ third", 80));
+    EXPECT_EQ(Top_line(*text), "____ third");
+}
+
+// "Clear Results" is one edit of the text: its undo, from the keyboard or
+// from the text's own context menu, brings the reports back.
+TEST_F(Results_viewer, ClearedResultsComeBackWithUndo)
+{
+    viewer.Append_lines({"first report", "", "its last line"});
+    Click("cmdClearResults");
+    EXPECT_EQ(text->toPlainText(), "");
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text->toPlainText(), "first report\n\nits last line\n");
+    EXPECT_TRUE(viewer.Holds_a_line());
+
+    Click("cmdClearResults");
+    std::unique_ptr<QMenu> menu(text->createStandardContextMenu());
+    QAction* undo = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().remove('&').startsWith("Undo"))
+            undo = action;
+    ASSERT_NE(undo, nullptr);
+    ASSERT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(text->toPlainText(), "first report\n\nits last line\n");
+}
+
+// The mean grey level of a part of an image, 0 (black) to 255 (white).
+double Mean_grey(const QImage& image, const QRect& part)
+{
+    double sum = 0;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x)
+            sum += qGray(image.pixel(x, y));
+    return sum / (part.width() * part.height());
+}
+
+// The text's scroll bar, its handle at the top: the handle is plainly darker
+// than the groove below it, as a handle reads on most desktops.
+TEST_F(Results_viewer, ScrollBarHandleStandsOutDarkerThanItsGroove)
+{
+    viewer.Append_lines(Report_lines("report", 300));
+    QScrollBar* bar = text->verticalScrollBar();
+    bar->setValue(0);
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    const auto part = [&](QStyle::SubControl control) {
+        // The part's inside, clear of any outline.
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control, bar).adjusted(2, 2, -2, -2);
+    };
+    const QRect handle = part(QStyle::SC_ScrollBarSlider);
+    const QRect groove = part(QStyle::SC_ScrollBarAddPage);
+    ASSERT_FALSE(handle.isEmpty());
+    ASSERT_GT(groove.height(), handle.height());
+    const QImage image = bar->grab().toImage();
+    ASSERT_EQ(image.devicePixelRatio(), 1.0);
+    EXPECT_LE(Mean_grey(image, handle) + 40, Mean_grey(image, groove))
+        << "handle " << Mean_grey(image, handle) << ", groove " << Mean_grey(image, groove);
 }
 
 TEST_F(Results_viewer, ClearResultsEmptiesWithoutAsking)
