@@ -132,7 +132,7 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
         command.Single.Notes = given.at("--note");
     if (const auto plot = Value(given, "--plot")) {
         if (plot->empty())
-            throw Usage_error("--plot needs a file name");
+            throw EUsage_error("--plot needs a file name");
         command.Single.Plot_path = *plot;
     }
     return command;
