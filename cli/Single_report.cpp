@@ -9,9 +9,6 @@
 #include "Plot_writer.h"
 #include "Report_for.h"
 
-namespace {
-
-// The notes lines: each note split at its line breaks (CR LF, CR or LF).
 std::vector<std::string> Notes_lines(const std::vector<std::string>& notes)
 {
     std::vector<std::string> lines;
@@ -27,8 +24,6 @@ std::vector<std::string> Notes_lines(const std::vector<std::string>& notes)
     }
     return lines;
 }
-
-}  // namespace
 
 Exit_status Run_single_report(const Single_request& request, char decimal_separator,
                               std::ostream& out, std::ostream& err)

@@ -1,7 +1,6 @@
 #include "Number_format.h"
 
 #include "Decimal_digits.h"
-#include "Fixed_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -16,7 +15,7 @@ std::string Format_fixed(Extended value, int width, int precision, char separato
         throw std::invalid_argument("Format_fixed: negative precision " +
                                     std::to_string(precision));
 
-    std::string text = Fixed_text(value, precision);
+    std::string text = Fixed_decimal_text(value, precision);
     if (const auto point = text.find('.'); point != std::string::npos)
         text[point] = separator;
     if (text.size() < static_cast<std::size_t>(width))

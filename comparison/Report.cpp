@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <charconv>
 #include <iterator>
+#include <locale>
+#include <sstream>
 #include <stdexcept>
 #include <string_view>
 
 #include "Citation.h"
+#include "Decimal_digits.h"
 
 namespace {
 
@@ -121,20 +124,51 @@ std::string Format_input_line(const std::string& caption, const std::string& tex
     return " " + name + "= " + text;
 }
 
-std::string Level_text(Extended level, char separator)
+namespace {
+
+#if defined(__cpp_lib_to_chars)
+
+// The shortest fixed-point text that reads back to the level's double.
+std::string Shortest_fixed_text(double level)
 {
-    // The shortest fixed-point text that reads back to the level's double:
-    // the digits the user gave (levels are read as doubles), with nothing
-    // rounded away, so that 99.9999995 is never stated as 100. Room for any
-    // double in fixed notation: a sign and 309 integer digits, or "0." and
-    // the 324 decimals of the least subnormal.
+    // Room for any double in fixed notation: a sign and 309 integer digits,
+    // or "0." and the 324 decimals of the least subnormal.
     char text[400];
-    const auto [end, error] = std::to_chars(std::begin(text), std::end(text), static_cast<double>(level),
-                                            std::chars_format::fixed);
+    const auto [end, error] = std::to_chars(std::begin(text), std::end(text), level, std::chars_format::fixed);
     if (error != std::errc())
         throw std::runtime_error("Level_text: the level does not fit its buffer");
-    std::string written(std::begin(text), end);
-    std::ranges::replace(written, '.', separator);
+    return std::string(std::begin(text), end);
+}
+
+#else
+
+// Where the standard library has no floating-point to_chars (the
+// WebAssembly build): the level correctly rounded to 0, 1, 2, ... decimals
+// until the text reads back to the same double. The nearest text with a
+// given number of decimals is the first to read back, when any does, so the
+// first that does is the shortest.
+std::string Shortest_fixed_text(double level)
+{
+    for (int decimals = 0;; ++decimals) {
+        std::string text = Fixed_decimal_text(level, decimals);
+        std::istringstream in(text);
+        in.imbue(std::locale::classic());
+        double read = 0;
+        if (in >> read && read == level)
+            return text;
+    }
+}
+
+#endif
+
+}  // namespace
+
+std::string Level_text(Extended level, char separator)
+{
+    // The digits the user gave (levels are read as doubles), with nothing
+    // rounded away, so that 99.9999995 is never stated as 100.
+    std::string written = Shortest_fixed_text(static_cast<double>(level));
+    std::replace(written.begin(), written.end(), '.', separator);
     return written;
 }
 

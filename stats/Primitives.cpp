@@ -1,5 +1,5 @@
 // Closeness, whole numbers, the text of a value and the argument checks.
-#include "Fixed_text.h"
+#include "Decimal_digits.h"
 #include "Floating_point.h"
 #include "Raw_functions.h"
 
@@ -29,7 +29,7 @@ bool Same_value(Extended a, Extended b)
     Check_number(b);
     Floating_point_scope scope;
     const Extended distance = std::fabs(a - b);
-    scope.Checked(distance);
+    scope.Checked(distance, std::isinf(a) || std::isinf(b));
     return distance < Closeness_tolerance;
 }
 
@@ -54,7 +54,7 @@ std::string Float_text(Extended x)
     if (std::isinf(x))
         return x > 0 ? "INF" : "-INF";
     // Fixed point with twelve decimals, rounded, whatever the C locale.
-    std::string text = Fixed_text(x, 12);
+    std::string text = Fixed_decimal_text(x, 12);
     const std::size_t point = text.find('.');
     if (point != std::string::npos) {
         const std::size_t last = text.find_last_not_of('0');

@@ -14,6 +14,7 @@
 #include "Batch.h"
 #include "Comparison_request_step.h"
 #include "Csv_reader.h"
+#include "Read_double.h"
 #include "Request_refusal.h"
 #include "Table_number.h"
 
@@ -272,7 +273,7 @@ std::map<std::string, std::string> Json_object(const std::string& line)
 Extended Number(const std::string& text)
 {
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = Read_double(text.data(), text.data() + text.size(), value);
     EXPECT_EQ(end, text.data() + text.size()) << text;
     if (error == std::errc::result_out_of_range)
         return std::strtold(text.c_str(), nullptr);
@@ -289,7 +290,7 @@ Numbers_by_id Csv_numbers(const std::string& out, const std::string& id_column)
     const Records records = Csv_records(out);
     const auto& header = records.at(0);
     const auto column_of = [&header](std::string_view name) {
-        return static_cast<std::size_t>(std::ranges::find(header, name) - header.begin());
+        return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
     };
     Numbers_by_id numbers;
     for (std::size_t i = 1; i < records.size(); ++i) {
@@ -377,7 +378,7 @@ TEST(Batch_property, ShuffledColumnsAndBothFormatsGiveTheSameNumbersPerId)
         header.push_back("ID");
         std::vector<std::size_t> order = {0, 1, 2, 3, 4, 5};
         const std::string original = table_text(header, order);
-        std::ranges::shuffle(order, random);
+        std::shuffle(order.begin(), order.end(), random);
         std::vector<std::string> shuffled_header;
         for (const std::size_t source : order)
             shuffled_header.push_back(source == 5 ? "ID" : names[source]);

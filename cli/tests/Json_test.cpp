@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Json_text.h"
+#include "Read_double.h"
 #include "Table_number.h"
 
 namespace {
@@ -80,8 +81,8 @@ TEST(Json_number, ReadsBackAsTheTablesNumber)
         const std::string table = Table_number(value);
         double from_json = 0;
         double from_table = 0;
-        std::from_chars(json.data(), json.data() + json.size(), from_json);
-        std::from_chars(table.data(), table.data() + table.size(), from_table);
+        Read_double(json.data(), json.data() + json.size(), from_json);
+        Read_double(table.data(), table.data() + table.size(), from_table);
         ASSERT_EQ(from_json, from_table) << table << " as " << json;
         ASSERT_LE(json.size(), table.size() + 1) << table << " as " << json;
     }

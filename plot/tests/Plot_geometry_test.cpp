@@ -200,7 +200,7 @@ std::vector<std::string> Label_texts(const Plot_picture& picture)
 bool Some_label_holds(const Plot_picture& picture, const std::string& text)
 {
     const std::vector<std::string> texts = Label_texts(picture);
-    return std::ranges::any_of(texts, [&text](const std::string& t) { return t.find(text) != std::string::npos; });
+    return std::any_of(texts.begin(), texts.end(), [&text](const std::string& t) { return t.find(text) != std::string::npos; });
 }
 
 struct Text_row {
@@ -249,7 +249,7 @@ TEST(Plot_texts, TickLabelsUseTheDecimalSeparator)
 {
     const Plot_picture picture = Lay_out_plot(Subject(20, 0.2, 0.5, 0.1, Limits::Two_sided, ','), 800, 500);
     const auto has_comma = [](const Plot_label& label) { return label.Text.find(',') != std::string::npos; };
-    EXPECT_TRUE(std::ranges::any_of(picture.Raw_axis.Tick_labels, has_comma));
+    EXPECT_TRUE(std::any_of(picture.Raw_axis.Tick_labels.begin(), picture.Raw_axis.Tick_labels.end(), has_comma));
     for (const Plot_axis* axis : {&picture.Raw_axis, &picture.Density_axis, &picture.Effect_axis})
         for (const Plot_label& label : axis->Tick_labels)
             EXPECT_EQ(label.Text.find('.'), std::string::npos) << label.Text;

@@ -64,6 +64,42 @@ public:
             Multiply(rest);
     }
 
+    bool Is_zero() const { return Size == 0; }
+
+    void Add_one()
+    {
+        for (int i = 0; i < Size; ++i)
+            if (++Limbs[i] != 0)
+                return;
+        Push(1);
+    }
+
+    // Divides by a one-limb divisor and returns the remainder.
+    Limb Divide_small(Limb divisor)
+    {
+        Limb remainder = 0;
+        for (int i = Size - 1; i >= 0; --i) {
+            const Wide dividend = (static_cast<Wide>(remainder) << 64) | Limbs[i];
+            Limbs[i] = static_cast<Limb>(dividend / divisor);
+            remainder = static_cast<Limb>(dividend % divisor);
+        }
+        Trim();
+        return remainder;
+    }
+
+    void Shift_right(int bits)
+    {
+        const int limbs = bits / 64;
+        if (limbs >= Size) {
+            Size = 0;
+            return;
+        }
+        for (int i = 0; i + limbs < Size; ++i)
+            Limbs[i] = Bits_from(64 * i + bits);
+        Size -= limbs;
+        Trim();
+    }
+
     void Shift_left(int bits)
     {
         if (Size == 0 || bits == 0)
@@ -223,6 +259,29 @@ constexpr std::array<Limb, 20> Powers_of_10 = [] {
 
 }  // namespace
 
+namespace {
+
+// value = Significand · 2^Twos for a finite value, the significand a whole
+// number of up to 128 bits (64 in the 80-bit format, 113 in IEEE quad).
+struct Binary_parts {
+    Big_unsigned Significand{0};
+    int Twos = 0;
+};
+
+Binary_parts Parts_of(Extended value)
+{
+    constexpr int Significand_bits = std::numeric_limits<Extended>::digits;
+    static_assert(Significand_bits <= 128);
+    int binary_exponent = 0;
+    const Extended fraction = std::frexp(value, &binary_exponent);
+    const Extended significand = std::ldexp(fraction, Significand_bits);
+    const Extended high = std::floor(std::ldexp(significand, -64));
+    return {Big_unsigned(static_cast<Limb>(high), static_cast<Limb>(significand - std::ldexp(high, 64))),
+            binary_exponent - Significand_bits};
+}
+
+}  // namespace
+
 Decimal_digits Round_to_decimal_digits(Extended value, int count)
 {
     if (count < 1 || count > Max_decimal_digits)
@@ -231,27 +290,22 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
     if (!(value > 0) || !std::isfinite(value))
         throw std::invalid_argument("Round_to_decimal_digits: the value must be positive and finite");
 
-    // value = significand · 2^twos_of_value, the significand a whole number
-    // of up to 128 bits, as two limbs (the high one 0 in the 80-bit format).
-    constexpr int Significand_bits = std::numeric_limits<Extended>::digits;
-    static_assert(Significand_bits <= 128);
-    int binary_exponent = 0;
-    const Extended fraction = std::frexp(value, &binary_exponent);
-    const Extended significand = std::ldexp(fraction, Significand_bits);
-    const Extended high = std::floor(std::ldexp(significand, -64));
-    const auto significand_high = static_cast<Limb>(high);
-    const auto significand_low = static_cast<Limb>(significand - std::ldexp(high, 64));
-    const int twos_of_value = binary_exponent - Significand_bits;
+    const Binary_parts parts = Parts_of(value);
+    const int twos_of_value = parts.Twos;
 
     const Limb lowest = Powers_of_10[static_cast<std::size_t>(count - 1)];
     const Limb highest = Powers_of_10[static_cast<std::size_t>(count)];
-    // floor(log10 v) may be off by one near a power of ten; the quotient's
-    // size corrects it.
-    int exponent = static_cast<int>(std::floor(std::log10(value)));
+    // floor(log10 v) from the binary exponent and the leading bits, in
+    // double (whose range the value may leave); it may be off by one near a
+    // power of ten, which the quotient's size corrects.
+    int binary_exponent = 0;
+    const Extended fraction = std::frexp(value, &binary_exponent);
+    int exponent = static_cast<int>(
+        std::floor(std::log10(static_cast<double>(fraction)) + binary_exponent * 0.30102999566398119521));
     for (;;) {
         const int fives = count - 1 - exponent;
         const int twos = twos_of_value + fives;
-        Big_unsigned a(significand_high, significand_low);
+        Big_unsigned a = parts.Significand;
         Quotient q{};
         if (fives >= 0) {
             a.Multiply_by_power_of_5(fives);
@@ -287,4 +341,48 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
         }
         return {digits, exponent};
     }
+}
+
+// v · 10^P = m · 5^P · 2^(e + P): an integer shifted left, or rounded to
+// nearest (ties to even) when shifted right; its decimal digits, the last P
+// of them after the point.
+std::string Fixed_decimal_text(Extended value, int decimals)
+{
+    if (decimals < 0)
+        throw std::invalid_argument("Fixed_decimal_text: negative precision " + std::to_string(decimals));
+    const std::string sign = std::signbit(value) ? "-" : "";
+    if (std::isnan(value))
+        return sign + "nan";
+    if (std::isinf(value))
+        return sign + "inf";
+    Big_unsigned scaled(0);
+    if (value != 0) {
+        Binary_parts parts = Parts_of(std::fabs(value));
+        scaled = parts.Significand;
+        scaled.Multiply_by_power_of_5(decimals);
+        const int twos = parts.Twos + decimals;
+        if (twos >= 0) {
+            scaled.Shift_left(twos);
+        } else {
+            const bool half = scaled.Bit(-twos - 1);
+            const bool below = scaled.Any_bit_below(-twos - 1);
+            scaled.Shift_right(-twos);
+            if (half && (below || scaled.Bit(0)))
+                scaled.Add_one();
+        }
+    }
+    std::string digits;
+    do {
+        // 19 digits at a time: 10^19 < 2^64.
+        std::string group = std::to_string(scaled.Divide_small(Powers_of_10[19]));
+        if (!scaled.Is_zero())
+            group.insert(0, 19 - group.size(), '0');
+        digits.insert(0, group);
+    } while (!scaled.Is_zero());
+    const auto fraction_digits = static_cast<std::size_t>(decimals);
+    if (digits.size() <= fraction_digits)
+        digits.insert(0, fraction_digits + 1 - digits.size(), '0');
+    if (decimals > 0)
+        digits.insert(digits.size() - fraction_digits, ".");
+    return sign + digits;
 }

@@ -1,0 +1,20 @@
+#include "Kept_control_data.h"
+
+#include <exception>
+#include <sstream>
+
+#include "Control_data.h"
+#include "Error_report.h"
+
+Restored_fields Restore_control_data(const std::string& kept)
+{
+    Restored_fields fields;
+    std::istringstream in(kept);
+    try {
+        fields.SD = Restored_text(Read_control_number(in));
+        fields.N = Restored_text(Read_control_number(in));
+    } catch (const std::exception& error) {
+        fields.Error = Error_report_text(error.what());
+    }
+    return fields;
+}

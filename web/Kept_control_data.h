@@ -1,0 +1,18 @@
+// The control data in the browser's storage: the same text as the desktop's
+// control data file (the eight entries, each followed by a blank), read back
+// by the same reader, so that the page restores SD and N as the worksheet
+// does: formatted with "%1.6g".
+#pragma once
+
+#include <string>
+
+struct Restored_fields {
+    std::string SD;
+    std::string N;
+    std::string Error;  // the error report when a kept number cannot be read
+};
+
+// The first two numbers of the kept text as the SD and N fields show them.
+// A number that cannot be read ends the reading with the error report's
+// text; the fields read before it keep their values.
+Restored_fields Restore_control_data(const std::string& kept);

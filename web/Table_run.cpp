@@ -1,0 +1,103 @@
+#include "Table_run.h"
+
+#include <sstream>
+
+#include "Batch.h"
+#include "Csv_reader.h"
+#include "Json_text.h"
+
+namespace {
+
+// A count with thousands separated by commas, as the page's sentences read.
+std::string Count_text(std::size_t count)
+{
+    std::string digits = std::to_string(count);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
+}
+
+std::string Rows_text(std::size_t count)
+{
+    return Count_text(count) + (count == 1 ? " row" : " rows");
+}
+
+// Reads the output back: the header and the first rows as JSON for the
+// page, and the counts of rows and of rows with an error.
+void Describe_output(Table_outcome& outcome)
+{
+    std::istringstream in(outcome.Csv);
+    Csv_reader reader(in);
+    Csv_record record;
+    std::ostringstream json;
+    json << '[';
+    std::size_t records = 0;
+    std::size_t refused = 0;
+    while (reader.Next_record(record)) {
+        if (records > 0 && record.Kept_count() > 0 && !record.Field(record.Kept_count() - 1).empty())
+            ++refused;
+        if (records <= Shown_table_rows) {
+            json << (records > 0 ? ",[" : "[");
+            for (std::size_t i = 0; i < record.Kept_count(); ++i) {
+                if (i > 0)
+                    json << ',';
+                Write_json_string(json, record.Field(i));
+            }
+            json << ']';
+        }
+        ++records;
+    }
+    json << ']';
+    outcome.Rows_json = json.str();
+    const std::size_t rows = records > 0 ? records - 1 : 0;
+    outcome.Summary = Rows_text(rows) + " computed";
+    if (refused > 0)
+        outcome.Summary += "; " + Count_text(refused) + " could not be (the error column says why)";
+    outcome.Summary += ".";
+    if (rows > Shown_table_rows)
+        outcome.Summary += " The first " + Rows_text(Shown_table_rows) +
+                           " are shown; \"Download results\" saves all of them.";
+}
+
+}  // namespace
+
+std::string Table_size_refusal(const std::string& file_name, double bytes)
+{
+    if (bytes > Largest_table_bytes)
+        return file_name + ": the file is larger than 50 MB, more than the page reads. "
+               "Split the table, or run voran-report --csv on it.";
+    return "";
+}
+
+std::string Table_unreadable(const std::string& file_name)
+{
+    return file_name + ": the file cannot be read (it may have been moved or changed since it was chosen).";
+}
+
+Table_outcome Run_table(const std::string& file_name, const std::string& bytes, char separator)
+{
+    Table_outcome outcome;
+    if (bytes.empty()) {
+        outcome.Message = file_name + ": the file is empty. A table of comparisons begins with a "
+                          "row naming its columns: sd, n, case_a, case_b and, if wanted, limits.";
+        return outcome;
+    }
+    if (bytes.find('\0') != std::string::npos) {
+        outcome.Message = file_name + ": the file is not a text table (it holds NUL bytes, as "
+                          "pictures, spreadsheet files and UTF-16 text do). Save the table as CSV.";
+        return outcome;
+    }
+    std::istringstream in(bytes);
+    std::ostringstream out;
+    Batch_options options;
+    options.Decimal_separator = separator;
+    try {
+        Run_batch(in, out, options);
+    } catch (const Table_error& error) {
+        outcome.Message = file_name + ", " + error.what();
+        return outcome;
+    }
+    outcome.Csv = out.str();
+    Describe_output(outcome);
+    return outcome;
+}

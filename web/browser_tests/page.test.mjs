@@ -1,0 +1,335 @@
+// The web edition in a real browser (headless chromium): the page finds its
+// controls by role and accessible name, as a person with a screen reader
+// does, and waits for conditions, never for a fixed time.
+// Run by web/browser_tests/run, which sets the folders and skips when
+// something is missing.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawn, spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { createInterface } from 'node:readline';
+
+import { Launch, Open, Page_url, Ready } from './browser.mjs';
+
+const Web_dir = process.env.VORAN_WEB_DIR;
+const Voran_report = process.env.VORAN_REPORT;
+const Artifacts = process.env.VORAN_WEB_ARTIFACTS;
+const Golden = readFileSync(new URL('../../test_support/worked_example_report.txt', import.meta.url), 'utf8');
+const Rule = '_'.repeat(103);
+
+const Captions = {
+  sd: 'Standard deviation of scores in the control sample:',
+  n: 'Sample size of the control sample:',
+  a: 'Test score for Case A:',
+  b: 'Test score for Case B:',
+};
+
+let browser;
+before(async () => { browser = await Launch(); });
+after(async () => { await browser.close(); });
+
+async function Open_page(options) {
+  return Open(browser, Page_url(Web_dir), options);
+}
+
+// Types each value into its field key by key, as a user does.
+async function Type_inputs(page, values) {
+  for (const [key, text] of Object.entries(values)) {
+    const field = page.getByLabel(Captions[key]);
+    await field.fill('');
+    await field.pressSequentially(text);
+  }
+}
+
+async function Compute(page) {
+  await page.getByRole('button', { name: 'Compute' }).click();
+}
+
+// Clicks the button and gives the file it downloads.
+async function Download(page, button) {
+  const [download] = await Promise.all([page.waitForEvent('download'),
+    page.getByRole('button', { name: button }).click()]);
+  return download;
+}
+
+function Table_section(page) {
+  return page.getByRole('region', { name: 'Table of comparisons' });
+}
+
+function Results(page) {
+  return page.getByRole('textbox', { name: 'Results' });
+}
+
+async function Wait_for_results(page, text) {
+  await page.waitForFunction((expected) => document.getElementById('results').value === expected, text)
+    .catch(async () => assert.equal(await Results(page).inputValue(), text));
+}
+
+// The message box as announced: its role, its title as name, its text.
+async function Message(page, title) {
+  const dialog = page.getByRole('dialog', { name: title });
+  await dialog.waitFor();
+  return { dialog, text: await dialog.getByRole('paragraph').textContent() };
+}
+
+async function Answer_ok(page, title) {
+  const { dialog, text } = await Message(page, title);
+  await dialog.getByRole('button', { name: 'OK' }).press('Enter');
+  await dialog.waitFor({ state: 'hidden' });
+  return text;
+}
+
+function Wait_for_focus(page, caption) {
+  return page.waitForFunction((label) => {
+    const focused = document.activeElement;
+    return focused && focused.labels && focused.labels.length > 0 && focused.labels[0].textContent === label;
+  }, caption);
+}
+
+test('the worked example gives the golden report', async () => {
+  const { context, page } = await Open_page();
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  await Compute(page);
+  await Wait_for_results(page, Golden);
+  await context.close();
+});
+
+test('a second report follows the separator line; Save Output writes CR LF', async () => {
+  const { context, page } = await Open_page();
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  await Compute(page);
+  await Compute(page);
+  await Wait_for_results(page, Golden + Rule + '\n' + Golden);
+
+  const download = await Download(page, 'Save Output');
+  assert.equal(download.suggestedFilename(), 'results.txt');
+  const saved = readFileSync(await download.path(), 'utf8');
+  assert.equal(saved, (Golden + Rule + '\n' + Golden).replaceAll('\n', '\r\n'));
+
+  await page.getByRole('button', { name: 'Clear Results' }).click();
+  await Compute(page);
+  await Wait_for_results(page, Golden);
+  await context.close();
+});
+
+test('the plot of the last comparison shows and downloads as SVG and PNG', async () => {
+  const { context, page } = await Open_page();
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  await Compute(page);
+  const plot = page.getByRole('img', { name: /^VORAN\.EXE: Bayesian inferential methods/ });
+  await plot.waitFor();
+  const svg = await Download(page, 'Download plot (SVG)');
+  assert.equal(svg.suggestedFilename(), 'plot.svg');
+  const svg_text = readFileSync(await svg.path(), 'utf8');
+  assert.match(svg_text, /^<\?xml[^]*<desc>[^<]*8\.6739%[^]*<\/svg>\n$/);
+
+  const png = await Download(page, 'Download plot (PNG)');
+  assert.equal(png.suggestedFilename(), 'plot.png');
+  const png_bytes = readFileSync(await png.path());
+  assert.equal(png_bytes.subarray(1, 4).toString('latin1'), 'PNG');
+  assert.deepEqual([png_bytes.readUInt32BE(16), png_bytes.readUInt32BE(20)], [1600, 1000]);
+  await context.close();
+});
+
+test('refusals are worded as the worksheet words them and give the focus back', async () => {
+  const { context, page } = await Open_page();
+  const rows = [
+    { name: 'a letter typed', act: () => page.getByLabel(Captions.sd).press('x'),
+      message: 'INPUT ERROR\n\nEnter numeric data only.', focus: Captions.sd, value: '' },
+    { name: 'a seventh character', act: () => page.getByLabel(Captions.n).pressSequentially('1234567'),
+      message: 'Maximum length of input is 6 characters.', focus: Captions.n, value: '123456' },
+    { name: 'an empty Case A at Compute',
+      act: async () => { await Type_inputs(page, { sd: '10', n: '20' }); await page.getByLabel(Captions.a).fill(''); await Compute(page); },
+      message: 'INPUT ERROR\n\n(  Test score for Case A:  )\n\nData have not been entered in this field.',
+      focus: Captions.a, value: '' },
+    { name: 'a sample size of 2', act: async () => { await Type_inputs(page, { n: '2' }); await Compute(page); },
+      message: 'INPUT ERROR\n(  Sample size of the control sample:  2.000  )\nThe value for sample size must be an integer greater than 2.',
+      focus: Captions.n, value: '2' },
+  ];
+  for (const row of rows) {
+    await row.act();
+    assert.equal(await Answer_ok(page, 'Warning'), row.message, row.name);
+    await Wait_for_focus(page, row.focus);
+    assert.equal(await page.getByLabel(row.focus).inputValue(), row.value, row.name);
+  }
+  // A typed comma is a full stop.
+  await Type_inputs(page, { a: '3,5' });
+  assert.equal(await page.getByLabel(Captions.a).inputValue(), '3.5');
+  assert.equal(await Results(page).inputValue(), '');
+  await context.close();
+});
+
+test('SD and N come back after a reload, as the worksheet restores them', async () => {
+  const { context, page } = await Open_page();
+  await Type_inputs(page, { sd: '015', n: '20.', a: '50', b: '30' });
+  await Compute(page);
+  await page.reload();
+  await Ready(page);
+  assert.equal(await page.getByLabel(Captions.sd).inputValue(), '15');
+  assert.equal(await page.getByLabel(Captions.n).inputValue(), '20');
+  assert.equal(await page.getByLabel(Captions.a).inputValue(), '');
+  await Wait_for_focus(page, Captions.a);
+
+  await page.getByRole('button', { name: 'Clear Data' }).click();
+  await Wait_for_focus(page, Captions.sd);
+  await page.reload();
+  await Ready(page);
+  assert.equal(await page.getByLabel(Captions.sd).inputValue(), '');
+  await Wait_for_focus(page, Captions.sd);
+  await context.close();
+});
+
+test('the browser language decimal separator is used in the report', async () => {
+  const { context, page } = await Open_page({ locale: 'de-DE' });
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  await Compute(page);
+  await page.waitForFunction(() => document.getElementById('results').value.includes(' = 20,000\n'));
+  await context.close();
+});
+
+test('an error of the core at extreme inputs shows as the error report', async () => {
+  const { context, page } = await Open_page();
+  await Type_inputs(page, { sd: '1', a: '1', b: '0' });
+  // Pasted, as only pasting gets more than six characters into a field.
+  await page.getByLabel(Captions.n).fill('2147483647');
+  await Compute(page);
+  const text = await Answer_ok(page, 'VORAN');
+  assert.match(text, /\.$/);
+  assert.equal(await Results(page).inputValue(), '');
+  await context.close();
+});
+
+// 11 significant digits agree: the WebAssembly build's long double is not
+// the desktop's 80-bit one, so the 12th may differ.
+function Same_table_field(page_field, native_field) {
+  if (page_field === native_field) return true;
+  const a = Number(page_field);
+  const b = Number(native_field);
+  if (page_field === '' || native_field === '' || !Number.isFinite(a) || !Number.isFinite(b)) return false;
+  const unit = 10 ** (Math.floor(Math.log10(Math.abs(b))) - 11);
+  return Math.abs(a - b) <= 1.5 * unit;
+}
+
+function Test_table() {
+  const lines = ['id,sd,n,case_a,case_b,limits'];
+  let seed = 12345;
+  const next = () => { seed = (seed * 1103515245 + 12345) % 2147483648; return seed / 2147483648; };
+  const limits = ['two-sided', 'lower', 'upper', ''];
+  for (let row = 0; row < 400; ++row) {
+    const sd = (0.5 + next() * 30).toFixed(2);
+    const n = [3, 4, 7, 20, 55, 140, 999, 5000, 100000][row % 9];
+    const a = (next() * 120 - 10).toFixed(1);
+    const b = (next() * 120 - 10).toFixed(1);
+    lines.push(`"P${row}, ""quoted""",${sd},${n},${a},${b},${limits[row % 4]}`);
+  }
+  lines.push('bad-sd,0,20,50,30,', 'bad-n,10,2.5,50,30,', 'bad-limits,10,20,50,30,sideways', 'short,10,20');
+  return lines.join('\n') + '\n';
+}
+
+test('a table downloads the CSV that voran-report writes for it', async () => {
+  const folder = mkdtempSync(join(tmpdir(), 'voran web table '));
+  try {
+    const table = join(folder, 'comparisons.csv');
+    writeFileSync(table, Test_table());
+    const native = spawnSync(Voran_report, ['--csv', table], { env: { ...process.env, LC_ALL: 'C' }, encoding: 'utf8' });
+    assert.equal(native.status, 1, native.stderr);  // some rows refused
+
+    const { context, page } = await Open_page();
+    await page.getByLabel('Table of comparisons (CSV)').setInputFiles(table);
+    const status = Table_section(page).getByRole('status');
+    await page.waitForFunction(() => document.getElementById('table-status').textContent !== '');
+    assert.equal(await status.textContent(), '404 rows computed; 4 could not be (the error column says why).');
+    await page.getByRole('cell', { name: 'P0, "quoted"' }).waitFor();
+
+    const download = await Download(page, 'Download results');
+    assert.equal(download.suggestedFilename(), 'comparisons-results.csv');
+    const from_page = readFileSync(await download.path(), 'utf8').split('\n');
+    const from_native = native.stdout.split('\n');
+    assert.equal(from_page.length, from_native.length);
+    from_native.forEach((line, index) => {
+      const page_fields = from_page[index].split(',');
+      const native_fields = line.split(',');
+      assert.equal(page_fields.length, native_fields.length, `line ${index + 1}`);
+      native_fields.forEach((field, column) => assert.ok(Same_table_field(page_fields[column], field),
+        `line ${index + 1}, field ${column + 1}: page ${page_fields[column]}, voran-report ${field}`));
+    });
+    await context.close();
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+});
+
+test('a file that cannot be a table gets a clear message and the page stays usable', async () => {
+  const folder = mkdtempSync(join(tmpdir(), 'voran web bad tables '));
+  const { context, page } = await Open_page();
+  try {
+    const chooser = page.getByLabel('Table of comparisons (CSV)');
+    const rows = [
+      { name: 'empty.csv', bytes: Buffer.alloc(0), message: /^empty\.csv: the file is empty\./ },
+      { name: 'picture.csv', bytes: Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0, 0, 0, 13]),
+        message: /^picture\.csv: the file is not a text table/ },
+      { name: 'headerless.csv', bytes: Buffer.from('10,20,50,30\n'),
+        message: /^headerless\.csv, the first row must name the columns sd, n, case_a, case_b; it lacks sd, n, case_a, case_b$/ },
+      { name: 'huge.csv', bytes: Buffer.alloc(50e6 + 1, 0x31), message: /^huge\.csv: the file is larger than 50 MB/ },
+    ];
+    for (const row of rows) {
+      const file = join(folder, row.name);
+      writeFileSync(file, row.bytes);
+      await chooser.setInputFiles(file);
+      await page.waitForFunction((name) => document.getElementById('table-status').textContent.startsWith(name), row.name);
+      assert.match(await Table_section(page).getByRole('status').textContent(), row.message, row.name);
+      assert.equal(await page.getByRole('button', { name: 'Download results' }).isDisabled(), true, row.name);
+    }
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    await Compute(page);
+    await Wait_for_results(page, Golden);
+  } finally {
+    await context.close();
+    rmSync(folder, { recursive: true, force: true });
+  }
+});
+
+test('nothing leaves the computer: the single file asks for nothing, the served page only its own files', async () => {
+  const { context, page, requests } = await Open_page();
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  await Compute(page);
+  await Wait_for_results(page, Golden);
+  assert.deepEqual(requests.filter((url) => !url.startsWith('file:') && !url.startsWith('data:')), []);
+  await context.close();
+
+  const server = spawn(process.execPath, [resolve('web/serve.mjs'), Web_dir], { stdio: ['ignore', 'pipe', 'inherit'] });
+  try {
+    const address = await new Promise((done, failed) => {
+      createInterface({ input: server.stdout }).once('line', done);
+      server.once('exit', () => failed(new Error('the server ended')));
+    });
+    const served = await Open(browser, address);
+    const origin = new URL(address).origin;
+    const loaded = served.requests.length;
+    assert.deepEqual(served.requests.filter((url) => !url.startsWith(origin + '/') && !url.startsWith('data:')), []);
+    await Type_inputs(served.page, { sd: '10', n: '20', a: '50', b: '30' });
+    await Compute(served.page);
+    await Wait_for_results(served.page, Golden);
+    assert.deepEqual(served.requests.slice(loaded), [], 'no request after the page has loaded');
+    await served.context.close();
+  } finally {
+    server.kill();
+  }
+});
+
+test('the page at 360 and 1280 pixels wide', async () => {
+  for (const width of [360, 1280]) {
+    const { context, page } = await Open_page({ width, height: 800 });
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    await page.getByLabel('User\'s Notes:').fill('Patient pair 7, first session');
+    await Compute(page);
+    await page.waitForFunction(() => document.getElementById('results').value !== '');
+    // The page itself never scrolls sideways; the results text does.
+    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+    assert.ok(overflow <= 0, `${width} px: the page is ${overflow} px wider than the window`);
+    await page.screenshot({ path: join(Artifacts, `page-${width}.png`), fullPage: true });
+    await context.close();
+  }
+});

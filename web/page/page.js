@@ -1,0 +1,341 @@
+// The page: the worksheet, the results viewer and the table tool of VORAN in
+// a browser. Every number, check and message comes from the program's own
+// core (voran-core, compiled to WebAssembly): this script passes the user's
+// texts in and shows the texts that come back. Nothing is sent anywhere.
+'use strict';
+
+(function () {
+  const $ = (id) => document.getElementById(id);
+  const Control_data_key = 'VORAN.txt';
+
+  // The single-file page carries the WebAssembly inline, as base64.
+  function Inline_wasm() {
+    if (typeof Voran_wasm_base64 !== 'string') return {};
+    const text = atob(Voran_wasm_base64);
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    return { wasmBinary: bytes };
+  }
+
+  // The decimal separator of the browser's language, as the desktop program
+  // follows the regional settings.
+  function Decimal_separator() {
+    try {
+      const languages = navigator.languages && navigator.languages.length ? navigator.languages : undefined;
+      const part = new Intl.NumberFormat(languages).formatToParts(1.5).find((p) => p.type === 'decimal');
+      return part ? part.value : '.';
+    } catch (error) {
+      return '.';
+    }
+  }
+
+  // The browser's storage, when it lets the page have one.
+  function Storage() {
+    try {
+      return window.localStorage;
+    } catch (error) {
+      return null;
+    }
+  }
+
+  let audio = null;
+  function Beep() {
+    try {
+      audio = audio || new AudioContext();
+      const tone = audio.createOscillator();
+      const gain = audio.createGain();
+      gain.gain.value = 0.08;
+      tone.frequency.value = 880;
+      tone.connect(gain).connect(audio.destination);
+      tone.start();
+      tone.stop(audio.currentTime + 0.12);
+    } catch (error) {
+      // No sound where the browser gives none; the message still shows.
+    }
+  }
+
+  function Download(name, blob) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  }
+
+  function Start(core) {
+    const separator = Decimal_separator();
+    const storage = Storage();
+    const fields = [0, 1, 2, 3].map((slot) => $('input-' + slot));
+    const notes = $('notes');
+    const results = $('results');
+    const dialog = $('message');
+
+    const texts = core.texts();
+    $('title').textContent = texts.title;
+    $('description').textContent = texts.description;
+    texts.captions.forEach((caption, slot) => { $('caption-' + slot).textContent = caption; });
+    $('notes-caption').textContent = texts.notesCaption;
+
+    // The message box: modal, announced with its text, one OK button; when
+    // it closes the focus goes where the message says it belongs.
+    let after_message = null;
+    function Show_message(kind, text, then) {
+      if (dialog.open) return;  // one message at a time, as a modal box allows
+      dialog.className = kind;
+      $('message-title').textContent = kind === 'error' ? 'VORAN' : 'Warning';
+      $('message-text').textContent = text;
+      after_message = then;
+      dialog.showModal();
+      $('message-ok').focus();
+    }
+    dialog.addEventListener('close', () => {
+      const then = after_message;
+      after_message = null;
+      if (then) then();
+    });
+
+    // As the worksheet does, the program selects an input field's text when
+    // it puts the focus there.
+    function Focus_field(field) {
+      field.focus();
+      field.select();
+    }
+
+    function Say(verdict, field, then) {
+      if (verdict.beep) Beep();
+      if (verdict.warning) Show_message('warning', verdict.warning, () => { if (then) then(); else field.focus(); });
+    }
+
+    for (const field of fields) {
+      // Each typed character passes the key filter; pasted text does not,
+      // as on the desktop, where only typing is filtered.
+      field.addEventListener('beforeinput', (event) => {
+        if (event.inputType !== 'insertText' || event.data === null) return;
+        const verdict = core.filterTyped(event.data);
+        if (verdict.text !== event.data) {
+          event.preventDefault();
+          if (verdict.text) field.setRangeText(verdict.text, field.selectionStart, field.selectionEnd, 'end');
+        }
+        Say(verdict, field);
+      });
+      // The editing shortcuts deliver control codes, which the filter refuses.
+      field.addEventListener('keydown', (event) => {
+        if (!(event.ctrlKey || event.metaKey) || event.altKey || !/^[acvxyz]$/i.test(event.key)) return;
+        const verdict = core.filterControl(event.key.toUpperCase().charCodeAt(0) - 64);
+        if (verdict.warning) {
+          event.preventDefault();
+          Say(verdict, field);
+        }
+      });
+      // After each key release: at most six characters.
+      field.addEventListener('keyup', () => {
+        if (dialog.open) return;
+        const verdict = core.limitLength(field.value);
+        if (verdict.warning) {
+          Say(verdict, field, () => {
+            field.value = verdict.text;
+            Focus_field(field);
+          });
+        }
+      });
+    }
+
+    function Limits_item() {
+      return Number(document.querySelector('input[name="limits"]:checked').value);
+    }
+
+    function Keep_control_data(text) {
+      try {
+        if (storage) storage.setItem(Control_data_key, text);
+      } catch (error) {
+        // Storage full or switched off: the report is made all the same.
+      }
+    }
+
+    // The plot of the last comparison, downloadable as SVG and as PNG drawn
+    // from the SVG at the size voran-report writes (1600 x 1000).
+    let plot_svg = '';
+    function Show_plot(plot) {
+      plot_svg = plot.svg;
+      const document_of_plot = new DOMParser().parseFromString(plot_svg, 'image/svg+xml');
+      $('plot').replaceChildren(...(plot_svg ? [document.importNode(document_of_plot.documentElement, true)] : []));
+      $('plot-error').textContent = plot.error;
+      $('save-svg').disabled = $('save-png').disabled = !plot_svg;
+      $('plot-section').hidden = false;
+    }
+    $('save-svg').addEventListener('click', () => {
+      Download('plot.svg', new Blob([plot_svg], { type: 'image/svg+xml' }));
+    });
+    $('save-png').addEventListener('click', () => {
+      const picture = new Image();
+      picture.onload = () => {
+        const canvas = document.createElement('canvas');
+        canvas.width = 1600;
+        canvas.height = 1000;
+        canvas.getContext('2d').drawImage(picture, 0, 0, canvas.width, canvas.height);
+        canvas.toBlob((png) => Download('plot.png', png), 'image/png');
+      };
+      picture.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(plot_svg);
+    });
+
+    let reports_made = 0;
+    $('compute').addEventListener('click', () => {
+      const texts = fields.map((field) => field.value);
+      const limits_item = Limits_item();
+      const outcome = core.compute(texts, limits_item, notes.value, results.value, separator);
+      if (outcome.refusedField >= 0) {
+        Show_message('warning', outcome.warning, () => Focus_field(fields[outcome.refusedField]));
+        return;
+      }
+      Keep_control_data(outcome.controlData);
+      if (outcome.error) {
+        Show_message('error', outcome.error, () => $('compute').focus());
+        return;
+      }
+      const report_line = results.value.split('\n').length - 1;
+      results.value += outcome.addition;
+      // Show the new report from its top, and the results on a narrow
+      // screen, where they stand below the worksheet.
+      const line_height = parseFloat(getComputedStyle(results).lineHeight) || 16;
+      results.scrollTop = Math.max(0, report_line * line_height - line_height);
+      results.scrollIntoView({ block: 'nearest' });
+      // The picture follows once the report is on the screen. It is as wide
+      // as the column it stands in (as the results), up to the plot
+      // window's first size, 800 x 500.
+      const plot_width = Math.min(800, results.clientWidth);
+      setTimeout(() => Show_plot(core.plot(texts, limits_item, separator, plot_width, plot_width * 5 / 8)));
+      ++reports_made;
+      $('compute-status').textContent = `Report ${reports_made} added to the results.`;
+    });
+
+    $('clear-data').addEventListener('click', () => {
+      for (const field of fields) field.value = '';
+      notes.value = '';
+      try {
+        if (storage) storage.removeItem(Control_data_key);
+      } catch (error) {
+        // Nothing was kept.
+      }
+      Focus_field(fields[0]);
+    });
+
+    $('save-output').addEventListener('click', () => {
+      Download('results.txt', new Blob([core.resultsFile(results.value)], { type: 'text/plain' }));
+    });
+    $('clear-results').addEventListener('click', () => { results.value = ''; });
+
+    // The printed copy: one block per report, kept on one page where it fits.
+    function Prepare_print() {
+      $('print-copy').replaceChildren(...core.printBlocks(results.value).map((block) => {
+        const pre = document.createElement('pre');
+        pre.textContent = block;
+        return pre;
+      }));
+    }
+    window.addEventListener('beforeprint', Prepare_print);
+    $('print').addEventListener('click', () => {
+      Prepare_print();
+      window.print();
+    });
+
+    // The table of comparisons.
+    const table_status = $('table-status');
+    const download = $('download-results');
+    let table_output = null;
+    function Table_message(text, refused) {
+      table_status.textContent = text;
+      table_status.classList.toggle('refused', refused);
+    }
+    function Show_rows(rows) {
+      const table = $('table-rows');
+      const fragment = document.createDocumentFragment();
+      rows.forEach((row, index) => {
+        const line = document.createElement('tr');
+        for (const field of row) {
+          const cell = document.createElement(index === 0 ? 'th' : 'td');
+          if (index === 0) cell.scope = 'col';
+          cell.textContent = field;
+          line.append(cell);
+        }
+        fragment.append(line);
+      });
+      table.replaceChildren(fragment);
+    }
+    async function Run_table(file) {
+      table_output = null;
+      download.disabled = true;
+      $('table-rows').replaceChildren();
+      Table_message('', false);
+      const refusal = core.tableSizeRefusal(file.name, file.size);
+      if (refusal) {
+        Table_message(refusal, true);
+        return;
+      }
+      let bytes;
+      try {
+        bytes = new Uint8Array(await file.arrayBuffer());
+      } catch (error) {
+        Table_message(core.tableUnreadable(file.name), true);
+        return;
+      }
+      const outcome = core.runTable(file.name, bytes, separator);
+      if (outcome.message) {
+        Table_message(outcome.message, true);
+        return;
+      }
+      table_output = { name: file.name.replace(/\.[^.]*$/, '') + '-results.csv', bytes: outcome.csv };
+      Show_rows(JSON.parse(outcome.rowsJson));
+      Table_message(outcome.summary, false);
+      download.disabled = false;
+    }
+    $('table-file').addEventListener('change', (event) => {
+      const file = event.target.files[0];
+      if (file) Run_table(file);
+    });
+    download.addEventListener('click', () => {
+      if (table_output) Download(table_output.name, new Blob([table_output.bytes], { type: 'text/csv' }));
+    });
+    const carries_files = (event) => event.dataTransfer && Array.from(event.dataTransfer.types).includes('Files');
+    document.addEventListener('dragover', (event) => {
+      if (!carries_files(event)) return;
+      event.preventDefault();
+      document.body.classList.add('dropping');
+    });
+    document.addEventListener('dragleave', (event) => {
+      if (event.relatedTarget === null) document.body.classList.remove('dropping');
+    });
+    document.addEventListener('drop', (event) => {
+      document.body.classList.remove('dropping');
+      if (!carries_files(event)) return;
+      event.preventDefault();
+      if (event.dataTransfer.files.length > 0) Run_table(event.dataTransfer.files[0]);
+    });
+
+    // The control data kept at the last Compute come back into SD and N;
+    // the focus goes to Case A then, else to SD.
+    const kept = storage ? storage.getItem(Control_data_key) : null;
+    let restore_error = '';
+    if (kept !== null) {
+      const restored = core.restoreControlData(kept);
+      fields[0].value = restored.sd;
+      fields[1].value = restored.n;
+      restore_error = restored.error;
+    }
+    $('page').inert = false;
+    const first = fields[0].value === '' ? fields[0] : fields[2];
+    Focus_field(first);
+    if (restore_error) Show_message('error', restore_error, () => Focus_field(first));
+    document.documentElement.dataset.ready = 'true';
+    performance.mark('voran-ready');
+  }
+
+  Voran_core(Inline_wasm()).then(Start, (error) => {
+    const status = document.createElement('p');
+    status.setAttribute('role', 'alert');
+    status.className = 'failure';
+    status.textContent = 'The page could not start its computing core: ' + error;
+    document.querySelector('header').append(status);
+  });
+})();

@@ -1,0 +1,57 @@
+#include "Table_run.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(Table_run, FilesThatCannotServeAsATableAreRefusedWithAClearMessage)
+{
+    struct Row {
+        const char* Name;
+        std::string Bytes;
+        std::string Message_start;
+    };
+    const Row rows[] = {
+        {"empty", "", "t.csv: the file is empty."},
+        {"not_text", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "t.csv: the file is not a text table"},
+        {"no_header", "10,20,50,30\n", "t.csv, the first row must name the columns sd, n, case_a, case_b"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const Table_outcome outcome = Run_table("t.csv", row.Bytes, '.');
+        EXPECT_EQ(outcome.Message.rfind(row.Message_start, 0), 0u) << outcome.Message;
+        EXPECT_EQ(outcome.Csv, "");
+    }
+}
+
+TEST(Table_run, OnlyTablesLargerThanFiftyMegabytesAreRefusedBySize)
+{
+    EXPECT_EQ(Table_size_refusal("t.csv", 50e6), "");
+    EXPECT_EQ(Table_size_refusal("t.csv", 50e6 + 1).rfind("t.csv: the file is larger than 50 MB", 0), 0u);
+}
+
+TEST(Table_run, TheSummaryCountsRowsAndRefusalsAndTheShownRowsAreTheOutputs)
+{
+    const Table_outcome outcome =
+        Run_table("t.csv", "id,sd,n,case_a,case_b\nP1,10,20,50,30\nP2,0,20,50,30\n", '.');
+    EXPECT_EQ(outcome.Message, "");
+    EXPECT_EQ(outcome.Summary, "2 rows computed; 1 could not be (the error column says why).");
+    EXPECT_EQ(outcome.Csv.rfind("id,sd,n,case_a,case_b,limits,raw_difference,", 0), 0u);
+    EXPECT_NE(outcome.Csv.find("\nP1,10,20,50,30,two-sided,20,"), std::string::npos);
+    EXPECT_EQ(outcome.Rows_json.rfind("[[\"id\",\"sd\",", 0), 0u);
+    EXPECT_NE(outcome.Rows_json.find("],[\"P2\",\"0\",\"20\""), std::string::npos);
+}
+
+TEST(Table_run, ALongTableShowsItsFirstRowsAndSaysSo)
+{
+    std::string table = "sd,n,case_a,case_b\n";
+    for (std::size_t row = 0; row < Shown_table_rows + 1; ++row)
+        table += "10,20,50,30\n";
+    const Table_outcome outcome = Run_table("t.csv", table, '.');
+    EXPECT_EQ(outcome.Summary, "1,001 rows computed. The first 1,000 rows are shown; "
+                               "\"Download results\" saves all of them.");
+}
+
+}  // namespace
