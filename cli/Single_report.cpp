@@ -9,22 +9,6 @@
 #include "Plot_writer.h"
 #include "Report_for.h"
 
-std::vector<std::string> Notes_lines(const std::vector<std::string>& notes)
-{
-    std::vector<std::string> lines;
-    for (const std::string& note : notes) {
-        std::size_t begin = 0;
-        for (;;) {
-            const std::size_t end = note.find_first_of("\r\n", begin);
-            lines.push_back(note.substr(begin, end - begin));
-            if (end == std::string::npos)
-                break;
-            begin = end + (note.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-        }
-    }
-    return lines;
-}
-
 Exit_status Run_single_report(const Single_request& request, char decimal_separator,
                               std::ostream& out, std::ostream& err)
 {

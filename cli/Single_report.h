@@ -17,9 +17,6 @@ struct Single_request {
     std::string Plot_path;           // the picture's file (.png or .svg); empty for none
 };
 
-// The notes lines: each note split at its line breaks (CR LF, CR or LF).
-std::vector<std::string> Notes_lines(const std::vector<std::string>& notes);
-
 // Reads and checks the inputs (a decimal comma read as a point), compares,
 // writes the report's lines, each ending in LF, to out, and then the picture
 // when a plot file is asked for; each line break in a note (CR LF, CR or LF)
