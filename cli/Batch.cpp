@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr std::string_view Default_limits = "two-sided";
+const std::string_view Default_limits = Names_of(Limits::Two_sided).Word;
 
 // How much of the first line decides its delimiter.
 constexpr std::size_t Delimiter_sample_bytes = std::size_t{64} * 1024;
@@ -112,7 +112,7 @@ Exit_status Run_rows_in_order(const Table_run& run)
         run.Writer.Write(row, sink);
         sink.Flush();
         if (!run.Written())
-            return Output_failed;
+            return Exit_status::Output_failed;
         refused = refused || !row.Result;
     }
     return run.Ended(refused);
@@ -135,6 +135,6 @@ Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& 
     sink.Flush();
     const Table_run run{reader, layout, options, *writer, out};
     if (!run.Written())
-        return Output_failed;
+        return Exit_status::Output_failed;
     return options.Jobs > 1 ? Run_rows_on_threads(run) : Run_rows_in_order(run);
 }

@@ -23,7 +23,7 @@ struct Batch_options {
     // and no comma.
     std::optional<char> Delimiter;
     Output_format Format = Output_format::Csv;
-    Extended Level = 95;           // credible level in percent
+    Extended Level = Default_level;  // credible level in percent
     char Decimal_separator = '.';  // of values quoted in refusals
     bool Flush_each_row = false;   // for a reader at the other end of a pipe
     // Threads that compute rows; 1 computes them on the calling thread alone.
@@ -46,7 +46,7 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
 
 // Reads the table from in and writes each row to out in the chosen format,
 // in input order whatever the number of jobs, each row's bytes the same.
-// Raises Table_error when the first row cannot serve as the header (nothing is
+// Raises ETable_error when the first row cannot serve as the header (nothing is
 // written then); errors of the input stream (std::ios_base::failure) pass
 // through after the rows read before them are written. Returns Done,
 // Some_rows_refused, the status of a stop request, or Output_failed as soon

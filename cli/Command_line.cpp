@@ -32,14 +32,14 @@ std::string Required(const Given_values& given, std::string_view name)
 {
     const auto value = Value(given, name);
     if (!value)
-        throw Usage_error("missing " + std::string(name));
+        throw EUsage_error("missing " + std::string(name));
     return *value;
 }
 
 char Delimiter_from_text(const std::string& text)
 {
     if (text.size() != 1 || text == "\"" || text == "\r" || text == "\n")
-        throw Usage_error("--delimiter must be one character other than a double quote or a line break");
+        throw EUsage_error("--delimiter must be one character other than a double quote or a line break");
     return text.front();
 }
 
@@ -47,7 +47,7 @@ Output_format Format_from_text(const std::string& text)
 {
     const auto format = Output_format_from_word(text);
     if (!format)
-        throw Usage_error("--format must be one of " + std::string(Output_format_words));
+        throw EUsage_error("--format must be one of " + std::string(Output_format_words));
     return *format;
 }
 
@@ -56,7 +56,7 @@ unsigned Jobs_from_text(const std::string& text)
     unsigned jobs = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
     if (error != std::errc() || end != text.data() + text.size() || jobs < 1 || jobs > Max_jobs)
-        throw Usage_error("--jobs must be a whole number from 1 to " + std::to_string(Max_jobs));
+        throw EUsage_error("--jobs must be a whole number from 1 to " + std::to_string(Max_jobs));
     return jobs;
 }
 
@@ -69,7 +69,7 @@ Extended Level_from_text(const std::string& text)
     const auto [end, error] = Read_double(number.data(), number.data() + number.size(), level);
     if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(level) ||
         level < 50 || level >= 100)
-        throw Usage_error("--level must be a number from 50 up to but not including 100");
+        throw EUsage_error("--level must be a number from 50 up to but not including 100");
     return level;
 }
 
@@ -90,18 +90,18 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
         const std::size_t equals = argument.find('=');
         const Option* option = Find_option(std::string_view(argument).substr(0, equals));
         if (!option || option->Use == Option_use::Alone)
-            throw Usage_error("unknown argument '" + argument + "'");
+            throw EUsage_error("unknown argument '" + argument + "'");
         std::string value;
         if (equals != std::string::npos) {
             value = argument.substr(equals + 1);
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
         } else {
-            throw Usage_error(std::string(option->Name) + " needs a value");
+            throw EUsage_error(std::string(option->Name) + " needs a value");
         }
         auto& values = given[option->Name];
         if (!values.empty() && option->Name != "--note")
-            throw Usage_error(std::string(option->Name) + " given twice");
+            throw EUsage_error(std::string(option->Name) + " given twice");
         values.push_back(std::move(value));
     }
 
@@ -109,9 +109,9 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
     for (const auto& [name, values] : given) {
         const Option_use use = Find_option(name)->Use;
         if (table && use == Option_use::Single)
-            throw Usage_error("--csv takes no " + std::string(name));
+            throw EUsage_error("--csv takes no " + std::string(name));
         if (!table && use == Option_use::Table)
-            throw Usage_error(std::string(name) + " needs --csv");
+            throw EUsage_error(std::string(name) + " needs --csv");
     }
     const auto level = Value(given, "--level");
 
@@ -134,7 +134,7 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
     if (const auto word = Value(given, "--limits")) {
         const auto limits = Limits_from_word(*word);
         if (!limits)
-            throw Usage_error("--limits must be one of " + std::string(Limits_words));
+            throw EUsage_error("--limits must be one of " + std::string(Limits_words));
         command.Single.Limits_kind = *limits;
     }
     if (level)
@@ -143,7 +143,7 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
         command.Single.Notes = given.at("--note");
     if (const auto plot = Value(given, "--plot")) {
         if (plot->empty())
-            throw Usage_error("--plot needs a file name");
+            throw EUsage_error("--plot needs a file name");
         command.Single.Plot_path = *plot;
     }
     return command;

@@ -18,15 +18,20 @@
 #include "Output_format.h"
 #include "Single_report.h"
 
-class Usage_error : public std::runtime_error {
+class EUsage_error : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
+namespace usage_detail {
+inline constexpr std::string_view Single = "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT [--limits ";
+inline constexpr std::string_view Table = "] [--level P] [--note LINE]... [--plot FILE] | --csv FILE|- [--delimiter CHAR] [--format ";
+inline constexpr std::string_view Alone = "] [--level P] [--jobs N] | --help | --version";
+}  // namespace usage_detail
+
+// The usage line, with the words of the limits' and the formats' tables.
 inline constexpr std::string_view Usage_line =
-    "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT "
-    "[--limits two-sided|lower|upper] [--level P] [--note LINE]... [--plot FILE] | "
-    "--csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P] [--jobs N] | --help | --version";
+    Joined_parts<usage_detail::Single, Limits_words, usage_detail::Table, Output_format_words, usage_detail::Alone>;
 
 // Where an option belongs: a single report, a table run, both, or alone on
 // the command line.
@@ -64,7 +69,7 @@ struct Table_request {
     std::string Csv_path;  // "-" for standard input
     std::optional<char> Delimiter;
     Output_format Format = Output_format::Csv;
-    Extended Level = 95;
+    Extended Level = Default_level;
     std::optional<unsigned> Jobs;  // empty: the processors available
 };
 
@@ -77,11 +82,11 @@ struct Command {
     Table_request Table;
 };
 
-// The command for the arguments after the program's name; raises Usage_error
+// The command for the arguments after the program's name; raises EUsage_error
 // saying what is wrong.
 Command Parse_command_line(const std::vector<std::string>& arguments);
 
 // The credible level that a --level text gives: a decimal comma read as a
-// point; raises Usage_error unless it is a number from 50 up to but not
+// point; raises EUsage_error unless it is a number from 50 up to but not
 // including 100.
 Extended Level_from_text(const std::string& text);

@@ -56,7 +56,7 @@ std::string Help_text()
             "); the other two are empty (null in JSON Lines). A two-sided row fills all four.\n";
     text += "\nExit status:\n";
     for (const Exit_status_meaning& status : Exit_status_table)
-        text += "  " + std::to_string(static_cast<int>(status.Status)) + "\t" +
+        text += "  " + std::to_string(Exit_code(status.Status)) + "\t" +
                 std::string(status.Meaning) + "\n";
     return text;
 }

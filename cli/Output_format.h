@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "Batch_row.h"
+#include "Joined_text.h"
 
 enum class Output_format { Csv, Jsonl };
 
@@ -22,7 +23,7 @@ inline constexpr std::array<Output_format_name, 2> Output_format_table = {{
 }};
 
 // The words joined by '|', for messages and usage lines.
-inline constexpr std::string_view Output_format_words = "csv|jsonl";
+inline constexpr std::string_view Output_format_words = Joined_words<Output_format_table>;
 
 // The format a word names (exactly as in the table); empty for any other text.
 std::optional<Output_format> Output_format_from_word(std::string_view word);

@@ -100,7 +100,7 @@ void Row_pipeline::Fail()
 {
     Failed = true;
     if (Run.Options.Stop)
-        Run.Options.Stop->Request(Output_failed);
+        Run.Options.Stop->Request(Exit_status::Output_failed);
 }
 
 void Row_pipeline::Format(Slot& slot, Credible_quantile_memo& memo, Batch_row& row) const
@@ -254,7 +254,7 @@ Exit_status Row_pipeline::Run_rows()
     if (Worker_error)
         std::rethrow_exception(Worker_error);
     if (Failed)
-        return Output_failed;
+        return Exit_status::Output_failed;
     if (read_error)
         std::rethrow_exception(read_error);
     return Run.Ended(Refused);

@@ -9,22 +9,6 @@
 #include "Plot_writer.h"
 #include "Report_for.h"
 
-std::vector<std::string> Notes_lines(const std::vector<std::string>& notes)
-{
-    std::vector<std::string> lines;
-    for (const std::string& note : notes) {
-        std::size_t begin = 0;
-        for (;;) {
-            const std::size_t end = note.find_first_of("\r\n", begin);
-            lines.push_back(note.substr(begin, end - begin));
-            if (end == std::string::npos)
-                break;
-            begin = end + (note.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-        }
-    }
-    return lines;
-}
-
 Exit_status Run_single_report(const Single_request& request, char decimal_separator,
                               std::ostream& out, std::ostream& err)
 {
@@ -34,7 +18,7 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
         std::string message = refusal->Message;
         std::replace(message.begin(), message.end(), '\r', '\n');
         err << message << '\n';
-        return Input_refused;
+        return Exit_status::Input_refused;
     }
 
     const auto& comparison = std::get<Comparison_request>(read);
@@ -44,13 +28,13 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
                             decimal_separator);
     } catch (const std::exception& error) {
         err << "voran-report: " << Error_report_text(error.what()) << '\n';
-        return Comparison_failed;
+        return Exit_status::Comparison_failed;
     }
     const std::vector<std::string> lines = Compose_report(report);
     for (const std::string& line : lines)
         out << line << '\n';
     if (request.Plot_path.empty())
-        return Done;
+        return Exit_status::Done;
     // The report is out before the picture is drawn: a picture that fails
     // costs only itself.
     out.flush();
@@ -58,7 +42,7 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
         Write_plot(request.Plot_path, comparison, report.Result, decimal_separator);
     } catch (const std::exception& error) {
         err << "voran-report: the picture was not written: " << error.what() << '\n';
-        return Output_failed;
+        return Exit_status::Output_failed;
     }
-    return Done;
+    return Exit_status::Done;
 }

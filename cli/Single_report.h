@@ -12,13 +12,10 @@
 struct Single_request {
     Comparison_texts Texts;  // as given; the INPUTS lines echo them
     Limits Limits_kind = Limits::Two_sided;
-    Extended Level = 95;             // credible level in percent
+    Extended Level = Default_level;  // credible level in percent
     std::vector<std::string> Notes;  // the notes, each one or more lines
     std::string Plot_path;           // the picture's file (.png or .svg); empty for none
 };
-
-// The notes lines: each note split at its line breaks (CR LF, CR or LF).
-std::vector<std::string> Notes_lines(const std::vector<std::string>& notes);
 
 // Reads and checks the inputs (a decimal comma read as a point), compares,
 // writes the report's lines, each ending in LF, to out, and then the picture

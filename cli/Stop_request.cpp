@@ -8,8 +8,8 @@ static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may store
 
 void Stop_request::Request(Exit_status status) noexcept
 {
-    int none = Done;
-    Status.compare_exchange_strong(none, status);
+    int none = Exit_code(Exit_status::Done);
+    Status.compare_exchange_strong(none, Exit_code(status));
     if (Wake >= 0) {
         // A full pipe already holds a wake-up; errno is the interrupted
         // code's own.
@@ -23,7 +23,7 @@ void Stop_request::Request(Exit_status status) noexcept
 std::optional<Exit_status> Stop_request::Requested() const noexcept
 {
     const int status = Status.load();
-    if (status == Done)
+    if (status == Exit_code(Exit_status::Done))
         return std::nullopt;
     return static_cast<Exit_status>(status);
 }

@@ -21,6 +21,6 @@ public:
     void Set_wake_descriptor(int write_end) noexcept { Wake = write_end; }
 
 private:
-    std::atomic<int> Status{Done};
+    std::atomic<int> Status{Exit_code(Exit_status::Done)};
     int Wake = -1;
 };

@@ -45,16 +45,16 @@ std::string Column_key(std::string_view name)
 Table_layout Layout_of_header(const Csv_record& header)
 {
     if (!header.Problem().empty())
-        throw Table_error(header.Problem());
+        throw ETable_error(header.Problem());
     if (header.Kept_count() < header.Field_count())
-        throw Table_error("the first row has more than " + std::to_string(header.Kept_count()) +
+        throw ETable_error("the first row has more than " + std::to_string(header.Kept_count()) +
                           " columns");
 
     std::size_t names_bytes = 0;
     for (std::size_t column = 0; column < header.Field_count(); ++column)
         names_bytes += header.Field(column).size();
     if (names_bytes > Names_bytes)
-        throw Table_error("the first row holds more than " + std::to_string(Names_bytes) +
+        throw ETable_error("the first row holds more than " + std::to_string(Names_bytes) +
                           " bytes of column names");
 
     Table_layout layout;
@@ -64,9 +64,9 @@ Table_layout Layout_of_header(const Csv_record& header)
     for (std::size_t column = 0; column < header.Field_count(); ++column) {
         std::string key = Column_key(header.Field(column));
         if (std::find(keys.begin(), keys.end(), key) != keys.end())
-            throw Table_error("the first row names the column '" + key + "' twice");
+            throw ETable_error("the first row names the column '" + key + "' twice");
         if (Is_result_name(key))
-            throw Table_error("the first row names the column '" + key +
+            throw ETable_error("the first row names the column '" + key +
                               "', which the output gives to a result");
         const auto named = std::find(Input_columns.begin(), Input_columns.end(), key);
         if (named != Input_columns.end()) {
@@ -89,7 +89,7 @@ Table_layout Layout_of_header(const Csv_record& header)
             missing.push_back(Input_columns[i]);
     }
     if (!missing.empty())
-        throw Table_error("the first row must name the columns " +
+        throw ETable_error("the first row must name the columns " +
                           Joined({Input_columns.begin(), Input_columns.end()}) +
                           "; it lacks " + Joined(missing));
     if (!layout.Limits_at)

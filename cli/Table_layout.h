@@ -15,7 +15,7 @@
 #include "Csv_reader.h"
 
 // A first row that cannot serve as the table's header.
-class Table_error : public std::runtime_error {
+class ETable_error : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -34,7 +34,7 @@ struct Table_layout {
 // lower case.
 std::string Column_key(std::string_view name);
 
-// The layout that the first row gives; raises Table_error when the row is
+// The layout that the first row gives; raises ETable_error when the row is
 // broken, has more columns than the reader keeps or more than 64 KiB of
 // names, lacks a required name
 // (the message names every missing one), names a column twice or names one of

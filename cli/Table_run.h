@@ -31,7 +31,7 @@ struct Table_run {
     // The status of a run that read every row it was to read.
     Exit_status Ended(bool refused) const
     {
-        return Stop_requested().value_or(refused ? Some_rows_refused : Done);
+        return Stop_requested().value_or(refused ? Exit_status::Some_rows_refused : Exit_status::Done);
     }
 };
 

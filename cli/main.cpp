@@ -49,9 +49,16 @@ bool Is_regular_file(const std::string& path)
 // The processors this process may run on.
 unsigned Processors_available()
 {
+    int count = 0;
+#ifndef __EMSCRIPTEN__
+    // The affinity mask, so that a process held to some processors (taskset,
+    // a container's CPU set) starts no more threads than it may run. The
+    // WebAssembly build, which runs rows without threads, has no such call.
     cpu_set_t set;
     CPU_ZERO(&set);
-    const int count = sched_getaffinity(0, sizeof set, &set) == 0 ? CPU_COUNT(&set) : 0;
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        count = CPU_COUNT(&set);
+#endif
     const unsigned processors = count > 0 ? static_cast<unsigned>(count) : std::thread::hardware_concurrency();
     return std::clamp(processors, 1u, Max_jobs);
 }
@@ -63,7 +70,7 @@ Stop_request Table_stop;
 
 extern "C" void Request_stop(int signal_number)
 {
-    Table_stop.Request(signal_number == SIGINT ? Interrupted : Terminated);
+    Table_stop.Request(signal_number == SIGINT ? Exit_status::Interrupted : Exit_status::Terminated);
 }
 
 // The read end of the wake-up pipe, -1 when none could be made (the signals
@@ -99,7 +106,7 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
     const int fd = from_standard_input ? STDIN_FILENO : open(table.Csv_path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         std::cerr << "voran-report: cannot open " << source << ": " << std::strerror(errno) << '\n';
-        return Input_unreadable;
+        return Exit_status::Input_unreadable;
     }
     Batch_options options;
     options.Delimiter = table.Delimiter;
@@ -113,16 +120,16 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
     std::istream in(&buffer);
     try {
         return Run_batch(in, std::cout, options);
-    } catch (const Table_error& error) {
+    } catch (const ETable_error& error) {
         std::cout.flush();
         std::cerr << "voran-report: " << source << ", " << error.what() << '\n';
-        return Malformed_csv;
+        return Exit_status::Malformed_csv;
     } catch (const std::ios_base::failure& error) {
         // A directory, a closed standard input or a failing device.
         std::cout.flush();
         std::cerr << "voran-report: cannot read " << source << ": "
                   << (error.code() ? error.code().message() : std::string(error.what())) << '\n';
-        return Input_unreadable;
+        return Exit_status::Input_unreadable;
     }
 }
 
@@ -131,16 +138,16 @@ Exit_status Run(const Command& command, char separator)
     switch (command.What) {
     case Command::Kind::Help:
         std::cout << Help_text();
-        return Done;
+        return Exit_status::Done;
     case Command::Kind::Version:
         std::cout << "voran-report " << Program_version << '\n';
-        return Done;
+        return Exit_status::Done;
     case Command::Kind::Single:
         return Run_single_report(command.Single, separator, std::cout, std::cerr);
     case Command::Kind::Batch:
         return Run_batch_file(command.Table, separator);
     }
-    return Usage_error_status;
+    return Exit_status::Usage_error;
 }
 
 }  // namespace
@@ -156,9 +163,9 @@ int main(int argc, char** argv)
     Command command;
     try {
         command = Parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const Usage_error& error) {
+    } catch (const EUsage_error& error) {
         std::cerr << "voran-report: " << error.what() << ". " << Usage_line << '\n';
-        return Usage_error_status;
+        return Exit_code(Exit_status::Usage_error);
     }
     const Exit_status status = Run(command, separator);
     std::cout.flush();
@@ -166,7 +173,7 @@ int main(int argc, char** argv)
     // here, whatever the run's status.
     if (!std::cout) {
         std::cerr << "voran-report: the output could not be written\n";
-        return Output_failed;
+        return Exit_code(Exit_status::Output_failed);
     }
-    return status;
+    return Exit_code(status);
 }

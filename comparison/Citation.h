@@ -3,29 +3,16 @@
 // the program's own title; the texts below are joined from it at compile time.
 #pragma once
 
-#include <algorithm>
-#include <array>
 #include <cstddef>
 #include <string_view>
+
+#include "Joined_text.h"
 
 inline constexpr std::string_view Paper_title =
     "Bayesian inferential methods for comparing the scores of two single-cases in "
     "case-controls designs";
 
 namespace citation_detail {
-
-// The characters of several texts one after the other, in static storage.
-template <const std::string_view&... Parts>
-inline constexpr auto Joined_chars = [] {
-    std::array<char, (Parts.size() + ...)> chars{};
-    auto at = chars.begin();
-    ((at = std::copy(Parts.begin(), Parts.end(), at)), ...);
-    return chars;
-}();
-
-template <const std::string_view&... Parts>
-inline constexpr std::string_view Joined{Joined_chars<Parts...>.data(),
-                                         Joined_chars<Parts...>.size()};
 
 // The report breaks the title after its word "of".
 inline constexpr std::size_t Title_break = Paper_title.find(" of ") + 3;
@@ -42,13 +29,11 @@ inline constexpr std::string_view Sentence_tail = "\" (the accompanying paper)."
 
 // The two citation lines of the report, each beginning with one blank.
 inline constexpr std::string_view Citation_line_1 =
-    citation_detail::Joined<citation_detail::Line_1_lead, citation_detail::Title_start>;
+    Joined_parts<citation_detail::Line_1_lead, citation_detail::Title_start>;
 inline constexpr std::string_view Citation_line_2 =
-    citation_detail::Joined<citation_detail::Line_2_lead, citation_detail::Title_rest,
-                            citation_detail::Line_2_tail>;
+    Joined_parts<citation_detail::Line_2_lead, citation_detail::Title_rest, citation_detail::Line_2_tail>;
 
 // The same reference as it follows "the paper by " in the worksheet's
 // description text, ending in a full stop.
 inline constexpr std::string_view Citation_sentence =
-    citation_detail::Joined<citation_detail::Sentence_lead, Paper_title,
-                            citation_detail::Sentence_tail>;
+    Joined_parts<citation_detail::Sentence_lead, Paper_title, citation_detail::Sentence_tail>;

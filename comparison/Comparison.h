@@ -16,6 +16,10 @@
 #include "Limits.h"
 #include "distrib.h"
 
+// The credible level in percent unless the user asks for another; the
+// desktop program's worksheet always uses it.
+inline constexpr Extended Default_level = 95;
+
 // One comparison as the user asked for it: the checked inputs, the kind of
 // credible limits and the credible level in percent.
 struct Comparison_request {
@@ -24,7 +28,7 @@ struct Comparison_request {
     double Case_A = 0;
     double Case_B = 0;
     Limits Limits_kind = Limits::Two_sided;
-    Extended Level = 95;
+    Extended Level = Default_level;
 };
 
 // The numbers that one comparison yields.

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "Joined_text.h"
+
 enum class Limits { Two_sided, Lower, Upper };
 
 struct Limits_names {
@@ -22,7 +24,7 @@ inline constexpr std::array<Limits_names, 3> Limits_table = {{
 }};
 
 // The words joined by '|', for messages and usage lines.
-inline constexpr std::string_view Limits_words = "two-sided|lower|upper";
+inline constexpr std::string_view Limits_words = Joined_words<Limits_table>;
 
 const Limits_names& Names_of(Limits limits);
 

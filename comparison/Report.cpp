@@ -39,16 +39,16 @@ void Add_test(std::vector<std::string>& lines, const Report_request& request)
     const Comparison_result& r = request.Result;
     lines.push_back(" OUTPUTS:");
     lines.push_back(" Raw difference between the scores of the two cases (Case A - Case B)  = " +
-                    Fixed(request, r.Raw_difference, 5, 3));
+                    Fixed(request, r.Raw_difference, 5, Report_decimals::Difference));
     lines.push_back(
         " Sample estimate of the SD of the difference between the scores of two controls = " +
-        Fixed(request, r.Sd_difference, 3, 3));
+        Fixed(request, r.Sd_difference, 3, Report_decimals::Difference));
     lines.push_back("");
-    lines.push_back(" Bayesian hypothesis test (on " + Fixed(request, r.Df, 3, 0) +
+    lines.push_back(" Bayesian hypothesis test (on " + Fixed(request, r.Df, 3, Report_decimals::Df) +
                     " df)  - probability that a pair of controls would exhibit a larger ");
     lines.push_back(" difference than that observed for the two cases:");
-    lines.push_back(" One-tailed probability = " + Fixed(request, r.P_one_tailed, 1, 6));
-    lines.push_back(" Two-tailed probability = " + Fixed(request, r.P_two_tailed, 1, 6));
+    lines.push_back(" One-tailed probability = " + Fixed(request, r.P_one_tailed, 1, Report_decimals::Probability));
+    lines.push_back(" Two-tailed probability = " + Fixed(request, r.P_two_tailed, 1, Report_decimals::Probability));
     lines.push_back(
         " (Note: The above p values test whether the null hypothesis (that the difference between cases is an");
     lines.push_back(
@@ -63,16 +63,16 @@ void Add_effect_size(std::vector<std::string>& lines, const Report_request& requ
     if (request.Limits_kind == Limits::Two_sided) {
         lines.push_back(
             " Effect size (Z-PCC) for difference between the two cases (plus " + level + " CI) = " +
-            Fixed(request, r.Effect_size, 1, 3) + "  (" + Fixed(request, r.Effect_lower, 1, 3) +
-            " to " + Fixed(request, r.Effect_upper, 1, 3) + ")");
+            Fixed(request, r.Effect_size, 1, Report_decimals::Effect_size) + "  (" + Fixed(request, r.Effect_lower, 1, Report_decimals::Effect_size) +
+            " to " + Fixed(request, r.Effect_upper, 1, Report_decimals::Effect_size) + ")");
     } else {
         lines.push_back(" Effect size (Z-PCC) for difference between the two cases =   " +
-                        Fixed(request, r.Effect_size, 1, 3) + " ");
+                        Fixed(request, r.Effect_size, 1, Report_decimals::Effect_size) + " ");
         lines.push_back(request.Limits_kind == Limits::Lower
                             ? " " + level + " (one-sided) lower credible limit on the effect size =    " +
-                                  Fixed(request, r.Effect_lower, 1, 3) + " "
+                                  Fixed(request, r.Effect_lower, 1, Report_decimals::Effect_size) + " "
                             : " " + level + " (one-sided) upper credible limit on the effect size =    " +
-                                  Fixed(request, r.Effect_upper, 1, 3) + " ");
+                                  Fixed(request, r.Effect_upper, 1, Report_decimals::Effect_size) + " ");
     }
     lines.push_back("");
 }
@@ -80,7 +80,7 @@ void Add_effect_size(std::vector<std::string>& lines, const Report_request& requ
 void Add_percentages(std::vector<std::string>& lines, const Report_request& request)
 {
     const Comparison_result& r = request.Result;
-    const auto percent = [&request](Extended value) { return Fixed(request, value, 8, 4) + "%"; };
+    const auto percent = [&request](Extended value) { return Fixed(request, value, 8, Report_decimals::Percentage) + "%"; };
     const std::string level = " " + Percent_level(request);
     lines.push_back(
         " Bayesian point estimate of the percentage of pairs of controls with differences that are in the same");

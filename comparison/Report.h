@@ -27,9 +27,19 @@ struct Report_request {
     std::vector<std::string> Notes_lines; // notes as the notes field displays them
     std::vector<Report_input> Inputs;     // visible inputs in slot order
     Limits Limits_kind = Limits::Two_sided;
-    Extended Level = 95;                  // credible level in percent, as computed
+    Extended Level = Default_level;       // credible level in percent, as computed
     Comparison_result Result;
     char Decimal_separator = '.';
+};
+
+// The decimals of the report's numbers (the P of its %W.Pf patterns); a
+// picture of the comparison writes the same numbers with the same decimals.
+struct Report_decimals {
+    static constexpr int Difference = 3;   // the raw difference and its SD
+    static constexpr int Df = 0;
+    static constexpr int Probability = 6;  // the one- and two-tailed p
+    static constexpr int Effect_size = 3;  // and its credible limits
+    static constexpr int Percentage = 4;   // and its credible limits
 };
 
 // The report's lines, in order, without line ends.

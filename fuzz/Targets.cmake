@@ -4,7 +4,7 @@
 voran_fuzz_target(fuzz_numeric_input voran_request)
 voran_fuzz_target(fuzz_control_data voran_request)
 voran_fuzz_target(fuzz_distributions voran_stats)
-voran_fuzz_target(fuzz_csv_reader voran_cli)
+voran_fuzz_target(fuzz_csv_reader voran_cli_table)
 if(VORAN_GUI)
   voran_fuzz_target(fuzz_text_device voran_printing)
 endif()

@@ -3,7 +3,7 @@
 // nothing, keep within its limits, and give back what a writer of the same
 // records would write: writing the well-formed records and reading them
 // again yields the same records. The table run must raise nothing but
-// Table_error; its CSV output must read back with no problem and the same
+// ETable_error; its CSV output must read back with no problem and the same
 // number of fields in every record, and its JSON Lines output must be one
 // object a line without raw control characters.
 #include <cstdint>
@@ -65,9 +65,10 @@ void Check_csv_run(const std::string& text)
     std::istringstream in(text);
     std::ostringstream out;
     try {
-        const int status = Run_batch(in, out, {});
-        FUZZ_CHECK(status == Done || status == Some_rows_refused, "unknown exit status");
-    } catch (const Table_error&) {
+        const Exit_status status = Run_batch(in, out, {});
+        FUZZ_CHECK(status == Exit_status::Done || status == Exit_status::Some_rows_refused,
+                   "unknown exit status");
+    } catch (const ETable_error&) {
         FUZZ_CHECK(out.str().empty(), "output before a refused header");
         return;
     }
@@ -91,7 +92,7 @@ void Check_jsonl_run(const std::string& text)
     options.Delimiter = ';';
     try {
         Run_batch(in, out, options);
-    } catch (const Table_error&) {
+    } catch (const ETable_error&) {
         return;
     }
     std::istringstream lines(out.str());

@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         Call(operation, in, raw_bits);
     } catch (const EArgumentError&) {
-    } catch (const Floating_point_error&) {
+    } catch (const EFloating_point_error&) {
     } catch (const EConvergence_error&) {
     }
     // Whatever the call did, the library's floating-point regime must be

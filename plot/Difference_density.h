@@ -2,7 +2,7 @@
 // at random, on the raw score scale. D / s follows Student's t on df degrees
 // of freedom, with s = SD sqrt(2) the SD of the difference, so
 //     f_D(x) = f_t(x / s) / s.
-// Above 1000 degrees of freedom the library's t distribution function is the
+// Above T_normal_above_df degrees of freedom the library's t distribution function is the
 // standard normal one, and so is the density here: the area under the curve
 // beyond the cases' difference is then the p that the report prints.
 #pragma once
@@ -26,6 +26,3 @@ private:
     bool normal_;
     std::unique_ptr<tContinuous_distribution> standard_;
 };
-
-// Above this many degrees of freedom the t distribution is taken as normal.
-inline constexpr Extended Normal_above_df = 1000;

@@ -23,17 +23,20 @@ std::string General(Extended value, int significant_digits, char separator)
     return text;
 }
 
-// The report's three decimals, or significant digits where they show nothing.
-std::string Three_decimals(Extended value, char separator)
+// A number with the report's decimals (Report_decimals), or significant
+// digits where they show nothing.
+std::string Report_number(Extended value, int decimals, char separator)
 {
-    return Picture_number(value, Format_fixed(value, 1, 3, separator), separator);
+    return Picture_number(value, Format_fixed(value, 1, decimals, separator), separator);
 }
 
 std::string Effect_text(const Plot_subject& subject)
 {
     const Comparison_result& r = subject.Result;
     const char separator = subject.Decimal_separator;
-    const auto fixed = [separator](Extended value) { return Three_decimals(value, separator); };
+    const auto fixed = [separator](Extended value) {
+        return Report_number(value, Report_decimals::Effect_size, separator);
+    };
     const std::string level = Level_text(subject.Request.Level, separator) + "%";
     std::string estimate = "Z-PCC = " + fixed(r.Effect_size);
     switch (subject.Request.Limits_kind) {
@@ -58,21 +61,21 @@ Plot_texts Texts_for(const Plot_subject& subject)
     const auto input = [separator](Extended value) {
         return Picture_number(value, Format_trimmed(value, Input_decimals, separator), separator);
     };
-    const std::string sd_difference = Three_decimals(r.Sd_difference, separator);
-    const std::string distribution = r.Df > 1000 ? "normal (more than 1000 df)"
-                                                 : "t on " + Format_fixed(r.Df, 1, 0, separator) + " df";
+    const auto number = [separator](Extended value, int decimals) { return Report_number(value, decimals, separator); };
+    const std::string sd_difference = number(r.Sd_difference, Report_decimals::Difference);
+    const auto df = [separator](Extended value) { return Format_fixed(value, 1, Report_decimals::Df, separator); };
+    const std::string distribution = r.Df > T_normal_above_df ? "normal (more than " + df(T_normal_above_df) + " df)"
+                                                              : "t on " + df(r.Df) + " df";
 
     Plot_texts texts;
     texts.Title = subject.Title;
     texts.Inputs = "SD = " + input(q.SD) + ", N = " + std::to_string(q.N) + ", Case A = " + input(q.Case_A) +
                    ", Case B = " + input(q.Case_B) + "; " + Level_text(q.Level, separator) + "% " +
                    std::string(Names_of(q.Limits_kind).Caption);
-    texts.Difference = "Case A - Case B = " + Three_decimals(r.Raw_difference, separator);
-    texts.Percentage = Picture_number(r.Percent_estimate, Format_fixed(r.Percent_estimate, 1, 4, separator),
-                                      separator) + "% of pairs of controls";
+    texts.Difference = "Case A - Case B = " + number(r.Raw_difference, Report_decimals::Difference);
+    texts.Percentage = number(r.Percent_estimate, Report_decimals::Percentage) + "% of pairs of controls";
     texts.Percentage_meaning = "differ more, in the same direction";
-    texts.P_value = "one-tailed p = " +
-                    Picture_number(r.P_one_tailed, Format_fixed(r.P_one_tailed, 1, 6, separator), separator);
+    texts.P_value = "one-tailed p = " + number(r.P_one_tailed, Report_decimals::Probability);
     texts.Density_axis = "Density: " + distribution;
     texts.Raw_axis = "Difference between the scores of two controls (raw score units; SD of the difference " +
                      sd_difference + ")";

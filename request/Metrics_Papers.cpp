@@ -11,8 +11,6 @@ bool Input_error = false;
 
 namespace {
 
-constexpr std::size_t Maximum_input_length = 6;
-
 // Decimal places from this one on contribute less than d / 10^325 < 2^-1075,
 // half the smallest positive double, so they cannot change the value read.
 constexpr int Last_significant_place = 324;
@@ -46,7 +44,7 @@ char Filter_numeric_key(User_messages& messages, char key)
 std::string Limit_input_length(User_messages& messages, const std::string& text)
 {
     messages.Beep();
-    messages.Show_warning("Maximum length of input is 6 characters.");
+    messages.Show_warning("Maximum length of input is " + std::to_string(Maximum_input_length) + " characters.");
     // Count characters, not bytes: a UTF-8 continuation byte (10xxxxxx)
     // belongs to the character before it.
     std::size_t characters = 0;

@@ -4,6 +4,7 @@
 // lines with a lone CR (code 13).
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "User_messages.h"
@@ -15,8 +16,12 @@ extern bool Input_error;
 // tab, Enter, '-', '.' and digits pass; anything else beeps, warns and gives 0.
 char Filter_numeric_key(User_messages& messages, char key);
 
-// Called with a text longer than six characters: beeps, warns and returns its
-// first six characters (UTF-8 characters, never a part of one).
+// The most characters an input field holds.
+inline constexpr std::size_t Maximum_input_length = 6;
+
+// Called with a text longer than Maximum_input_length characters: beeps, warns
+// and returns its first Maximum_input_length characters (UTF-8 characters,
+// never a part of one).
 std::string Limit_input_length(User_messages& messages, const std::string& text);
 
 // Reads the number in a field's text; sets Input_error and warns on refusal.

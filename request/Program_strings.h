@@ -5,9 +5,14 @@
 #include <array>
 #include <string_view>
 
-inline constexpr std::string_view Program_title =
-    "VORAN.EXE: Bayesian inferential methods for comparing the scores of two "
-    "single-cases in case-controls designs";
+#include "Citation.h"
+
+namespace program_strings_detail {
+inline constexpr std::string_view Title_lead = "VORAN.EXE: ";
+}  // namespace program_strings_detail
+
+// The program's title is the accompanying paper's.
+inline constexpr std::string_view Program_title = Joined_parts<program_strings_detail::Title_lead, Paper_title>;
 
 inline constexpr std::string_view Data_file_name = "VORAN.txt";
 

@@ -13,6 +13,22 @@ std::vector<Report_input> Captioned_inputs(const Comparison_texts& texts)
     return inputs;
 }
 
+std::vector<std::string> Notes_lines(const std::vector<std::string>& notes)
+{
+    std::vector<std::string> lines;
+    for (const std::string& note : notes) {
+        std::size_t begin = 0;
+        for (;;) {
+            const std::size_t end = note.find_first_of("\r\n", begin);
+            lines.push_back(note.substr(begin, end - begin));
+            if (end == std::string::npos)
+                break;
+            begin = end + (note.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        }
+    }
+    return lines;
+}
+
 Report_request Report_for(const Comparison_request& comparison, std::vector<Report_input> inputs,
                           std::vector<std::string> notes, char decimal_separator)
 {

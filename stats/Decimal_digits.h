@@ -1,6 +1,16 @@
 // The decimal digits of an extended value, correctly rounded from its exact
-// binary value, without the C library's printf (whose long double may be a
-// double's, as in WebAssembly) and whatever the C locale.
+// binary value.
+//
+// Why the library rounds its own digits instead of calling std::to_chars or
+// printf: the numbers the program writes (the report's %W.Pf, the tables'
+// %.12g, the shortest text of a double in JSON Lines) must be the same
+// characters wherever the core runs, the desktop and the WebAssembly build
+// alike, and whatever the C locale. WebAssembly's printf gives a long double
+// only a double's digits, its libc++ has no std::to_chars for long double,
+// and libstdc++'s goes through the C library's printf. This is integer
+// arithmetic on the exact binary value with the rounding of std::to_chars
+// (ties to even); comparison/tests/Format_general_test.cpp checks that the
+// two give the same characters on a million values of every kind.
 #pragma once
 
 #include <cstdint>

@@ -14,14 +14,14 @@ void Restore(int caller_flags)
         Raise_flags(caller_flags);
 }
 
-// Floating_point_error for the first of the raised error flags.
+// EFloating_point_error for the first of the raised error flags.
 [[noreturn]] void Raise_for(int raised)
 {
     if (raised & Invalid_flag)
         Raise_invalid_operation();
     if (raised & Division_by_zero_flag)
-        throw Floating_point_error("Floating point division by zero");
-    throw Floating_point_error("Floating point overflow");
+        throw EFloating_point_error("Floating point division by zero");
+    throw EFloating_point_error("Floating point overflow");
 }
 
 // The flag that the computation of value raised, where the library keeps the
@@ -105,4 +105,4 @@ Extended Floating_point_scope::Value_or(Extended value, Extended on_failure)
     return failed ? on_failure : value;
 }
 
-void Raise_invalid_operation() { throw Floating_point_error("Invalid floating point operation"); }
+void Raise_invalid_operation() { throw EFloating_point_error("Invalid floating point operation"); }

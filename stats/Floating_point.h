@@ -4,7 +4,7 @@
 // Floating_point_scope: it notes the status flags the caller left set and
 // clears them, and before the operation returns it tests the flags for
 // invalid operation, division by zero and overflow, raising
-// Floating_point_error for the first one found. Underflow and inexact results
+// EFloating_point_error for the first one found. Underflow and inexact results
 // stay silent. When nothing was raised, the caller's flags are put back, so a
 // scope nested inside another operation hides nothing from the outer scope.
 //
@@ -62,7 +62,7 @@ public:
     Floating_point_scope(const Floating_point_scope&) = delete;
     Floating_point_scope& operator=(const Floating_point_scope&) = delete;
 
-    // Raises Floating_point_error when an error flag was raised in the scope;
+    // Raises EFloating_point_error when an error flag was raised in the scope;
     // otherwise restores the caller's flags and returns value. Where the
     // library keeps the flags, value is noted first: a NaN is an invalid
     // operation, an infinity an overflow unless an operand of the
@@ -72,7 +72,7 @@ public:
 
     // Whether no error flag has been raised in the scope so far.
     bool Nothing_raised() const;
-    // Raises Floating_point_error, as Check does, when an error flag has been
+    // Raises EFloating_point_error, as Check does, when an error flag has been
     // raised in the scope so far (clearing it first); otherwise the scope
     // goes on as it is. The value evaluated last is noted first, as Checked
     // notes its value.

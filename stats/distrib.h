@@ -16,7 +16,7 @@
 // Errors: argument checks raise EArgumentError; invalid operation, division by
 // zero and overflow are detected from the floating-point status flags (the
 // library's own record of them where the platform has none) and raised as
-// Floating_point_error (hardware traps are not used; a NaN compared
+// EFloating_point_error (hardware traps are not used; a NaN compared
 // by a check or a distribution counts as an invalid operation); an iteration
 // that reaches its pass limit, or a quantile whose probability is not reached
 // inside the support, raises EConvergence_error.
@@ -52,7 +52,7 @@ public:
 };
 
 // Invalid operation, division by zero or overflow during a computation.
-class Floating_point_error : public std::runtime_error {
+class EFloating_point_error : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -154,10 +154,10 @@ protected:
 
     // The search holds one floating-point scope for all its evaluations. A
     // class whose Cdf and Density are a computation inside a scope of their
-    // own gives that computation here, and says so for objects of exactly
-    // its own class; for any other object, which may replace Cdf or Density,
-    // the search calls those through the virtual table. By default: no, and
-    // the public operations.
+    // own (Scoped_cdf and Scoped_density below) gives that computation here
+    // and says so, and declares its Cdf and Density final, so that no class
+    // derived from it can replace what the search evaluates. Any other class
+    // needs nothing of this: by default the search calls its Cdf and Density.
     virtual bool Evaluates_unscoped() const;
     virtual Extended Unscoped_cdf(Extended x) const;
     virtual Extended Unscoped_density(Extended x) const;
@@ -174,8 +174,8 @@ public:
     tNormal_distribution(Extended mu, Extended sigma_squared);
 
     bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
-    Extended Density(Extended x) const override;
-    Extended Cdf(Extended x) const override;
+    Extended Density(Extended x) const final;
+    Extended Cdf(Extended x) const final;
     Extended Mean() const override;
     Extended Variance() const override;
     Extended Random_value() override;
@@ -186,7 +186,7 @@ public:
     Extended Upper_tail(Extended x) const;
 
 protected:
-    bool Evaluates_unscoped() const override;
+    bool Evaluates_unscoped() const final;
     Extended Unscoped_cdf(Extended x) const override;
     Extended Unscoped_density(Extended x) const override;
 
@@ -204,8 +204,8 @@ public:
 
     bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
     bool In_support(Extended x) const override;
-    Extended Density(Extended x) const override;
-    Extended Cdf(Extended x) const override;
+    Extended Density(Extended x) const final;
+    Extended Cdf(Extended x) const final;
     Extended Mean() const override;
     Extended Variance() const override;
     Extended Random_value() override;
@@ -215,7 +215,7 @@ protected:
     // derived constructor that then calls its own Set_parameters.
     tGamma_distribution();
 
-    bool Evaluates_unscoped() const override;
+    bool Evaluates_unscoped() const final;
     Extended Unscoped_cdf(Extended x) const override;
     Extended Unscoped_density(Extended x) const override;
 
@@ -241,14 +241,18 @@ public:
     bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
 };
 
+// Above this many degrees of freedom the t distribution function is the
+// standard normal one.
+inline constexpr Extended T_normal_above_df = 1000;
+
 class tT_distribution : public tContinuous_distribution {
 public:
     explicit tT_distribution(Extended nu);
     ~tT_distribution() override;
 
     bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
-    Extended Density(Extended x) const override;
-    Extended Cdf(Extended x) const override;
+    Extended Density(Extended x) const final;
+    Extended Cdf(Extended x) const final;
     bool Has_mean() const override;
     bool Has_variance() const override;
     Extended Mean() const override;
@@ -259,7 +263,7 @@ public:
     Extended Upper_tail(Extended x) const;
 
 protected:
-    bool Evaluates_unscoped() const override;
+    bool Evaluates_unscoped() const final;
     Extended Unscoped_cdf(Extended x) const override;
     Extended Unscoped_density(Extended x) const override;
 

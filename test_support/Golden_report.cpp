@@ -5,27 +5,29 @@
 #include <sstream>
 #include <stdexcept>
 
-std::string Worked_example_report_text()
+std::string Worked_example_report_text(Limits limits)
 {
-    std::ifstream file(VORAN_GOLDEN_REPORT, std::ios::binary);
+    const std::string path = std::string(VORAN_GOLDEN_FOLDER) + "/worked_example_" +
+                             std::string(Names_of(limits).Word) + ".txt";
+    std::ifstream file(path, std::ios::binary);
     if (!file)
-        throw std::runtime_error("cannot read the golden report " + std::string(VORAN_GOLDEN_REPORT));
+        throw std::runtime_error("cannot read the golden report " + path);
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
 }
 
-std::vector<std::string> Worked_example_report()
+std::vector<std::string> Worked_example_report(Limits limits)
 {
     std::vector<std::string> lines;
-    std::istringstream text(Worked_example_report_text());
+    std::istringstream text(Worked_example_report_text(limits));
     for (std::string line; std::getline(text, line);)
         lines.push_back(line);
     return lines;
 }
 
-std::vector<std::string> Worked_example_from_inputs()
+std::vector<std::string> Worked_example_from_inputs(Limits limits)
 {
-    const std::vector<std::string> lines = Worked_example_report();
+    const std::vector<std::string> lines = Worked_example_report(limits);
     return {std::find(lines.begin(), lines.end(), " INPUTS:"), lines.end()};
 }

@@ -4,13 +4,13 @@
 #include <exception>
 #include <variant>
 
+#include "Comparison_request_step.h"
 #include "Control_data.h"
 #include "Error_report.h"
 #include "Limits.h"
 #include "Page_message.h"
 #include "Report.h"
 #include "Report_for.h"
-#include "Single_report.h"
 
 namespace {
 

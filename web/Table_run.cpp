@@ -95,7 +95,7 @@ Table_outcome Run_table(const std::string& file_name, const std::string& bytes, 
     options.Decimal_separator = separator;
     try {
         Run_batch(in, out, options);
-    } catch (const Table_error& error) {
+    } catch (const ETable_error& error) {
         outcome.Message = file_name + ", " + error.what();
         return outcome;
     }

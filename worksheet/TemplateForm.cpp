@@ -148,7 +148,7 @@ void TfrmTemplate::cmdComputeClick()
     // its message, takes the focus to its field and ends the request with
     // nothing saved or computed.
     const Request_or_refusal read = Read_comparison_request(
-        {text(0), text(1), text(2), text(3)}, Chosen_limits(), 95, decimal_separator_);
+        {text(0), text(1), text(2), text(3)}, Chosen_limits(), Default_level, decimal_separator_);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
         platform_.Show_warning(refusal->Message);
         Focus_input(*inputs_[static_cast<std::size_t>(refusal->Field)]);
@@ -243,7 +243,7 @@ bool TfrmTemplate::txtInput1KeyPress(QLineEdit& field, const QKeyEvent& event)
 
 void TfrmTemplate::txtInput1KeyUp(QLineEdit& field)
 {
-    if (field.text().size() <= 6)
+    if (field.text().size() <= static_cast<qsizetype>(Maximum_input_length))
         return;
     field.setText(QString::fromStdString(Limit_input_length(platform_, field.text().toStdString())));
     field.selectAll();

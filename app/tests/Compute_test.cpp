@@ -5,6 +5,7 @@
 #include <QTextBlock>
 
 #include "Golden_report.h"
+#include "Request_refusal.h"
 #include "Worksheet_fixture.h"
 #include "distrib.h"
 
@@ -14,13 +15,16 @@ using Compute_request = Worksheet_fixture;
 
 const QString Separator(103, '_');
 
-// The worked example (SD 10, N 20, Case A 50, Case B 30, two-sided) from its
-// INPUTS line to the end of the report.
-QStringList Example_from_inputs()
+// The golden report of the worked example (SD 10, N 20, Case A 50, Case B 30)
+// with the given limits, as the results text holds it: every report line is
+// followed by a line break, so the text ends in an empty block after the
+// report's own empty last line.
+QStringList Golden_text_lines(Limits limits)
 {
     QStringList lines;
-    for (const std::string& line : Worked_example_from_inputs())
+    for (const std::string& line : Worked_example_report(limits))
         lines.push_back(QString::fromStdString(line));
+    lines.push_back("");
     return lines;
 }
 
@@ -33,23 +37,8 @@ TEST_F(Compute_request, WorkedExampleFromTypedKeysToTheReport)
     EXPECT_TRUE(results->isVisible());
     EXPECT_FALSE(worksheet->isVisible());
     EXPECT_EQ(results->windowTitle().toStdString(), "Results viewer: " + std::string(Program_title));
-
-    const QStringList lines = Result_lines();
     // The report opens with its heading, no separator, and no notes lines.
-    ASSERT_GE(lines.size(), 8);
-    EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1].toStdString(), std::string(Program_title));
-    EXPECT_EQ(lines[2], "");
-    EXPECT_EQ(lines[3], " THIS PROGRAM WAS WRITTEN TO ACCOMPANY THE FOLLOWING PAPER:");
-    EXPECT_EQ(lines[6], "");
-    const QStringList from_inputs = lines.mid(7);
-    // Every report line is followed by a line break, so the text ends in an
-    // empty block after the report's own empty last line.
-    const QStringList expected = Example_from_inputs();
-    ASSERT_EQ(from_inputs.size(), expected.size() + 1);
-    for (qsizetype i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(from_inputs[i], expected[i]) << "report line " << i + 8;
-    EXPECT_EQ(from_inputs.back(), "");
+    EXPECT_EQ(Result_lines(), Golden_text_lines(Limits::Two_sided));
     EXPECT_EQ(Data_file(), "10 20 50 30     ");
 }
 
@@ -81,41 +70,23 @@ TEST_F(Compute_request, TheViewerShowsTheNewReportFromItsFirstLine)
 struct Sided_case {
     const char* Name;
     const char* Item;
-    QStringList Lines;  // the choice's line, then the effect-size and percentage lines
+    Limits Choice;
 };
 
 class Sidedness : public Worksheet_fixture, public ::testing::WithParamInterface<Sided_case> {};
 
-TEST_P(Sidedness, OneSidedChoicesReportTheirOwnLimits)
+TEST_P(Sidedness, EachChoiceGivesItsGoldenReport)
 {
     Start();
     QTest::mouseClick(Find<QRadioButton>(*worksheet, GetParam().Item), Qt::LeftButton);
     Compute("10", "20", "50", "30");
-    const QStringList lines = Result_lines();
-    const QStringList& expected = GetParam().Lines;
-    EXPECT_TRUE(lines.contains(expected[0])) << expected[0].toStdString();
-    const qsizetype effect = lines.indexOf(expected[1]);
-    ASSERT_GE(effect, 0);
-    EXPECT_EQ(lines[effect + 1], expected[2]);
-    const qsizetype percent = lines.indexOf(" direction as the two cases but are larger in magnitude =     8.6739%");
-    ASSERT_GE(percent, 0);
-    EXPECT_EQ(lines[percent + 1], expected[3]);
-    EXPECT_EQ(lines[percent + 2], "");
+    EXPECT_EQ(Result_lines(), Golden_text_lines(GetParam().Choice));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, Sidedness,
-    ::testing::Values(
-        Sided_case{"Lower", "RadioGroup1_1",
-                   {" Credible limit required: 95% one-sided lower limit",
-                    " Effect size (Z-PCC) for difference between the two cases =   1.414 ",
-                    " 95% (one-sided) lower credible limit on the effect size =    1.032 ",
-                    " 95% (one-sided) lower credible limit on the percentage =     3.7432%"}},
-        Sided_case{"Upper", "RadioGroup1_2",
-                   {" Credible limit required: 95% one-sided upper limit",
-                    " Effect size (Z-PCC) for difference between the two cases =   1.414 ",
-                    " 95% (one-sided) upper credible limit on the effect size =    1.781 ",
-                    " 95% (one-sided) upper credible limit on the percentage =    15.1045%"}}),
+    ::testing::Values(Sided_case{"Lower", "RadioGroup1_1", Limits::Lower},
+                      Sided_case{"Upper", "RadioGroup1_2", Limits::Upper}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(Compute_request, EntriesAreEchoedAsTypedAndComputedByValue)
@@ -144,19 +115,24 @@ TEST_F(Compute_request, ReportUsesTheUsersDecimalSeparator)
 
 struct Refusal_case {
     const char* Name;
-    QString Sd, N, Case_a, Case_b;
+    const char* Sd;
+    const char* N;
+    const char* Case_a;
+    const char* Case_b;
     const char* Field;  // gets the focus
-    std::string Message;
 };
 
 class Refusal : public Worksheet_fixture, public ::testing::WithParamInterface<Refusal_case> {};
 
+// The request step's refusal (its words are tested beside it) reaches the
+// user in a warning box, and the focus goes to the field it names.
 TEST_P(Refusal, FirstBadFieldIsReportedAndNothingHappens)
 {
     Start();
     const Refusal_case& row = GetParam();
     Compute(row.Sd, row.N, row.Case_a, row.Case_b);
-    EXPECT_EQ(platform.Warnings, std::vector<std::string>{row.Message});
+    EXPECT_EQ(platform.Warnings,
+              std::vector<std::string>{Request_refusal({row.Sd, row.N, row.Case_a, row.Case_b})});
     EXPECT_EQ(Focus_name(), row.Field);
     EXPECT_TRUE(worksheet->isVisible());
     EXPECT_FALSE(results->isVisible());
@@ -166,23 +142,12 @@ TEST_P(Refusal, FirstBadFieldIsReportedAndNothingHappens)
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, Refusal,
-    ::testing::Values(
-        Refusal_case{"EmptySdBeforeEverythingElse", "", "1.2.3", "", "", "txtInput1",
-                     "INPUT ERROR\r\r(  Standard deviation of scores in the control sample:  )\r\r"
-                     "Data have not been entered in this field."},
-        Refusal_case{"ZeroSd", "0", "20", "50", "30", "txtInput1",
-                     "INPUT ERROR\r(  Standard deviation of scores in the control sample:  0.000  )\r"
-                     "Standard deviations must have a positive value."},
-        Refusal_case{"SampleOfTwo", "10", "2", "", "", "txtInput2",
-                     "INPUT ERROR\r(  Sample size of the control sample:  2.000  )\r"
-                     "The value for sample size must be an integer greater than 2."},
-        Refusal_case{"FractionalSample", "10", "20.5", "50", "30", "txtInput2",
-                     "INPUT ERROR\r(  Sample size of the control sample:  20.500  )\r"
-                     "The value for sample size must be an integer greater than 2."},
-        Refusal_case{"CaseANotNumeric", "10", "20", "1.2.3", "30", "txtInput3",
-                     "INPUT ERROR\r(  Test score for Case A:  1.2.3  )\r\rEnter numeric data only."},
-        Refusal_case{"CaseBEmpty", "10", "20", "50", "", "txtInput4",
-                     "INPUT ERROR\r\r(  Test score for Case B:  )\r\rData have not been entered in this field."}),
+    ::testing::Values(Refusal_case{"EmptySdBeforeEverythingElse", "", "1.2.3", "", "", "txtInput1"},
+                      Refusal_case{"ZeroSd", "0", "20", "50", "30", "txtInput1"},
+                      Refusal_case{"SampleOfTwo", "10", "2", "", "", "txtInput2"},
+                      Refusal_case{"FractionalSample", "10", "20.5", "50", "30", "txtInput2"},
+                      Refusal_case{"CaseANotNumeric", "10", "20", "1.2.3", "30", "txtInput3"},
+                      Refusal_case{"CaseBEmpty", "10", "20", "50", "", "txtInput4"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(Compute_request, ReturnAndASecondComputeAppendBelowASeparator)

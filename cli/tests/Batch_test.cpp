@@ -15,12 +15,13 @@
 #include "Comparison_request_step.h"
 #include "Csv_reader.h"
 #include "Read_double.h"
+#include "Request_refusal.h"
 #include "Table_number.h"
 
 namespace {
 
 struct Table_run {
-    Exit_status Status = Done;
+    Exit_status Status = Exit_status::Done;
     std::string Out;
 };
 
@@ -78,7 +79,7 @@ std::vector<std::string> Tail(const std::vector<std::string>& record, std::size_
 TEST(Batch, ColumnsAreFoundByNameAndOthersPassedThroughInPlace)
 {
     const Table_run run = Run_table("Case_B, ID ,N,task,SD,CASE_A\n30,P1,20,\"memory, verbal\",10,50\n");
-    EXPECT_EQ(run.Status, Done);
+    EXPECT_EQ(run.Status, Exit_status::Done);
     const Records records = Csv_records(run.Out);
     ASSERT_EQ(records.size(), 2u);
     std::vector<std::string> header = {"case_b", " ID ", "n", "task", "sd", "case_a", "limits"};
@@ -118,7 +119,7 @@ TEST_P(Delimiter_test, ReadsTheRowWithADecimalComma)
     Batch_options options;
     options.Delimiter = GetParam().Delimiter;
     const Table_run run = Run_table(GetParam().Input, options);
-    EXPECT_EQ(run.Status, Done) << run.Out;
+    EXPECT_EQ(run.Status, Exit_status::Done) << run.Out;
     const Records records = Csv_records(run.Out);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1][2], "50,5");  // echoed as given
@@ -160,7 +161,7 @@ TEST(Batch, BrokenAndRefusedRowsAreErrorRowsAndTheRunGoesOn)
         "r7,10,20,\"50,30\n"
         "r8,10,20,50,30\n";
     const Table_run run = Run_table(input);
-    EXPECT_EQ(run.Status, Some_rows_refused);
+    EXPECT_EQ(run.Status, Exit_status::Some_rows_refused);
     const Records records = Csv_records(run.Out);
     ASSERT_EQ(records.size(), 9u);
     const std::size_t error = records[0].size() - 1;
@@ -173,12 +174,11 @@ TEST(Batch, BrokenAndRefusedRowsAreErrorRowsAndTheRunGoesOn)
     expect_error_row(1, "r1", "line 2: text after the closing quote of a field");
     expect_error_row(2, "r2", "expected 5 fields, one per column of the first row, found 4");
     expect_error_row(3, "r3", "expected 5 fields, one per column of the first row, found 6");
-    expect_error_row(4, "r4",
-                     "INPUT ERROR (  Standard deviation of scores in the control sample:  0.000  ) "
-                     "Standard deviations must have a positive value.");
+    // The request step's refusals, on one line.
+    expect_error_row(4, "r4", Refusal_on_one_line(Request_refusal({"0", "20", "50", "30"})));
     // The message quotes the text with its line break as a blank; the echo
     // keeps the text.
-    expect_error_row(5, "r5", "INPUT ERROR (  Test score for Case A:  5 0  )  Enter numeric data only.");
+    expect_error_row(5, "r5", Refusal_on_one_line(Request_refusal({"10", "20", "5\n0", "30"})));
     EXPECT_EQ(records[5][3], "5\n0");
     EXPECT_EQ(Tail(records[6], 6, Result_columns.size()), Worked_example_numbers());
     expect_error_row(7, "r7", "line 10: a quoted field is not closed");
@@ -192,7 +192,8 @@ TEST(Batch, ErrorsCarryNoControlCharacters)
     const std::string input = "sd,n,case_a,case_b\n10,20,\"a\rb\0c\x01\",30\n"s;
     const Records records = Csv_records(Run_table(input).Out);
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[1].back(), "INPUT ERROR (  Test score for Case A:  a b c   )  Enter numeric data only.");
+    const std::string refusal = Refusal_on_one_line(Request_refusal({"10", "20", "a\rb\0c\x01"s, "30"}));
+    EXPECT_EQ(records[1].back(), refusal);
 }
 
 TEST(Batch, HeaderProblemsRaiseAndWriteNothing)
@@ -200,7 +201,7 @@ TEST(Batch, HeaderProblemsRaiseAndWriteNothing)
     for (const std::string input : {"", "\n\n", "10,20,50,30\n", "sd,n,case_a\n1,2,3\n", "sd,sd,n,case_a,case_b\n"}) {
         std::istringstream in(input);
         std::ostringstream out;
-        EXPECT_THROW(Run_batch(in, out, {}), Table_error) << input;
+        EXPECT_THROW(Run_batch(in, out, {}), ETable_error) << input;
         EXPECT_EQ(out.str(), "") << input;
     }
 }
@@ -220,7 +221,7 @@ TEST(Batch, AFailingWriteStopsTheRun)
     std::istringstream in("sd,n,case_a,case_b\n10,20,50,30\n10,20,50,30\n");
     std::ostringstream out;
     out.setstate(std::ios::badbit);
-    EXPECT_EQ(Run_batch(in, out, {}), Output_failed);
+    EXPECT_EQ(Run_batch(in, out, {}), Exit_status::Output_failed);
     // Nothing after the header was read.
     EXPECT_NE(in.tellg(), std::streampos(-1));
     EXPECT_LT(in.tellg(), std::streampos(25));
@@ -277,7 +278,7 @@ TEST(Batch, EveryByteTheSameWhateverTheJobs)
         Batch_options options;
         options.Format = format;
         const Table_run alone = Run_table(table, options);
-        EXPECT_EQ(alone.Status, Some_rows_refused);
+        EXPECT_EQ(alone.Status, Exit_status::Some_rows_refused);
         EXPECT_GT(std::count(alone.Out.begin(), alone.Out.end(), '\n'), 600);
         for (const unsigned jobs : {2u, 3u, 8u}) {
             options.Jobs = jobs;
@@ -299,7 +300,7 @@ TEST(Batch, AWriteFailingMidwayStopsTheRunWhateverTheJobs)
         std::ostream out(&full);
         Batch_options options;
         options.Jobs = jobs;
-        EXPECT_EQ(Run_batch(in, out, options), Output_failed) << jobs;
+        EXPECT_EQ(Run_batch(in, out, options), Exit_status::Output_failed) << jobs;
         // The output is the table's first rows, whole, and the run stopped
         // long before the end of its input.
         const std::string written = full.str();
@@ -316,7 +317,8 @@ TEST(Batch, AOneSidedRowFillsOnlyItsOwnLimits)
     const Records records = Csv_records(Run_table(input).Out);
     ASSERT_EQ(records.size(), 4u);
     const auto column = [](std::string_view name) {
-        return 5 + static_cast<std::size_t>(std::ranges::find(Result_columns, name, &Result_column::Name) -
+        const auto named = [name](const Result_column& column) { return column.Name == name; };
+        return 5 + static_cast<std::size_t>(std::find_if(Result_columns.begin(), Result_columns.end(), named) -
                                             Result_columns.begin());
     };
     const struct {
@@ -526,7 +528,7 @@ TEST(Batch, JsonLinesRowsHoldTheInputsAsStringsAndTheErrorOrNull)
     Batch_options options;
     options.Format = Output_format::Jsonl;
     const Table_run run = Run_table("id,sd,n,case_a,case_b\n\"a\"\"b\",10,20,50,30\nx,0,20,50,30\n", options);
-    EXPECT_EQ(run.Status, Some_rows_refused);
+    EXPECT_EQ(run.Status, Exit_status::Some_rows_refused);
     std::istringstream lines(run.Out);
     std::string first, second, rest;
     std::getline(lines, first);
@@ -540,7 +542,9 @@ TEST(Batch, JsonLinesRowsHoldTheInputsAsStringsAndTheErrorOrNull)
         << first;
     EXPECT_NE(first.find(",\"error\":null}"), std::string::npos) << first;
     EXPECT_NE(second.find("\"raw_difference\":null,"), std::string::npos) << second;
-    EXPECT_NE(second.find(",\"error\":\"INPUT ERROR (  Standard deviation"), std::string::npos) << second;
+    EXPECT_NE(second.find(",\"error\":\"" + Refusal_on_one_line(Request_refusal({"0", "20", "50", "30"})) + "\"}"),
+              std::string::npos)
+        << second;
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST(Command_line, LevelsFromFiftyUpToAHundred)
     };
     for (const auto& row : rows) {
         if (row.Level == 0) {
-            EXPECT_THROW(Level_from_text(row.Text), Usage_error) << row.Text;
+            EXPECT_THROW(Level_from_text(row.Text), EUsage_error) << row.Text;
         } else {
             EXPECT_EQ(Level_from_text(row.Text), static_cast<Extended>(static_cast<double>(row.Level)))
                 << row.Text;
@@ -83,7 +83,7 @@ TEST_P(Usage_test, SaysWhatIsWrong)
     try {
         Parse_command_line(GetParam().Arguments);
         ADD_FAILURE() << "accepted";
-    } catch (const Usage_error& error) {
+    } catch (const EUsage_error& error) {
         EXPECT_STREQ(error.what(), GetParam().Message);
     }
 }
@@ -139,7 +139,7 @@ TEST(Help_text, ListsEveryOptionLimitsWordColumnAndExitStatus)
         results += " " + std::string(column.Name);
     EXPECT_NE(help.find(results + " error.\n"), std::string::npos) << results;
     for (const Exit_status_meaning& status : Exit_status_table)
-        EXPECT_NE(help.find("\n  " + std::to_string(static_cast<int>(status.Status)) + "\t"),
+        EXPECT_NE(help.find("\n  " + std::to_string(Exit_code(status.Status)) + "\t"),
                   std::string::npos)
             << status.Meaning;
 }

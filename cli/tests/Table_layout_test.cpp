@@ -77,7 +77,7 @@ TEST(Layout, UnusableHeadersAreRefusedSayingWhy)
         try {
             Layout_of_header(Header(row.Line));
             ADD_FAILURE() << "accepted " << row.Line;
-        } catch (const Table_error& error) {
+        } catch (const ETable_error& error) {
             EXPECT_EQ(error.what(), row.Message) << row.Line;
         }
     }
@@ -91,7 +91,7 @@ TEST(Layout, MoreColumnsThanTheReaderKeepsAreRefused)
     try {
         Layout_of_header(Header("sd,n,case_a,case_b,x,y", limits));
         ADD_FAILURE() << "accepted six columns";
-    } catch (const Table_error& error) {
+    } catch (const ETable_error& error) {
         EXPECT_STREQ(error.what(), "the first row has more than 5 columns");
     }
 }
@@ -103,7 +103,7 @@ TEST(Layout, NamesOfMoreThan64KiBAreRefused)
     try {
         Layout_of_header(Header(within + "x"));
         ADD_FAILURE() << "accepted names of 64 KiB and one byte";
-    } catch (const Table_error& error) {
+    } catch (const ETable_error& error) {
         EXPECT_STREQ(error.what(), "the first row holds more than 65536 bytes of column names");
     }
 }

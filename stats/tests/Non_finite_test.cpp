@@ -15,7 +15,7 @@ constexpr Extended Nan = std::numeric_limits<Extended>::quiet_NaN();
 constexpr Extended Inf = std::numeric_limits<Extended>::infinity();
 constexpr Extended Inputs[] = {Nan, Inf, -Inf};
 
-enum class Outcome { Value, Argument_error, Floating_point_error, Convergence_error };
+enum class Outcome { Value, Argument_error, EFloating_point_error, Convergence_error };
 
 Outcome Outcome_of(const std::function<void()>& call)
 {
@@ -24,8 +24,8 @@ Outcome Outcome_of(const std::function<void()>& call)
         return Outcome::Value;
     } catch (const EArgumentError&) {
         return Outcome::Argument_error;
-    } catch (const Floating_point_error&) {
-        return Outcome::Floating_point_error;
+    } catch (const EFloating_point_error&) {
+        return Outcome::EFloating_point_error;
     } catch (const EConvergence_error&) {
         return Outcome::Convergence_error;
     }
@@ -56,16 +56,16 @@ TEST(Non_finite, Free_functions_end)
 
 TEST(Non_finite, Specific_outcomes)
 {
-    EXPECT_EQ(Outcome_of([] { Same_value(Nan, 0.0L); }), Outcome::Floating_point_error);
-    EXPECT_EQ(Outcome_of([] { Same_value(Inf, Inf); }), Outcome::Floating_point_error);
+    EXPECT_EQ(Outcome_of([] { Same_value(Nan, 0.0L); }), Outcome::EFloating_point_error);
+    EXPECT_EQ(Outcome_of([] { Same_value(Inf, Inf); }), Outcome::EFloating_point_error);
     EXPECT_FALSE(Same_value(Inf, 0.0L));
     EXPECT_FALSE(Is_whole_number(Inf));
     EXPECT_EQ(Float_text(Nan), "NaN");
-    EXPECT_EQ(Outcome_of([] { Gamma_cont_fraction(Inf, 1.0L); }), Outcome::Floating_point_error);
-    EXPECT_EQ(Outcome_of([] { Gamma_cont_fraction(Nan, 1.0L); }), Outcome::Floating_point_error);
-    EXPECT_EQ(Outcome_of([] { Beta_cont_fraction(0.5L, Inf, 1.0L); }), Outcome::Floating_point_error);
+    EXPECT_EQ(Outcome_of([] { Gamma_cont_fraction(Inf, 1.0L); }), Outcome::EFloating_point_error);
+    EXPECT_EQ(Outcome_of([] { Gamma_cont_fraction(Nan, 1.0L); }), Outcome::EFloating_point_error);
+    EXPECT_EQ(Outcome_of([] { Beta_cont_fraction(0.5L, Inf, 1.0L); }), Outcome::EFloating_point_error);
     EXPECT_EQ(Outcome_of([] { Incomplete_gamma(Inf, 1.0L); }), Outcome::Argument_error);
-    EXPECT_EQ(Outcome_of([] { Incomplete_gamma(Nan, 1.0L); }), Outcome::Floating_point_error);
+    EXPECT_EQ(Outcome_of([] { Incomplete_gamma(Nan, 1.0L); }), Outcome::EFloating_point_error);
     EXPECT_EQ(Incomplete_beta(Inf, 2.0L, 3.0L), 1.0L);
     EXPECT_EQ(Incomplete_beta(-Inf, 2.0L, 3.0L), 0.0L);
 }
@@ -99,7 +99,7 @@ TEST(Non_finite, Distribution_operations_end)
             d = row.make();
             EXPECT_NE(Outcome_of([&] { d->Quantile(v); }), Outcome::Value) << row.name;
         }
-        EXPECT_EQ(Outcome_of([&] { d->Cdf(Nan); }), Outcome::Floating_point_error) << row.name;
+        EXPECT_EQ(Outcome_of([&] { d->Cdf(Nan); }), Outcome::EFloating_point_error) << row.name;
         EXPECT_EQ(d->Cdf(Inf), 1.0L) << row.name;
         EXPECT_EQ(d->Cdf(-Inf), 0.0L) << row.name;
         EXPECT_EQ(d->Density(Inf), 0.0L) << row.name;

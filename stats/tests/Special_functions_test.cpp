@@ -93,19 +93,19 @@ const Fp_row Fp_rows[] = {
     {"integer_power_overflow", [] { return Integer_power(10.0L, 5000); }, "Floating point overflow"},
 };
 
-TEST(Floating_point_error, Flags_become_exceptions)
+TEST(EFloating_point_error, Flags_become_exceptions)
 {
     for (const auto& row : Fp_rows) {
         try {
             row.call();
             ADD_FAILURE() << row.name << ": no error";
-        } catch (const Floating_point_error& error) {
+        } catch (const EFloating_point_error& error) {
             EXPECT_STREQ(error.what(), row.message) << row.name;
         }
     }
 }
 
-TEST(Floating_point_error, Flags_left_by_the_caller_are_no_error_and_stay)
+TEST(EFloating_point_error, Flags_left_by_the_caller_are_no_error_and_stay)
 {
     Raise_flags(Overflow_flag);
     const Extended p = Incomplete_gamma(1.0L, 1.0L);
@@ -115,7 +115,7 @@ TEST(Floating_point_error, Flags_left_by_the_caller_are_no_error_and_stay)
     EXPECT_TRUE(still_set);
 }
 
-TEST(Floating_point_error, Underflow_is_silent)
+TEST(EFloating_point_error, Underflow_is_silent)
 {
     EXPECT_EQ(Real_power(10.0L, -5000.5L), 0.0L);
 }
@@ -159,7 +159,7 @@ TEST(Gamma_cont_fraction, Reports_degenerate_starts)
         try {
             Gamma_cont_fraction(x, a);
             ADD_FAILURE() << "no error at x = " << static_cast<double>(x) << ", a = " << static_cast<double>(a);
-        } catch (const Floating_point_error& error) {
+        } catch (const EFloating_point_error& error) {
             EXPECT_STREQ(error.what(), "Floating point division by zero");
         }
     }
