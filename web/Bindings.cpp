@@ -12,7 +12,7 @@
 #include "Page_texts.h"
 #include "Print_blocks.h"
 #include "Results_file.h"
-#include "Table_run.h"
+#include "Page_table.h"
 #include "Typed_keys.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "Table_run.h"
+#include "Page_table.h"
 
 #include <sstream>
 #include <utility>

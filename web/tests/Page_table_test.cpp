@@ -1,4 +1,4 @@
-#include "Table_run.h"
+#include "Page_table.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(Table_run, FilesThatCannotServeAsATableAreRefusedWithAClearMessage)
+TEST(Page_table, FilesThatCannotServeAsATableAreRefusedWithAClearMessage)
 {
     struct Row {
         const char* Name;
@@ -26,13 +26,13 @@ TEST(Table_run, FilesThatCannotServeAsATableAreRefusedWithAClearMessage)
     }
 }
 
-TEST(Table_run, OnlyTablesLargerThanFiftyMegabytesAreRefusedBySize)
+TEST(Page_table, OnlyTablesLargerThanFiftyMegabytesAreRefusedBySize)
 {
     EXPECT_EQ(Table_size_refusal("t.csv", 50e6), "");
     EXPECT_EQ(Table_size_refusal("t.csv", 50e6 + 1).rfind("t.csv: the file is larger than 50 MB", 0), 0u);
 }
 
-TEST(Table_run, TheSummaryCountsRowsAndRefusalsAndTheShownRowsAreTheOutputs)
+TEST(Page_table, TheSummaryCountsRowsAndRefusalsAndTheShownRowsAreTheOutputs)
 {
     const Table_outcome outcome =
         Run_table("t.csv", "id,sd,n,case_a,case_b\nP1,10,20,50,30\nP2,0,20,50,30\n", '.');
@@ -44,7 +44,7 @@ TEST(Table_run, TheSummaryCountsRowsAndRefusalsAndTheShownRowsAreTheOutputs)
     EXPECT_NE(outcome.Rows_json.find("],[\"P2\",\"0\",\"20\""), std::string::npos);
 }
 
-TEST(Table_run, ALongTableShowsItsFirstRowsAndSaysSo)
+TEST(Page_table, ALongTableShowsItsFirstRowsAndSaysSo)
 {
     std::string table = "sd,n,case_a,case_b\n";
     for (std::size_t row = 0; row < Shown_table_rows + 1; ++row)
