@@ -5,8 +5,10 @@
 # it, generated ones, left out) and lists separated by ";". The libraries are
 # those of its link line: LINK_LIBRARIES and INTERFACE_LINK_LIBRARIES, with a
 # static library's private ones ($<LINK_ONLY:...>) included, since they
-# reach the link line of whatever links it. Called at the end of the root
-# CMakeLists.txt, when every target_link_libraries() has been seen.
+# reach the link line of whatever links it. Targets defined outside the
+# source tree (GoogleTest built from its sources for WebAssembly) are not the
+# project's layers and are left out, as imported ones are. Called at the end
+# of the root CMakeLists.txt, when every target_link_libraries() has been seen.
 function(voran_collect_targets directory result)
   get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
   get_property(subdirectories DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
@@ -17,12 +19,19 @@ function(voran_collect_targets directory result)
   set(${result} ${targets} PARENT_SCOPE)
 endfunction()
 
+function(voran_target_in_source_tree target result)
+  get_target_property(folder ${target} SOURCE_DIR)
+  cmake_path(IS_PREFIX CMAKE_SOURCE_DIR "${folder}" in_tree)
+  set(${result} ${in_tree} PARENT_SCOPE)
+endfunction()
+
 function(voran_write_link_edges output)
   voran_collect_targets(${CMAKE_SOURCE_DIR} targets)
   set(lines "")
   foreach(target IN LISTS targets)
     get_target_property(type ${target} TYPE)
-    if(type STREQUAL "UTILITY")
+    voran_target_in_source_tree(${target} in_tree)
+    if(type STREQUAL "UTILITY" OR NOT in_tree)
       continue()
     endif()
     get_target_property(folder ${target} SOURCE_DIR)
@@ -60,7 +69,10 @@ function(voran_write_link_edges output)
         if(TARGET ${value})
           get_target_property(imported ${value} IMPORTED)
           if(NOT imported)
-            list(APPEND libraries ${value})
+            voran_target_in_source_tree(${value} in_tree)
+            if(in_tree)
+              list(APPEND libraries ${value})
+            endif()
           endif()
         endif()
       endforeach()
