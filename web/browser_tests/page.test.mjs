@@ -16,7 +16,7 @@ import { Launch, Open, Page_url, Ready } from './browser.mjs';
 const Web_dir = process.env.VORAN_WEB_DIR;
 const Voran_report = process.env.VORAN_REPORT;
 const Artifacts = process.env.VORAN_WEB_ARTIFACTS;
-const Golden = readFileSync(new URL('../../test_support/worked_example_report.txt', import.meta.url), 'utf8');
+const Golden = readFileSync(new URL('../../test_support/worked_example_two-sided.txt', import.meta.url), 'utf8');
 const Rule = '_'.repeat(103);
 
 const Captions = {
