@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -268,16 +269,22 @@ struct Binary_parts {
     int Twos = 0;
 };
 
-Binary_parts Parts_of(Extended value)
+// value > 0 and finite. A bit pattern that is no number although isnan and
+// isinf pass it (the 80-bit format's unnormals and pseudo-NaNs, which no
+// arithmetic produces but raw bytes can hold) leaves frexp's fraction outside
+// [1/2, 1) or unordered: it has no parts, as a NaN has none.
+std::optional<Binary_parts> Parts_of(Extended value)
 {
     constexpr int Significand_bits = std::numeric_limits<Extended>::digits;
     static_assert(Significand_bits <= 128);
     int binary_exponent = 0;
     const Extended fraction = std::frexp(value, &binary_exponent);
+    if (!(fraction >= 0.5L && fraction < 1.0L))
+        return std::nullopt;
     const Extended significand = std::ldexp(fraction, Significand_bits);
     const Extended high = std::floor(std::ldexp(significand, -64));
-    return {Big_unsigned(static_cast<Limb>(high), static_cast<Limb>(significand - std::ldexp(high, 64))),
-            binary_exponent - Significand_bits};
+    return Binary_parts{Big_unsigned(static_cast<Limb>(high), static_cast<Limb>(significand - std::ldexp(high, 64))),
+                        binary_exponent - Significand_bits};
 }
 
 }  // namespace
@@ -287,10 +294,11 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
     if (count < 1 || count > Max_decimal_digits)
         throw std::invalid_argument("Round_to_decimal_digits: " + std::to_string(count) +
                                     " digits, expected 1 to " + std::to_string(Max_decimal_digits));
-    if (!(value > 0) || !std::isfinite(value))
+    const std::optional<Binary_parts> parts_of_value =
+        value > 0 && std::isfinite(value) ? Parts_of(value) : std::nullopt;
+    if (!parts_of_value)
         throw std::invalid_argument("Round_to_decimal_digits: the value must be positive and finite");
-
-    const Binary_parts parts = Parts_of(value);
+    const Binary_parts& parts = *parts_of_value;
     const int twos_of_value = parts.Twos;
 
     const Limb lowest = Powers_of_10[static_cast<std::size_t>(count - 1)];
@@ -357,10 +365,12 @@ std::string Fixed_decimal_text(Extended value, int decimals)
         return sign + "inf";
     Big_unsigned scaled(0);
     if (value != 0) {
-        Binary_parts parts = Parts_of(std::fabs(value));
-        scaled = parts.Significand;
+        const std::optional<Binary_parts> parts = Parts_of(std::fabs(value));
+        if (!parts)
+            return sign + "nan";
+        scaled = parts->Significand;
         scaled.Multiply_by_power_of_5(decimals);
-        const int twos = parts.Twos + decimals;
+        const int twos = parts->Twos + decimals;
         if (twos >= 0) {
             scaled.Shift_left(twos);
         } else {

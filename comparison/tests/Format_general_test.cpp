@@ -207,6 +207,24 @@ TEST_F(Against_to_chars, Fixed_text_matches_on_random_values)
                 << special << " at " << decimals;
 }
 
+// The 80-bit format's unnormals (a biased exponent with the integer bit
+// clear) pass isnan and isinf, yet no arithmetic gives them a value: raw
+// bytes written as text say "nan", and are never split into parts.
+TEST(Fixed_decimal_text, An_unnormal_bit_pattern_is_written_as_nan)
+{
+    if (std::numeric_limits<Extended>::digits != 64)
+        GTEST_SKIP() << "only the 80-bit extended format has unnormals";
+    const std::uint64_t significand = std::uint64_t{1} << 62;  // integer bit 63 clear
+    const std::uint16_t biased_exponent = 0x3FFF;
+    unsigned char bytes[sizeof(Extended)] = {};
+    std::memcpy(bytes, &significand, 8);
+    std::memcpy(bytes + 8, &biased_exponent, 2);
+    Extended unnormal;
+    std::memcpy(&unnormal, bytes, sizeof unnormal);
+    EXPECT_EQ(Fixed_decimal_text(unnormal, 3), "nan");
+    EXPECT_THROW(Round_to_decimal_digits(unnormal, 12), std::invalid_argument);
+}
+
 TEST(Format_general, Refuses_a_digit_count_out_of_range)
 {
     EXPECT_THROW(Format_general(1.0L, 0), std::invalid_argument);
