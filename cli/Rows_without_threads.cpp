@@ -1,6 +1,6 @@
-// Where the build has no threads (WebAssembly without them), the rows of a
-// table are computed one after another whatever the number of jobs; the
-// output is the same.
+// The rows of a table computed one after another whatever the number of
+// jobs (where the build has no threads, and until the threaded run's race is
+// mended); the output is the same.
 #include "Table_run.h"
 
 Exit_status Run_rows_on_threads(const Table_run& run)
