@@ -14,15 +14,19 @@ constexpr double Spacing_unit = 64.0;
 
 class Column_fit : public QObject {
 public:
-    Column_fit(QPlainTextEdit& text, int columns) : QObject(&text), text_(text), columns_(columns), font_(text.font())
+    Column_fit(QPlainTextEdit& text, int columns)
+        : QObject(&text), text_(text), viewport_(text.viewport()), columns_(columns), font_(text.font())
     {
-        text.viewport()->installEventFilter(this);
+        viewport_->installEventFilter(this);
         Fit();
     }
 
+    // The viewport is compared as it was kept, not asked of the text: its
+    // events go on while the text is destroyed (this filter is its child),
+    // when the text is no longer a scroll area to ask.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == text_.viewport() && event->type() == QEvent::Resize)
+        if (event->type() == QEvent::Resize && watched == viewport_)
             Fit();
         return QObject::eventFilter(watched, event);
     }
@@ -43,6 +47,7 @@ private:
     }
 
     QPlainTextEdit& text_;
+    QWidget* const viewport_;
     int columns_;
     QFont font_;
 };
