@@ -1,6 +1,5 @@
 // The rows of a table computed one after another whatever the number of
-// jobs (where the build has no threads, and until the threaded run's race is
-// mended); the output is the same.
+// jobs, where the build has no threads (WebAssembly); the output is the same.
 #include "Table_run.h"
 
 Exit_status Run_rows_on_threads(const Table_run& run)

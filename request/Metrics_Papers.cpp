@@ -7,7 +7,7 @@
 #include "Number_format.h"
 #include "distrib.h"
 
-bool Input_error = false;
+thread_local bool Input_error = false;
 
 namespace {
 

@@ -10,7 +10,10 @@
 #include "User_messages.h"
 
 // Set by every Read_numeric_input: true when the text was empty or not numeric.
-extern bool Input_error;
+// One flag per thread: the windows read and test it on their one thread, and
+// each thread computing a table's rows reads its rows' numbers and tests the
+// flag it set itself, never one another thread has just changed.
+extern thread_local bool Input_error;
 
 // The key filter of every input field: a comma becomes a full stop; backspace,
 // tab, Enter, '-', '.' and digits pass; anything else beeps, warns and gives 0.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <variant>
 
 #include "Comparison_request_step.h"
@@ -72,6 +73,26 @@ TEST(Request_step, NonNumericTextSetsTheInputErrorFlag)
 {
     Read_comparison_request({"10", "20", "abc", "1"}, Limits::Two_sided, 95, '.');
     EXPECT_TRUE(Input_error);
+}
+
+// A table's rows are read on several threads at once: a refusal on one
+// thread must neither be cleared by an accepted number on another nor show
+// there.
+TEST(Request_step, EachThreadTestsTheFlagItSetItself)
+{
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+    GTEST_SKIP() << "this WebAssembly build has no threads";
+#else
+    ASSERT_TRUE(std::holds_alternative<Comparison_request>(
+        Read_comparison_request({"10", "20", "50", "30"}, Limits::Two_sided, 95, '.')));
+    bool refused_there = false;
+    std::thread([&] {
+        Read_comparison_request({"abc", "20", "50", "30"}, Limits::Two_sided, 95, '.');
+        refused_there = Input_error;
+    }).join();
+    EXPECT_TRUE(refused_there);
+    EXPECT_FALSE(Input_error);
+#endif
 }
 
 TEST(Limits_names, EveryWordReadsBackAsItsChoice)
