@@ -25,7 +25,7 @@ void Csv_row_writer::Write(const Batch_row& row, Text_sink& out) const
     }
     for (const Result_column& column : Result_columns) {
         if (const auto value = Column_value(column, row))
-            out.Append(Table_number(*value));
+            out.Append(Table_number(*value).View());
         out.Append(',');
     }
     Write_csv_field(out, row.Error);

@@ -54,10 +54,11 @@ std::string Json_number(Extended value)
 {
     if (!std::isfinite(value))
         return "null";
-    std::string digits = Table_number(value);
+    const General_number_text digits = Table_number(value);
+    const std::string_view text = digits.View();
     double read_back = 0;
-    const auto [end, error] = Read_double(digits.data(), digits.data() + digits.size(), read_back);
-    if (error != std::errc() || end != digits.data() + digits.size())
-        return digits;
+    const auto [end, error] = Read_double(text.data(), text.data() + text.size(), read_back);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::string(text);
     return Shortest_double_text(read_back);
 }

@@ -1,8 +1,6 @@
 #include "Table_number.h"
 
-#include "Number_format.h"
-
-std::string Table_number(Extended value)
+General_number_text Table_number(Extended value)
 {
-    return Format_general(value, Table_significant_digits);
+    return General_number(value, Table_significant_digits);
 }

@@ -4,10 +4,9 @@
 // std::to_chars writes them.
 #pragma once
 
-#include <string>
-
+#include "Number_format.h"
 #include "distrib.h"
 
 inline constexpr int Table_significant_digits = 12;
 
-std::string Table_number(Extended value);
+General_number_text Table_number(Extended value);

@@ -38,14 +38,15 @@ std::string Format_trimmed(Extended value, int max_precision, char separator)
 // digits, fixed notation when −4 <= X < P, scientific otherwise (an exponent
 // of at least two digits); trailing zeros of the fraction and a bare point
 // are dropped.
-std::string Format_general(Extended value, int significant_digits)
+General_number_text General_number(Extended value, int significant_digits)
 {
-    // The longest text: a sign, 18 digits, a point and "e-4951"; the text
-    // is composed here and made a string once.
-    char text[32];
-    char* end = text;
+    General_number_text text;
+    char* end = text.Chars.data();
     const auto put = [&end](std::string_view part) { end = std::copy(part.begin(), part.end(), end); };
-    const auto done = [&] { return std::string(text, end); };
+    const auto done = [&] {
+        text.Size = static_cast<std::size_t>(end - text.Chars.data());
+        return text;
+    };
 
     if (std::signbit(value))
         put("-");
@@ -97,6 +98,11 @@ std::string Format_general(Extended value, int significant_digits)
     const int magnitude = exponent < 0 ? -exponent : exponent;
     if (magnitude < 10)
         put("0");
-    end = std::to_chars(end, text + sizeof text, magnitude).ptr;
+    end = std::to_chars(end, text.Chars.data() + text.Chars.size(), magnitude).ptr;
     return done();
+}
+
+std::string Format_general(Extended value, int significant_digits)
+{
+    return std::string(General_number(value, significant_digits).View());
 }

@@ -1,7 +1,10 @@
 // Numbers as the report's %W.Pf patterns and the batch tool write them.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "distrib.h"
 
@@ -23,3 +26,13 @@ std::string Format_trimmed(Extended value, int max_precision, char separator);
 // std::to_chars(value, std::chars_format::general, P) for long double,
 // without going through the C library's printf ("inf", "nan", "-0" as there).
 std::string Format_general(Extended value, int significant_digits);
+
+// The same characters in a buffer of their own, for a writer that formats
+// many numbers and needs no string for each. The longest text is a sign, 18
+// digits, a point and "e-4951".
+struct General_number_text {
+    std::array<char, 32> Chars;
+    std::size_t Size = 0;
+    std::string_view View() const { return {Chars.data(), Size}; }
+};
+General_number_text General_number(Extended value, int significant_digits);

@@ -10,8 +10,10 @@
 // integers are exact, so ties are seen as ties.
 #include "Decimal_digits.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <stdexcept>
@@ -34,6 +36,18 @@ constexpr Limb Five_to_27 = 7450580596923828125ULL;
 class Big_unsigned {
 public:
     explicit Big_unsigned(Limb value) : Size(value != 0 ? 1 : 0) { Limbs[0] = value; }
+
+    // Copies only the limbs in use, not the whole capacity.
+    Big_unsigned(const Big_unsigned& other) : Size(other.Size)
+    {
+        std::copy_n(other.Limbs.begin(), Size, Limbs.begin());
+    }
+    Big_unsigned& operator=(const Big_unsigned& other)
+    {
+        Size = other.Size;
+        std::copy_n(other.Limbs.begin(), Size, Limbs.begin());
+        return *this;
+    }
 
     // high · 2^64 + low.
     Big_unsigned(Limb high, Limb low) : Size(high != 0 ? 2 : low != 0 ? 1 : 0)
@@ -66,6 +80,7 @@ public:
     }
 
     bool Is_zero() const { return Size == 0; }
+    int Size_in_limbs() const { return Size; }
 
     void Add_one()
     {
@@ -248,6 +263,31 @@ Quotient Divide(const Big_unsigned& a, const Big_unsigned& b)
     return {q, Compare(remainder, b)};
 }
 
+// m · 5^fives / 2^shift for a one-limb m and fives <= 27, in 128-bit
+// arithmetic: the common case (a value of moderate size), where the product
+// fits two limbs and the quotient is a shift.
+Quotient Divide_by_power_of_2(Wide a, int shift)
+{
+    const Wide below_half = (Wide{1} << (shift - 1)) - 1;
+    const bool half = ((a >> (shift - 1)) & 1u) != 0;
+    const bool below = (a & below_half) != 0;
+    // A quotient beyond one limb (a decimal exponent guessed too low) is
+    // given as the largest limb, which is too high for any digit count.
+    const Wide quotient = a >> shift;
+    const Limb value = quotient >> 64 != 0 ? ~Limb{0} : static_cast<Limb>(quotient);
+    return {value, half ? (below ? 1 : 0) : -1};
+}
+
+constexpr std::array<Limb, 28> Powers_of_5 = [] {
+    std::array<Limb, 28> powers{};
+    Limb p = 1;
+    for (auto& power : powers) {
+        power = p;
+        p *= 5;
+    }
+    return powers;
+}();
+
 constexpr std::array<Limb, 20> Powers_of_10 = [] {
     std::array<Limb, 20> powers{};
     Limb p = 1;
@@ -262,6 +302,12 @@ constexpr std::array<Limb, 20> Powers_of_10 = [] {
 
 namespace {
 
+#if defined(__x86_64__) || defined(__i386__)
+constexpr bool X87_extended = std::numeric_limits<Extended>::digits == 64;
+#else
+constexpr bool X87_extended = false;
+#endif
+
 // value = Significand · 2^Twos for a finite value, the significand a whole
 // number of up to 128 bits (64 in the 80-bit format, 113 in IEEE quad).
 struct Binary_parts {
@@ -273,10 +319,27 @@ struct Binary_parts {
 // isinf pass it (the 80-bit format's unnormals and pseudo-NaNs, which no
 // arithmetic produces but raw bytes can hold) leaves frexp's fraction outside
 // [1/2, 1) or unordered: it has no parts, as a NaN has none.
+//
+// In x86's 80-bit format the parts are the fields of the bit pattern (the
+// significand with its explicit leading bit, the exponent biased by 16383),
+// read without arithmetic; a subnormal, rare, goes the general way.
 std::optional<Binary_parts> Parts_of(Extended value)
 {
     constexpr int Significand_bits = std::numeric_limits<Extended>::digits;
     static_assert(Significand_bits <= 128);
+    if constexpr (X87_extended) {
+        Limb significand = 0;
+        std::uint16_t sign_and_exponent = 0;
+        std::memcpy(&significand, &value, sizeof significand);
+        std::memcpy(&sign_and_exponent, reinterpret_cast<const unsigned char*>(&value) + sizeof significand,
+                    sizeof sign_and_exponent);
+        const int biased_exponent = sign_and_exponent & 0x7FFF;
+        if (biased_exponent != 0) {
+            if (significand >> 63 == 0)  // an unnormal
+                return std::nullopt;
+            return Binary_parts{Big_unsigned(significand), biased_exponent - 16383 - (Significand_bits - 1)};
+        }
+    }
     int binary_exponent = 0;
     const Extended fraction = std::frexp(value, &binary_exponent);
     if (!(fraction >= 0.5L && fraction < 1.0L))
@@ -303,19 +366,25 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
 
     const Limb lowest = Powers_of_10[static_cast<std::size_t>(count - 1)];
     const Limb highest = Powers_of_10[static_cast<std::size_t>(count)];
-    // floor(log10 v) from the binary exponent and the leading bits, in
-    // double (whose range the value may leave); it may be off by one near a
-    // power of ten, which the quotient's size corrects.
-    int binary_exponent = 0;
-    const Extended fraction = std::frexp(value, &binary_exponent);
-    int exponent = static_cast<int>(
-        std::floor(std::log10(static_cast<double>(fraction)) + binary_exponent * 0.30102999566398119521));
+    // floor(log10 v) from v = f · 2^b, f in [1/2, 1) the leading bits of the
+    // significand (which has its leading bit set), in double (whose range v
+    // may leave); it may be off by one near a power of ten, which the
+    // quotient's size corrects.
+    const int significand_bits = std::numeric_limits<Extended>::digits;
+    const int binary_exponent = twos_of_value + significand_bits;
+    const double fraction = static_cast<double>(parts.Significand.Bits_from(significand_bits - 64)) * 0x1p-64;
+    int exponent =
+        static_cast<int>(std::floor(std::log10(fraction) + binary_exponent * 0.30102999566398119521));
     for (;;) {
         const int fives = count - 1 - exponent;
         const int twos = twos_of_value + fives;
-        Big_unsigned a = parts.Significand;
         Quotient q{};
-        if (fives >= 0) {
+        if (parts.Significand.Size_in_limbs() <= 1 && fives >= 0 && fives < std::ssize(Powers_of_5) && twos < 0 &&
+            twos > -128) {
+            q = Divide_by_power_of_2(
+                static_cast<Wide>(parts.Significand.Bits_from(0)) * Powers_of_5[static_cast<std::size_t>(fives)],
+                -twos);
+        } else if (Big_unsigned a = parts.Significand; fives >= 0) {
             a.Multiply_by_power_of_5(fives);
             if (twos >= 0) {
                 a.Shift_left(twos);

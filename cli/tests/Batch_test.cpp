@@ -66,7 +66,7 @@ std::vector<std::string> Worked_example_numbers(Extended level = 95)
     const Comparison_result result = Compare_two_cases(request);
     std::vector<std::string> numbers;
     for (const Result_column& column : Result_columns)
-        numbers.push_back(Table_number(result.*column.Value));
+        numbers.emplace_back(Table_number(result.*column.Value).View());
     return numbers;
 }
 

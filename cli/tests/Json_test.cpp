@@ -64,7 +64,7 @@ TEST(Json_number, ShortestTextOfTheTablesDouble)
         {1.5e400L, "1.5e+400"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(Json_number(row.Value), row.Json) << Table_number(row.Value);
+        EXPECT_EQ(Json_number(row.Value), row.Json) << Table_number(row.Value).View();
 }
 
 // Over many random values: the JSON number and the table's text read back to
@@ -77,7 +77,7 @@ TEST(Json_number, ReadsBackAsTheTablesNumber)
     for (int i = 0; i < 20000; ++i) {
         const Extended value = static_cast<Extended>(mantissa(random)) * std::pow(10.0L, exponent(random));
         const std::string json = Json_number(value);
-        const std::string table = Table_number(value);
+        const std::string table(Table_number(value).View());
         double from_json = 0;
         double from_table = 0;
         Read_double(json.data(), json.data() + json.size(), from_json);
