@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -34,41 +35,48 @@ std::string Format_trimmed(Extended value, int max_precision, char separator)
     return text;
 }
 
+namespace {
+
 // %.Pg: with X the decimal exponent of the leading digit after rounding to P
 // digits, fixed notation when −4 <= X < P, scientific otherwise (an exponent
 // of at least two digits); trailing zeros of the fraction and a bare point
-// are dropped.
-General_number_text General_number(Extended value, int significant_digits)
+// are dropped. Writes the text at `end`, with room for General_number_text's
+// characters, and returns the end of what it wrote.
+char* Write_general(char* end, Extended value, int significant_digits)
 {
-    General_number_text text;
-    char* end = text.Chars.data();
-    const auto put = [&end](std::string_view part) { end = std::copy(part.begin(), part.end(), end); };
-    const auto done = [&] {
-        text.Size = static_cast<std::size_t>(end - text.Chars.data());
-        return text;
+    // Character by character: the parts are a few characters each, shorter
+    // than a call to copy them would pay for.
+    const auto put = [&end](std::string_view part) {
+        for (const char c : part)
+            *end++ = c;
     };
 
     if (std::signbit(value))
         put("-");
     if (std::isnan(value)) {
         put("nan");
-        return done();
+        return end;
     }
     if (std::isinf(value)) {
         put("inf");
-        return done();
+        return end;
     }
     if (value == 0) {
         put("0");
-        return done();
+        return end;
     }
 
     const Decimal_digits rounded = Round_to_decimal_digits(std::fabs(value), significant_digits);
-    char digits[Max_decimal_digits + 1];
-    const auto written = std::to_chars(digits, digits + sizeof digits, rounded.Digits);
-    std::string_view all(digits, static_cast<std::size_t>(written.ptr - digits));
-    // The significant digits without the trailing zeros; at least the first.
-    const std::string_view kept = all.substr(0, std::max<std::size_t>(all.find_last_not_of('0') + 1, 1));
+    // The significant digits without the trailing zeros (at least the
+    // first): Digits has exactly significant_digits of them.
+    std::uint64_t digits = rounded.Digits;
+    int count = significant_digits;
+    for (; count > 1 && digits % 10 == 0; --count)
+        digits /= 10;
+    char kept_digits[Max_decimal_digits];
+    for (int i = count - 1; i >= 0; --i, digits /= 10)
+        kept_digits[i] = static_cast<char>('0' + digits % 10);
+    const std::string_view kept(kept_digits, static_cast<std::size_t>(count));
     const int exponent = rounded.Exponent;
 
     if (exponent >= -4 && exponent < significant_digits) {
@@ -76,18 +84,18 @@ General_number_text General_number(Extended value, int significant_digits)
             put("0.");
             end = std::fill_n(end, -exponent - 1, '0');
             put(kept);
-            return done();
+            return end;
         }
         const auto integer_digits = static_cast<std::size_t>(exponent) + 1;
         if (kept.size() <= integer_digits) {
             put(kept);
             end = std::fill_n(end, integer_digits - kept.size(), '0');
-            return done();
+            return end;
         }
         put(kept.substr(0, integer_digits));
         put(".");
         put(kept.substr(integer_digits));
-        return done();
+        return end;
     }
     put(kept.substr(0, 1));
     if (kept.size() > 1) {
@@ -98,8 +106,19 @@ General_number_text General_number(Extended value, int significant_digits)
     const int magnitude = exponent < 0 ? -exponent : exponent;
     if (magnitude < 10)
         put("0");
-    end = std::to_chars(end, text.Chars.data() + text.Chars.size(), magnitude).ptr;
-    return done();
+    // At most five digits: the exponent of an extended value.
+    end = std::to_chars(end, end + 5, magnitude).ptr;
+    return end;
+}
+
+}  // namespace
+
+General_number_text General_number(Extended value, int significant_digits)
+{
+    General_number_text text;
+    text.Size = static_cast<std::size_t>(Write_general(text.Chars.data(), value, significant_digits) -
+                                         text.Chars.data());
+    return text;
 }
 
 std::string Format_general(Extended value, int significant_digits)

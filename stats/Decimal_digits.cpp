@@ -366,15 +366,15 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
 
     const Limb lowest = Powers_of_10[static_cast<std::size_t>(count - 1)];
     const Limb highest = Powers_of_10[static_cast<std::size_t>(count)];
-    // floor(log10 v) from v = f · 2^b, f in [1/2, 1) the leading bits of the
-    // significand (which has its leading bit set), in double (whose range v
-    // may leave); it may be off by one near a power of ten, which the
-    // quotient's size corrects.
-    const int significand_bits = std::numeric_limits<Extended>::digits;
-    const int binary_exponent = twos_of_value + significand_bits;
-    const double fraction = static_cast<double>(parts.Significand.Bits_from(significand_bits - 64)) * 0x1p-64;
-    int exponent =
-        static_cast<int>(std::floor(std::log10(fraction) + binary_exponent * 0.30102999566398119521));
+    // The decimal exponent X = floor(log10 v) guessed from v in [2^(b−1), 2^b)
+    // (the significand has its leading bit set): X is floor((b − 1) log10 2)
+    // or one more. The guess is the first; a quotient too large for the
+    // digits then moves it up.
+    const int binary_exponent = twos_of_value + std::numeric_limits<Extended>::digits;
+    const double lowest_log = (binary_exponent - 1) * 0.30102999566398119521;
+    int exponent = static_cast<int>(lowest_log);
+    if (exponent > lowest_log)
+        --exponent;
     for (;;) {
         const int fives = count - 1 - exponent;
         const int twos = twos_of_value + fives;
@@ -461,7 +461,12 @@ std::string Fixed_decimal_text(Extended value, int decimals)
     const auto fraction_digits = static_cast<std::size_t>(decimals);
     if (digits.size() <= fraction_digits)
         digits.insert(0, fraction_digits + 1 - digits.size(), '0');
-    if (decimals > 0)
-        digits.insert(digits.size() - fraction_digits, ".");
-    return sign + digits;
+    const std::size_t integer_digits = digits.size() - fraction_digits;
+    std::string text = sign;
+    text.append(digits, 0, integer_digits);
+    if (decimals > 0) {
+        text += '.';
+        text.append(digits, integer_digits);
+    }
+    return text;
 }
