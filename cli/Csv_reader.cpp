@@ -1,6 +1,8 @@
 #include "Csv_reader.h"
 
 #include <algorithm>
+#include <limits>
+#include <string_view>
 #include <utility>
 
 std::string_view Csv_record::Field(std::size_t i) const
@@ -13,6 +15,47 @@ Csv_reader::Csv_reader(std::istream& in, char delimiter, Csv_limits limits)
     : Input(*in.rdbuf()), Delimiter(delimiter), Limits(limits)
 {
 }
+
+namespace {
+
+// The bytes a stream buffer holds beyond its read position, and taking some
+// of them. std::streambuf keeps its get area protected, for the classes
+// derived from it; a derived class may name those members through member
+// pointers and use them on any stream buffer.
+struct Buffered_bytes : std::streambuf {
+    static std::string_view Ahead(std::streambuf& buffer)
+    {
+        constexpr auto next = &Buffered_bytes::gptr;
+        constexpr auto end = &Buffered_bytes::egptr;
+        const char* const from = (buffer.*next)();
+        return {from, static_cast<std::size_t>((buffer.*end)() - from)};
+    }
+    static void Skip(std::streambuf& buffer, std::size_t count)
+    {
+        constexpr auto bump = &Buffered_bytes::gbump;
+        (buffer.*bump)(static_cast<int>(count));
+    }
+};
+
+}  // namespace
+
+std::string_view Csv_reader::Plain_run(std::size_t most)
+{
+    if (Pending_at < Pending.size())
+        return {};
+    std::string_view ahead = Buffered_bytes::Ahead(Input);
+    ahead = ahead.substr(0, std::min<std::size_t>(most, std::numeric_limits<int>::max()));
+    std::size_t length = 0;
+    while (length < ahead.size()) {
+        const char c = ahead[length];
+        if (c == Delimiter || c == '"' || c == '\n' || c == '\r')
+            break;
+        ++length;
+    }
+    return ahead.substr(0, length);
+}
+
+void Csv_reader::Take_run(std::size_t length) { Buffered_bytes::Skip(Input, length); }
 
 int Csv_reader::Peek()
 {
@@ -162,6 +205,21 @@ bool Csv_reader::Next_record(Csv_record& record)
     int previous = traits::eof();
 
     for (;;) {
+        // Ordinary bytes of an unquoted field that the stream holds already
+        // are kept in one go while they stay within every limit; the rest,
+        // byte by byte.
+        if (!in_quotes && !after_closing_quote && record.Field_count_ < Limits.Kept_fields) {
+            const std::size_t room = std::min(Limits.Field_bytes - std::min(field_bytes, Limits.Field_bytes),
+                                              Limits.Record_bytes - std::min(record_bytes, Limits.Record_bytes));
+            const std::string_view run = Plain_run(room);
+            if (!run.empty()) {
+                record.Bytes_.append(run);
+                field_bytes += run.size();
+                record_bytes += run.size();
+                Take_run(run.size());
+                at_field_start = false;
+            }
+        }
         const int c = Take();
         if (c != traits::eof())
             count_byte();

@@ -91,6 +91,11 @@ private:
 
     int Peek();
     int Take();
+    // The bytes up to the next delimiter, quote or line end (at most `most`)
+    // that the stream already holds and nothing was put back before;
+    // Take_run takes them.
+    std::string_view Plain_run(std::size_t most);
+    void Take_run(std::size_t length);
     void Skip_byte_order_mark();
     void Push_back(std::string text);
     void Skip_rest_of_line();

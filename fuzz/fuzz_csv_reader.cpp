@@ -8,6 +8,7 @@
 // object a line without raw control characters.
 #include <cstdint>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,59 @@ using Records = std::vector<std::vector<std::string>>;
 
 // Small limits, so that short inputs reach the paths that cut records.
 constexpr Csv_limits Small_limits = {16, 64, 8};
+
+// A stream buffer that holds one byte at a time, so that the reader takes
+// every byte on its own rather than runs of bytes it finds buffered.
+class One_byte_at_a_time : public std::streambuf {
+public:
+    explicit One_byte_at_a_time(const std::string& text) : Text(text) {}
+
+protected:
+    int_type underflow() override
+    {
+        if (At == Text.size())
+            return traits_type::eof();
+        Byte = Text[At++];
+        setg(&Byte, &Byte, &Byte + 1);
+        return traits_type::to_int_type(Byte);
+    }
+
+private:
+    const std::string& Text;
+    std::size_t At = 0;
+    char Byte = 0;
+};
+
+// Everything a record says, field by field.
+std::vector<std::string> Said(const Csv_record& record, long line)
+{
+    std::vector<std::string> said = {std::to_string(record.Field_count()), record.Problem(),
+                                     std::to_string(line)};
+    for (std::size_t i = 0; i < record.Kept_count(); ++i)
+        said.emplace_back(record.Field(i));
+    return said;
+}
+
+// The records read from a buffer that holds the whole text and from one
+// that holds a byte at a time are the same, problems and line numbers too.
+void Check_runs_read_as_bytes(const std::string& text, char delimiter, const Csv_limits& limits)
+{
+    std::istringstream whole(text);
+    One_byte_at_a_time bytes_buffer(text);
+    std::istream bytes(&bytes_buffer);
+    Csv_reader from_whole(whole, delimiter, limits);
+    Csv_reader from_bytes(bytes, delimiter, limits);
+    Csv_record record;
+    Records read;
+    while (from_whole.Next_record(record))
+        read.push_back(Said(record, from_whole.Line_number()));
+    std::size_t i = 0;
+    while (from_bytes.Next_record(record)) {
+        FUZZ_CHECK(i < read.size(), "more records read a byte at a time");
+        FUZZ_CHECK(Said(record, from_bytes.Line_number()) == read[i++], "a record read otherwise a byte at a time");
+    }
+    FUZZ_CHECK(i == read.size(), "fewer records read a byte at a time");
+}
 
 // The records of text that are well-formed and within the limits; checks the
 // limits on every record.
@@ -110,6 +164,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     Check_round_trip(Read_well_formed(text, ',', Small_limits));
     Read_well_formed(text, ';', Small_limits);
+    Check_runs_read_as_bytes(text, ',', Small_limits);
+    Check_runs_read_as_bytes(text, ',', Csv_limits{});
     Check_csv_run(text);
     Check_jsonl_run(text);
     return 0;
