@@ -37,6 +37,16 @@ std::string Format_trimmed(Extended value, int max_precision, char separator)
 
 namespace {
 
+// "00" to "99", each pair of digits at twice its value.
+constexpr std::array<char, 200> Digit_pairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
 // %.Pg: with X the decimal exponent of the leading digit after rounding to P
 // digits, fixed notation when −4 <= X < P, scientific otherwise (an exponent
 // of at least two digits); trailing zeros of the fraction and a bare point
@@ -68,14 +78,23 @@ char* Write_general(char* end, Extended value, int significant_digits)
 
     const Decimal_digits rounded = Round_to_decimal_digits(std::fabs(value), significant_digits);
     // The significant digits without the trailing zeros (at least the
-    // first): Digits has exactly significant_digits of them.
+    // first): Digits has exactly significant_digits of them. They are
+    // written two at a time from the right.
     std::uint64_t digits = rounded.Digits;
     int count = significant_digits;
+    for (; count > 4 && digits % 10000 == 0; count -= 4)
+        digits /= 10000;
     for (; count > 1 && digits % 10 == 0; --count)
         digits /= 10;
     char kept_digits[Max_decimal_digits];
-    for (int i = count - 1; i >= 0; --i, digits /= 10)
-        kept_digits[i] = static_cast<char>('0' + digits % 10);
+    int at = count;
+    for (; at >= 2; at -= 2, digits /= 100) {
+        const auto pair = static_cast<std::size_t>(digits % 100);
+        kept_digits[at - 2] = Digit_pairs[2 * pair];
+        kept_digits[at - 1] = Digit_pairs[2 * pair + 1];
+    }
+    if (at == 1)
+        kept_digits[0] = static_cast<char>('0' + digits);
     const std::string_view kept(kept_digits, static_cast<std::size_t>(count));
     const int exponent = rounded.Exponent;
 

@@ -14,9 +14,9 @@ public:
     std::string Text;
 };
 
-std::string Caption(Input_field field)
+std::string_view Caption(Input_field field)
 {
-    return std::string(Input_captions[static_cast<std::size_t>(field)]);
+    return Input_captions[static_cast<std::size_t>(field)];
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ std::string Value_text(double value, char separator)
     return Format_fixed(value, 3, 3, separator);
 }
 
-void Warn_not_numeric(User_messages& messages, const std::string& text, const std::string& caption)
+void Warn_not_numeric(User_messages& messages, const std::string& text, std::string_view caption)
 {
-    messages.Show_warning("INPUT ERROR\r(  " + caption + "  " + text +
+    messages.Show_warning("INPUT ERROR\r(  " + std::string(caption) + "  " + text +
                           "  )\r\rEnter numeric data only.");
 }
 
@@ -62,11 +62,11 @@ std::string Limit_input_length(User_messages& messages, const std::string& text)
 // over the fraction, accumulated digit by digit from the left; each fraction
 // term is formed in extended precision and the sum kept as a double.
 double Read_numeric_input(User_messages& messages, const std::string& text,
-                          const std::string& caption)
+                          std::string_view caption)
 {
     if (text.empty()) {
         Input_error = true;
-        messages.Show_warning("INPUT ERROR\r\r(  " + caption +
+        messages.Show_warning("INPUT ERROR\r\r(  " + std::string(caption) +
                               "  )\r\rData have not been entered in this field.");
         return 0;
     }
@@ -110,24 +110,24 @@ double Read_numeric_input(User_messages& messages, const std::string& text,
     return negative ? -value : value;
 }
 
-bool Check_positive_sd(User_messages& messages, const std::string& caption, double value,
+bool Check_positive_sd(User_messages& messages, std::string_view caption, double value,
                        char separator)
 {
     if (value > 0)
         return true;
-    messages.Show_warning("INPUT ERROR\r(  " + caption + "  " + Value_text(value, separator) +
+    messages.Show_warning("INPUT ERROR\r(  " + std::string(caption) + "  " + Value_text(value, separator) +
                           "  )\rStandard deviations must have a positive value.");
     return false;
 }
 
-bool Check_sample_size(User_messages& messages, const std::string& caption, double value,
+bool Check_sample_size(User_messages& messages, std::string_view caption, double value,
                        char separator)
 {
     // INT32_MAX bounds N so that the click's conversion to a signed 32-bit
     // integer is exact.
     if (value - std::trunc(value) == 0 && value > 2 && value <= INT32_MAX)
         return true;
-    messages.Show_warning("INPUT ERROR\r(  " + caption + "  " + Value_text(value, separator) +
+    messages.Show_warning("INPUT ERROR\r(  " + std::string(caption) + "  " + Value_text(value, separator) +
                           "  )\rThe value for sample size must be an integer greater than 2.");
     return false;
 }

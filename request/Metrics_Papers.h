@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "User_messages.h"
 
@@ -32,13 +33,13 @@ std::string Limit_input_length(User_messages& messages, const std::string& text)
 // character; one decimal point. A text without any digit, or one whose value
 // does not fit a double, is refused as not numeric.
 double Read_numeric_input(User_messages& messages, const std::string& text,
-                          const std::string& caption);
+                          std::string_view caption);
 
 // True when value > 0; otherwise warns with the value as "%3.3f" with the
 // given decimal separator.
-bool Check_positive_sd(User_messages& messages, const std::string& caption, double value,
+bool Check_positive_sd(User_messages& messages, std::string_view caption, double value,
                        char separator);
 // True when value is a whole number from 3 to 2147483647, so that it converts
 // exactly to a signed 32-bit N; otherwise warns with the value as "%3.3f".
-bool Check_sample_size(User_messages& messages, const std::string& caption, double value,
+bool Check_sample_size(User_messages& messages, std::string_view caption, double value,
                        char separator);

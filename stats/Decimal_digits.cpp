@@ -80,7 +80,6 @@ public:
     }
 
     bool Is_zero() const { return Size == 0; }
-    int Size_in_limbs() const { return Size; }
 
     void Add_one()
     {
@@ -308,11 +307,15 @@ constexpr bool X87_extended = std::numeric_limits<Extended>::digits == 64;
 constexpr bool X87_extended = false;
 #endif
 
-// value = Significand · 2^Twos for a finite value, the significand a whole
-// number of up to 128 bits (64 in the 80-bit format, 113 in IEEE quad).
+// value = (High · 2^64 + Low) · 2^Twos for a finite value, the significand
+// a whole number of up to 128 bits (64 in the 80-bit format, 113 in IEEE
+// quad) with its leading bit set.
 struct Binary_parts {
-    Big_unsigned Significand{0};
+    Limb High = 0;
+    Limb Low = 0;
     int Twos = 0;
+
+    Big_unsigned Significand() const { return Big_unsigned(High, Low); }
 };
 
 // value > 0 and finite. A bit pattern that is no number although isnan and
@@ -337,7 +340,7 @@ std::optional<Binary_parts> Parts_of(Extended value)
         if (biased_exponent != 0) {
             if (significand >> 63 == 0)  // an unnormal
                 return std::nullopt;
-            return Binary_parts{Big_unsigned(significand), biased_exponent - 16383 - (Significand_bits - 1)};
+            return Binary_parts{0, significand, biased_exponent - 16383 - (Significand_bits - 1)};
         }
     }
     int binary_exponent = 0;
@@ -346,7 +349,7 @@ std::optional<Binary_parts> Parts_of(Extended value)
         return std::nullopt;
     const Extended significand = std::ldexp(fraction, Significand_bits);
     const Extended high = std::floor(std::ldexp(significand, -64));
-    return Binary_parts{Big_unsigned(static_cast<Limb>(high), static_cast<Limb>(significand - std::ldexp(high, 64))),
+    return Binary_parts{static_cast<Limb>(high), static_cast<Limb>(significand - std::ldexp(high, 64)),
                         binary_exponent - Significand_bits};
 }
 
@@ -379,12 +382,10 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
         const int fives = count - 1 - exponent;
         const int twos = twos_of_value + fives;
         Quotient q{};
-        if (parts.Significand.Size_in_limbs() <= 1 && fives >= 0 && fives < std::ssize(Powers_of_5) && twos < 0 &&
-            twos > -128) {
-            q = Divide_by_power_of_2(
-                static_cast<Wide>(parts.Significand.Bits_from(0)) * Powers_of_5[static_cast<std::size_t>(fives)],
-                -twos);
-        } else if (Big_unsigned a = parts.Significand; fives >= 0) {
+        if (parts.High == 0 && fives >= 0 && fives < std::ssize(Powers_of_5) && twos < 0 && twos > -128) {
+            q = Divide_by_power_of_2(static_cast<Wide>(parts.Low) * Powers_of_5[static_cast<std::size_t>(fives)],
+                                     -twos);
+        } else if (Big_unsigned a = parts.Significand(); fives >= 0) {
             a.Multiply_by_power_of_5(fives);
             if (twos >= 0) {
                 a.Shift_left(twos);
@@ -437,7 +438,7 @@ std::string Fixed_decimal_text(Extended value, int decimals)
         const std::optional<Binary_parts> parts = Parts_of(std::fabs(value));
         if (!parts)
             return sign + "nan";
-        scaled = parts->Significand;
+        scaled = parts->Significand();
         scaled.Multiply_by_power_of_5(decimals);
         const int twos = parts->Twos + decimals;
         if (twos >= 0) {

@@ -67,26 +67,11 @@ std::string Float_text(Extended x)
     return text;
 }
 
-bool Check_argument(bool fails, std::int32_t n)
-{
-    if (fails)
-        throw EArgumentError(Message_text(n));
-    return true;
-}
+void Raise_argument_error(std::int32_t n) { throw EArgumentError(Message_text(n)); }
 
-bool Check_bound(std::int32_t n, Extended value, Extended bound)
+void Raise_bound_error(std::int32_t n, Extended value, Extended bound)
 {
     Check_number(value);
     Check_number(bound);
-    bool holds = true;
-    switch (n) {
-    case 1301: case 1305: case 1309: holds = value > bound; break;
-    case 1302: case 1306: case 1310: holds = value >= bound; break;
-    case 1303: case 1307: case 1311: holds = value < bound; break;
-    case 1315: holds = value <= bound; break;
-    default: break;  // selects no relation
-    }
-    if (!holds)
-        throw EArgumentError(Message_text(n) + Float_text(bound));
-    return true;
+    throw EArgumentError(Message_text(n) + Float_text(bound));
 }

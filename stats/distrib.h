@@ -22,6 +22,7 @@
 // inside the support, raises EConvergence_error.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -80,8 +81,39 @@ std::string Float_text(Extended x);
 // Text of a message number (empty for a number without a text).
 std::string Message_text(std::int32_t n);
 
-bool Check_argument(bool fails, std::int32_t n);
-bool Check_bound(std::int32_t n, Extended value, Extended bound);
+// The checks of arguments and parameters, inline, so that the relation of a
+// constant message number is a single comparison; their errors are raised
+// out of line. Check_argument raises message n when `fails`. Check_bound
+// raises an invalid operation for a NaN value or bound (the value's first),
+// otherwise message n followed by the bound when the relation that n selects
+// fails: 1301, 1305, 1309 value > bound; 1302, 1306, 1310 value >= bound;
+// 1303, 1307, 1311 value < bound; 1315 value <= bound; any other number
+// selects no relation.
+[[noreturn]] void Raise_argument_error(std::int32_t n);
+[[noreturn]] void Raise_bound_error(std::int32_t n, Extended value, Extended bound);
+
+inline bool Check_argument(bool fails, std::int32_t n)
+{
+    if (fails)
+        Raise_argument_error(n);
+    return true;
+}
+
+inline bool Check_bound(std::int32_t n, Extended value, Extended bound)
+{
+    const auto holds = [&] {
+        switch (n) {
+        case 1301: case 1305: case 1309: return value > bound;
+        case 1302: case 1306: case 1310: return value >= bound;
+        case 1303: case 1307: case 1311: return value < bound;
+        case 1315: return value <= bound;
+        default: return true;
+        }
+    };
+    if (std::isunordered(value, bound) || !holds())
+        Raise_bound_error(n, value, bound);
+    return true;
+}
 
 Extended Integer_power(Extended x, std::int32_t n);
 Extended Real_power(Extended base, Extended exponent);

@@ -200,7 +200,7 @@ std::string N_message(const std::string& shown)
 // value, and the value as the message shows it (nullptr: the value passes).
 struct Check_row {
     std::string Name;
-    bool (*Check)(User_messages&, const std::string&, double, char);
+    bool (*Check)(User_messages&, std::string_view, double, char);
     const std::string* Caption;
     std::string (*Message)(const std::string&);
     double Value;
