@@ -48,7 +48,7 @@ char Delimiter_of_first_line(std::string_view line)
 }
 
 void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Batch_options& options,
-                  Credible_quantile_memo& memo, Batch_row& row)
+                  Comparison_memo& memo, Batch_row& row)
 {
     row.Fields.clear();
     row.Limits_kind = Limits::Two_sided;
@@ -102,7 +102,7 @@ Exit_status Run_rows_in_order(const Table_run& run)
 {
     Csv_record record;
     Batch_row row;
-    Credible_quantile_memo memo;
+    Comparison_memo memo;
     Text_sink sink(&run.Out);
     bool refused = false;
     while (!run.Stop_requested() && run.Reader.Next_record(record)) {

@@ -39,10 +39,10 @@ struct Batch_options {
 char Delimiter_of_first_line(std::string_view line);
 
 // Fills row (its storage reused from row to row) for one data record of a
-// table laid out as given; memo carries the credible quantiles from row to
-// row.
+// table laid out as given; memo carries the distributions and the credible
+// quantiles from row to row.
 void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Batch_options& options,
-                  Credible_quantile_memo& memo, Batch_row& row);
+                  Comparison_memo& memo, Batch_row& row);
 
 // Reads the table from in and writes each row to out in the chosen format,
 // in input order whatever the number of jobs, each row's bytes the same.

@@ -11,7 +11,8 @@
 // hold under In_flight_bytes, so that memory stays bounded whatever the
 // table; a row longer than Large_row_bytes is computed here, once the rows
 // before it are out, and written straight to the output as the single-
-// threaded run writes it. Each worker keeps its own credible quantiles.
+// threaded run writes it. Each worker keeps its own memo of distributions and
+// credible quantiles.
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
@@ -67,7 +68,7 @@ public:
 
 private:
     void Work();
-    void Format(Slot& slot, Credible_quantile_memo& memo, Batch_row& row) const;
+    void Format(Slot& slot, Comparison_memo& memo, Batch_row& row) const;
     // Hands the batch on to the workers; false after a failed write.
     bool Hand_on(Batch& batch);
     // Writes the oldest batches while they are formatted, unless another
@@ -103,7 +104,7 @@ void Row_pipeline::Fail()
         Run.Options.Stop->Request(Exit_status::Output_failed);
 }
 
-void Row_pipeline::Format(Slot& slot, Credible_quantile_memo& memo, Batch_row& row) const
+void Row_pipeline::Format(Slot& slot, Comparison_memo& memo, Batch_row& row) const
 {
     slot.Text.Text().clear();
     slot.Refused = false;
@@ -116,7 +117,7 @@ void Row_pipeline::Format(Slot& slot, Credible_quantile_memo& memo, Batch_row& r
 
 void Row_pipeline::Work()
 {
-    Credible_quantile_memo memo(Memo_entries);
+    Comparison_memo memo(Memo_entries);
     Batch_row row;
     std::unique_lock lock(Mutex);
     for (;;) {
@@ -209,7 +210,7 @@ Exit_status Row_pipeline::Run_rows()
     try {
         Csv_record record;
         Batch_row row;
-        Credible_quantile_memo memo(Memo_entries);
+        Comparison_memo memo(Memo_entries);
         Text_sink sink(&Run.Out);
         while (!Run.Stop_requested() && Run.Reader.Next_record(record)) {
             if (record.Kept_bytes() > Large_row_bytes) {

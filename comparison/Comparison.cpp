@@ -28,27 +28,15 @@
 
 namespace {
 
-// The comparison itself; the chi-square distribution and its two quantile
-// searches only when memo does not already hold the quantiles.
-void Compare(std::int32_t N, bool Two_sided, Comparison_result& result, Extended Case_A, Extended Case_B,
-             Extended SD, Extended Level, Credible_quantile_memo& memo)
+// The comparison's arithmetic, given its distributions: the t on N − 1 df,
+// the standard normal, and the two chi-square quantiles when they are known,
+// otherwise the chi-square on N − 1 df to search them in (then kept in memo,
+// when there is one). result.Df is set.
+void Compare_with(bool Two_sided, Comparison_result& result, Extended Case_A, Extended Case_B, Extended SD,
+                  Extended Level, const tT_distribution& t, const tNormal_distribution& normal,
+                  std::optional<Credible_quantile_memo::Quantiles> quantiles,
+                  const tChi_square_distribution* chi_square, Credible_quantile_memo* memo, std::int32_t N)
 {
-    result.Df = static_cast<Extended>(N) - 1.0L;
-
-    // Created in the order t, normal, chi-square and released in the same
-    // order: locals are destroyed in reverse order of declaration, so the
-    // holders are declared backwards and filled forwards. This holds on every
-    // path out, exceptions included. The objects live in this frame, not on
-    // the heap.
-    std::optional<tChi_square_distribution> chi_square;
-    std::optional<tNormal_distribution> normal;
-    std::optional<tT_distribution> t;
-    t.emplace(result.Df);
-    normal.emplace(0.0L, 1.0L);
-    std::optional<Credible_quantile_memo::Quantiles> quantiles = memo.Find(N, Two_sided, Level);
-    if (!quantiles)
-        chi_square.emplace(result.Df);
-
     const Extended d = Case_A - Case_B;
     result.Raw_difference = d;
     result.Sd_difference = std::sqrt(SD * SD * 2.0L);
@@ -59,7 +47,7 @@ void Compare(std::int32_t N, bool Two_sided, Comparison_result& result, Extended
     // z = 0 belongs to the upper branch, giving exactly 1 - T(0) = 0.5. The
     // upper tail is taken as T(-z), not as 1 - T(z), whose cancellation would
     // lose the digits of a small p; exchanging the cases gives the same p.
-    const Extended p = z >= 0 ? t->Upper_tail(z) : t->Cdf(z);
+    const Extended p = z >= 0 ? t.Upper_tail(z) : t.Cdf(z);
     result.P_one_tailed = p;
     result.P_two_tailed = 2.0L * p;
     result.Percent_estimate = 100.0L * p;
@@ -71,7 +59,8 @@ void Compare(std::int32_t N, bool Two_sided, Comparison_result& result, Extended
         const Extended q_hi = chi_square->Quantile(upper_probability);
         const Extended q_lo = chi_square->Quantile(lower_probability);
         quantiles = {q_lo, q_hi};
-        memo.Keep(N, Two_sided, Level, *quantiles);
+        if (memo)
+            memo->Keep(N, Two_sided, Level, *quantiles);
     }
     const Extended q_hi = quantiles->Upper;
     const Extended q_lo = quantiles->Lower;
@@ -84,25 +73,39 @@ void Compare(std::int32_t N, bool Two_sided, Comparison_result& result, Extended
 
     // |z_hi| >= |z_lo| on the side of d; d = 0 takes the first branch.
     if (d >= 0) {
-        result.Percent_lower = normal->Upper_tail(z_hi) * 100.0L;
-        result.Percent_upper = normal->Upper_tail(z_lo) * 100.0L;
+        result.Percent_lower = normal.Upper_tail(z_hi) * 100.0L;
+        result.Percent_upper = normal.Upper_tail(z_lo) * 100.0L;
         result.Effect_lower = z_lo;
         result.Effect_upper = z_hi;
     } else {
-        result.Percent_lower = normal->Cdf(z_hi) * 100.0L;
-        result.Percent_upper = normal->Cdf(z_lo) * 100.0L;
+        result.Percent_lower = normal.Cdf(z_hi) * 100.0L;
+        result.Percent_upper = normal.Cdf(z_lo) * 100.0L;
         result.Effect_lower = z_hi;
         result.Effect_upper = z_lo;
     }
 }
+
+Extended Degrees_of_freedom(std::int32_t N) { return static_cast<Extended>(N) - 1.0L; }
 
 }  // namespace
 
 void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result,
                        Extended Case_A, Extended Case_B, Extended SD, Extended Level)
 {
-    Credible_quantile_memo none;
-    Compare(N, Two_sided, result, Case_A, Case_B, SD, Level, none);
+    result.Df = Degrees_of_freedom(N);
+
+    // Created in the order t, normal, chi-square and released in the same
+    // order: locals are destroyed in reverse order of declaration, so the
+    // holders are declared backwards and filled forwards. This holds on every
+    // path out, exceptions included. The objects live in this frame, not on
+    // the heap.
+    std::optional<tChi_square_distribution> chi_square;
+    std::optional<tNormal_distribution> normal;
+    std::optional<tT_distribution> t;
+    t.emplace(result.Df);
+    normal.emplace(0.0L, 1.0L);
+    chi_square.emplace(result.Df);
+    Compare_with(Two_sided, result, Case_A, Case_B, SD, Level, *t, *normal, std::nullopt, &*chi_square, nullptr, N);
 }
 
 Comparison_result Compare_two_cases(const Comparison_request& request)
@@ -113,12 +116,43 @@ Comparison_result Compare_two_cases(const Comparison_request& request)
     return result;
 }
 
-Comparison_result Compare_two_cases(const Comparison_request& request, Credible_quantile_memo& memo)
+// The distributions come from memo in the same order, t and normal, and the
+// chi-square is created only when memo lacks the quantiles.
+Comparison_result Compare_two_cases(const Comparison_request& request, Comparison_memo& memo)
 {
     Comparison_result result;
-    Compare(request.N, request.Limits_kind == Limits::Two_sided, result, request.Case_A, request.Case_B,
-            request.SD, request.Level, memo);
+    result.Df = Degrees_of_freedom(request.N);
+    const bool two_sided = request.Limits_kind == Limits::Two_sided;
+    const tT_distribution& t = memo.T_distribution(request.N);
+    const tNormal_distribution& normal = memo.Standard_normal();
+    const auto quantiles = memo.Quantiles.Find(request.N, two_sided, request.Level);
+    std::optional<tChi_square_distribution> chi_square;
+    if (!quantiles)
+        chi_square.emplace(result.Df);
+    Compare_with(two_sided, result, request.Case_A, request.Case_B, request.SD, request.Level, t, normal, quantiles,
+                 chi_square ? &*chi_square : nullptr, &memo.Quantiles, request.N);
     return result;
+}
+
+Comparison_memo::Comparison_memo(std::size_t max_quantile_entries) : Quantiles(max_quantile_entries) {}
+
+const tNormal_distribution& Comparison_memo::Standard_normal()
+{
+    if (!Normal)
+        Normal.emplace(0.0L, 1.0L);
+    return *Normal;
+}
+
+const tT_distribution& Comparison_memo::T_distribution(std::int32_t N)
+{
+    const auto slot = static_cast<std::size_t>(static_cast<std::uint32_t>(N) % T_slots);
+    if (T_of_N[slot] != N) {
+        T[slot].reset();
+        T_of_N[slot] = 0;
+        T[slot].emplace(Degrees_of_freedom(N));
+        T_of_N[slot] = N;
+    }
+    return *T[slot];
 }
 
 Credible_quantile_memo::Credible_quantile_memo(std::size_t max_entries)

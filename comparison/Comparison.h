@@ -2,7 +2,8 @@
 //
 // The caller reads and checks the inputs (SD > 0, N a whole number above 2)
 // and passes them in; Compare_two_cases fills one Comparison_result, keeps no
-// state between calls and creates and releases its own three distributions.
+// state between calls and creates and releases its own three distributions
+// (a table's rows share theirs through a Comparison_memo).
 // Every number that any output prints (the report, a table row, a picture)
 // is taken from that one record.
 #pragma once
@@ -106,8 +107,32 @@ private:
     std::size_t Max_entries;
 };
 
-// Compare_two_cases with the quantiles taken from memo when it holds them
-// for the request, and kept there when they are computed: the same numbers
-// and the same errors, with the chi-square quantile searches done once per
-// control sample.
-Comparison_result Compare_two_cases(const Comparison_request& request, Credible_quantile_memo& memo);
+// What the comparisons of a table share from row to row, each the same
+// whichever row made it: the credible quantiles, the standard normal, and
+// the t distributions of the last control samples (one per N modulo
+// T_slots, about 0.1 MB in all).
+class Comparison_memo {
+public:
+    explicit Comparison_memo(std::size_t max_quantile_entries = Credible_quantile_memo::Default_max_entries);
+
+    Credible_quantile_memo Quantiles;
+
+    const tNormal_distribution& Standard_normal();
+    // The t distribution on N − 1 degrees of freedom; its errors, when it
+    // cannot be made, pass through and nothing is kept.
+    const tT_distribution& T_distribution(std::int32_t N);
+
+private:
+    static constexpr std::size_t T_slots = 256;
+
+    std::optional<tNormal_distribution> Normal;
+    std::array<std::optional<tT_distribution>, T_slots> T;
+    std::array<std::int32_t, T_slots> T_of_N{};  // 0: none
+};
+
+// Compare_two_cases with the distributions and the quantiles taken from memo
+// when it holds them, and kept there when they are made: the same numbers
+// and the same errors, with the t distribution made once per control sample
+// and the chi-square quantile searches done once per control sample, kind
+// of limits and level.
+Comparison_result Compare_two_cases(const Comparison_request& request, Comparison_memo& memo);

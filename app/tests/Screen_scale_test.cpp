@@ -71,8 +71,9 @@ TEST_F(Screen_scale, BothWindowsFitTheScreenAndEveryControlCanBeReached)
     const bool room_for_both = available.height() >= 600;
     EXPECT_EQ(Frame_off_the_screen(*worksheet), "");
     EXPECT_EQ(Controls_out_of_view(*worksheet), std::vector<std::string>{});
-    if (room_for_both)
+    if (room_for_both) {
         EXPECT_EQ(worksheet->size(), QSize(792, 573));
+    }
     Compute("10", "20", "50", "30");
     ASSERT_TRUE(results->isVisible());
     EXPECT_EQ(Frame_off_the_screen(*results), "");

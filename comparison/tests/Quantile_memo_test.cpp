@@ -28,18 +28,21 @@ void Expect_same(const Comparison_result& memo, const Comparison_result& alone, 
         EXPECT_TRUE(Same_bits(memo.*fields[i], alone.*fields[i])) << "row " << row << ", field " << i;
 }
 
-TEST(Credible_quantile_memo, Rows_give_the_numbers_of_single_comparisons)
+TEST(Comparison_memo, Rows_give_the_numbers_of_single_comparisons)
 {
     // Runs of one control sample, then changes of N, kind of limits and level
-    // one at a time, and back to an earlier sample.
+    // one at a time, and back to an earlier sample; samples whose t
+    // distributions share a place in the memo (N 20, 276 and 532) in turn.
     const std::vector<Comparison_request> rows = {
+        {10, 276, 50, 30, Limits::Two_sided, 95}, {10, 20, 30, 50, Limits::Lower, 95},
+        {10, 532, 50, 30, Limits::Upper, 95},     {10, 276, 50, 30, Limits::Two_sided, 95},
         {10, 20, 50, 30, Limits::Two_sided, 95},  {12.5, 20, 41, 30, Limits::Two_sided, 95},
         {3, 20, 0, 30, Limits::Two_sided, 95},    {10, 21, 50, 30, Limits::Two_sided, 95},
         {10, 21, 50, 30, Limits::Lower, 95},      {10, 21, 50, 30, Limits::Upper, 95},
         {10, 21, 30, 50, Limits::Upper, 90},      {10, 21, 30, 50, Limits::Two_sided, 90},
         {10, 20, 50, 30, Limits::Two_sided, 95},  {0.5, 5000, 1, 12, Limits::Two_sided, 95},
         {0.5, 5000, 12, 1, Limits::Two_sided, 95}, {1, 1001, 12, 0, Limits::Lower, 99.9L}};
-    Credible_quantile_memo memo;
+    Comparison_memo memo;
     for (std::size_t i = 0; i < rows.size(); ++i)
         Expect_same(Compare_two_cases(rows[i], memo), Compare_two_cases(rows[i]), i);
 }
