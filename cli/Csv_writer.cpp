@@ -1,10 +1,13 @@
 #include "Csv_writer.h"
 
+#include <algorithm>
+
 void Write_csv_field(Text_sink& out, std::string_view text)
 {
     // A field that begins like a byte-order mark is quoted, so that a reader
     // does not skip those bytes at the start of a file.
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos && !text.starts_with("\xEF\xBB\xBF")) {
+    const auto needs_quotes = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(text.begin(), text.end(), needs_quotes) && !text.starts_with("\xEF\xBB\xBF")) {
         out.Append(text);
         return;
     }

@@ -1,17 +1,22 @@
 #include "Decimal_comma.h"
 
 #include <algorithm>
-#include <utility>
+
+namespace {
+
+void Read_commas_as_points(std::string& text) { std::replace(text.begin(), text.end(), ',', '.'); }
+
+}  // namespace
 
 std::string Comma_as_point(std::string text)
 {
-    std::replace(text.begin(), text.end(), ',', '.');
+    Read_commas_as_points(text);
     return text;
 }
 
 Comparison_texts Comma_as_point(Comparison_texts texts)
 {
     for (std::string* text : {&texts.SD, &texts.N, &texts.Case_A, &texts.Case_B})
-        *text = Comma_as_point(std::move(*text));
+        Read_commas_as_points(*text);
     return texts;
 }

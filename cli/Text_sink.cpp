@@ -1,15 +1,9 @@
 #include "Text_sink.h"
 
-void Text_sink::Append(std::string_view text)
+void Text_sink::Append_large(std::string_view text)
 {
-    if (Out && text.size() >= Flush_bytes) {
-        Flush();
-        Out->write(text.data(), static_cast<std::streamsize>(text.size()));
-        return;
-    }
-    Buffer.append(text);
-    if (Out && Buffer.size() >= Flush_bytes)
-        Flush();
+    Flush();
+    Out->write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 void Text_sink::Flush()

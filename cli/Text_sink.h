@@ -13,7 +13,16 @@ public:
     // Without a stream the text is kept until taken (Text()).
     explicit Text_sink(std::ostream* out = nullptr) : Out(out) {}
 
-    void Append(std::string_view text);
+    void Append(std::string_view text)
+    {
+        if (Out && text.size() >= Flush_bytes) {
+            Append_large(text);
+            return;
+        }
+        Buffer.append(text);
+        if (Out && Buffer.size() >= Flush_bytes)
+            Flush();
+    }
     void Append(char c)
     {
         Buffer.push_back(c);
@@ -28,6 +37,10 @@ public:
 
 private:
     static constexpr std::size_t Flush_bytes = std::size_t{64} * 1024;
+
+    // A text of Flush_bytes or more: what is gathered, then the text, handed
+    // to the stream without a copy.
+    void Append_large(std::string_view text);
 
     std::ostream* Out;
     std::string Buffer;
