@@ -13,6 +13,7 @@
 // before it are out, and written straight to the output as the single-
 // threaded run writes it. Each worker keeps its own memo of distributions and
 // credible quantiles.
+#include <algorithm>
 #include <condition_variable>
 #include <cstdint>
 #include <exception>
@@ -32,6 +33,9 @@ constexpr std::size_t Large_row_bytes = std::size_t{256} << 10;
 // batches.
 constexpr std::size_t Kept_storage_bytes = std::size_t{64} << 10;
 constexpr std::size_t Slots_per_job = 4;
+// The memos of all the workers share the bounds of one; each keeps at least
+// this many t distributions.
+constexpr std::size_t Least_t_distributions = 16;
 
 // Rows read and not yet handed on, or handed on in a slot.
 struct Batch {
@@ -60,7 +64,9 @@ class Row_pipeline {
 public:
     explicit Row_pipeline(const Table_run& run)
         : Run(run), Slots(Slots_per_job * run.Options.Jobs),
-          Memo_entries(Credible_quantile_memo::Default_max_entries / run.Options.Jobs)
+          Memo_entries(Credible_quantile_memo::Default_max_entries / run.Options.Jobs),
+          Memo_t_distributions(std::max<std::size_t>(Comparison_memo::Default_t_distributions / run.Options.Jobs,
+                                                     Least_t_distributions))
     {
     }
 
@@ -82,6 +88,7 @@ private:
     const Table_run& Run;
     std::vector<Slot> Slots;
     std::size_t Memo_entries;
+    std::size_t Memo_t_distributions;
 
     std::mutex Mutex;
     std::condition_variable Batch_read;     // for the workers
@@ -117,7 +124,7 @@ void Row_pipeline::Format(Slot& slot, Comparison_memo& memo, Batch_row& row) con
 
 void Row_pipeline::Work()
 {
-    Comparison_memo memo(Memo_entries);
+    Comparison_memo memo(Memo_entries, Memo_t_distributions);
     Batch_row row;
     std::unique_lock lock(Mutex);
     for (;;) {
@@ -210,7 +217,7 @@ Exit_status Row_pipeline::Run_rows()
     try {
         Csv_record record;
         Batch_row row;
-        Comparison_memo memo(Memo_entries);
+        Comparison_memo memo(Memo_entries, Memo_t_distributions);
         Text_sink sink(&Run.Out);
         while (!Run.Stop_requested() && Run.Reader.Next_record(record)) {
             if (record.Kept_bytes() > Large_row_bytes) {

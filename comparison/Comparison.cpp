@@ -134,7 +134,10 @@ Comparison_result Compare_two_cases(const Comparison_request& request, Compariso
     return result;
 }
 
-Comparison_memo::Comparison_memo(std::size_t max_quantile_entries) : Quantiles(max_quantile_entries) {}
+Comparison_memo::Comparison_memo(std::size_t max_quantile_entries, std::size_t t_distributions)
+    : Quantiles(max_quantile_entries), T(std::max<std::size_t>(t_distributions, 1))
+{
+}
 
 const tNormal_distribution& Comparison_memo::Standard_normal()
 {
@@ -145,14 +148,14 @@ const tNormal_distribution& Comparison_memo::Standard_normal()
 
 const tT_distribution& Comparison_memo::T_distribution(std::int32_t N)
 {
-    const auto slot = static_cast<std::size_t>(static_cast<std::uint32_t>(N) % T_slots);
-    if (T_of_N[slot] != N) {
-        T[slot].reset();
-        T_of_N[slot] = 0;
-        T[slot].emplace(Degrees_of_freedom(N));
-        T_of_N[slot] = N;
+    Kept_t& kept = T[static_cast<std::uint32_t>(N) % T.size()];
+    if (kept.N != N) {
+        kept.N = 0;
+        kept.T.reset();
+        kept.T.emplace(Degrees_of_freedom(N));
+        kept.N = N;
     }
-    return *T[slot];
+    return *kept.T;
 }
 
 Credible_quantile_memo::Credible_quantile_memo(std::size_t max_entries)

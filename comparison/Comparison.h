@@ -109,11 +109,14 @@ private:
 
 // What the comparisons of a table share from row to row, each the same
 // whichever row made it: the credible quantiles, the standard normal, and
-// the t distributions of the last control samples (one per N modulo
-// T_slots, about 0.1 MB in all).
+// the t distributions of the last control samples, one per N modulo the
+// number of t distributions kept (at most Bytes_per_t_distribution each).
 class Comparison_memo {
 public:
-    explicit Comparison_memo(std::size_t max_quantile_entries = Credible_quantile_memo::Default_max_entries);
+    static constexpr std::size_t Default_t_distributions = 256;
+
+    explicit Comparison_memo(std::size_t max_quantile_entries = Credible_quantile_memo::Default_max_entries,
+                             std::size_t t_distributions = Default_t_distributions);
 
     Credible_quantile_memo Quantiles;
 
@@ -123,11 +126,17 @@ public:
     const tT_distribution& T_distribution(std::int32_t N);
 
 private:
-    static constexpr std::size_t T_slots = 256;
+    struct Kept_t {
+        std::int32_t N = 0;  // 0: none
+        std::optional<tT_distribution> T;
+    };
 
+public:
+    static constexpr std::size_t Bytes_per_t_distribution = sizeof(Kept_t);
+
+private:
     std::optional<tNormal_distribution> Normal;
-    std::array<std::optional<tT_distribution>, T_slots> T;
-    std::array<std::int32_t, T_slots> T_of_N{};  // 0: none
+    std::vector<Kept_t> T;
 };
 
 // Compare_two_cases with the distributions and the quantiles taken from memo
