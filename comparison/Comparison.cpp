@@ -32,10 +32,10 @@ namespace {
 // the standard normal, and the two chi-square quantiles when they are known,
 // otherwise the chi-square on N − 1 df to search them in (then kept in memo,
 // when there is one). result.Df is set.
-void Compare_with(bool Two_sided, Comparison_result& result, Extended Case_A, Extended Case_B, Extended SD,
-                  Extended Level, const tT_distribution& t, const tNormal_distribution& normal,
+void Compare_with(std::int32_t N, bool Two_sided, Comparison_result& result, Extended Case_A, Extended Case_B,
+                  Extended SD, Extended Level, const tT_distribution& t, const tNormal_distribution& normal,
                   std::optional<Credible_quantile_memo::Quantiles> quantiles,
-                  const tChi_square_distribution* chi_square, Credible_quantile_memo* memo, std::int32_t N)
+                  const tChi_square_distribution* chi_square, Credible_quantile_memo* memo)
 {
     const Extended d = Case_A - Case_B;
     result.Raw_difference = d;
@@ -105,7 +105,7 @@ void Compare_two_cases(std::int32_t N, bool Two_sided, Comparison_result& result
     t.emplace(result.Df);
     normal.emplace(0.0L, 1.0L);
     chi_square.emplace(result.Df);
-    Compare_with(Two_sided, result, Case_A, Case_B, SD, Level, *t, *normal, std::nullopt, &*chi_square, nullptr, N);
+    Compare_with(N, Two_sided, result, Case_A, Case_B, SD, Level, *t, *normal, std::nullopt, &*chi_square, nullptr);
 }
 
 Comparison_result Compare_two_cases(const Comparison_request& request)
@@ -129,8 +129,8 @@ Comparison_result Compare_two_cases(const Comparison_request& request, Compariso
     std::optional<tChi_square_distribution> chi_square;
     if (!quantiles)
         chi_square.emplace(result.Df);
-    Compare_with(two_sided, result, request.Case_A, request.Case_B, request.SD, request.Level, t, normal, quantiles,
-                 chi_square ? &*chi_square : nullptr, &memo.Quantiles, request.N);
+    Compare_with(request.N, two_sided, result, request.Case_A, request.Case_B, request.SD, request.Level, t, normal,
+                 quantiles, chi_square ? &*chi_square : nullptr, &memo.Quantiles);
     return result;
 }
 
