@@ -1,6 +1,7 @@
 #include "Plot_file.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -53,7 +54,8 @@ QByteArray Plot_image(const Plot_subject& subject, Image_format format)
 
 void Save_plot_image(const QString& path, const Plot_subject& subject)
 {
-    Save_file(path, Plot_image(subject, Required_image_format(path.toStdString())));
+    const std::string name = QFile::encodeName(path).toStdString();
+    Save_file(name, Plot_image(subject, Required_image_format(name)).toStdString());
 }
 
 void Write_plot_file(const std::string& path, const Plot_subject& subject)

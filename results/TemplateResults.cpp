@@ -197,7 +197,7 @@ void TfrmTemplateResults::cmdSaveOutputClick()
     const std::optional<std::string> file_name = platform_.Ask_save_file_name();
     if (!file_name)
         return;
-    Save_file(QString::fromStdString(*file_name), Results_file_contents(memoResults->toPlainText()));
+    Save_file(*file_name, Results_file_contents(memoResults->toPlainText()).toStdString());
 }
 
 void TfrmTemplateResults::cmdClearResultsClick()
@@ -236,7 +236,7 @@ void TfrmTemplateResults::mnuSavePdfClick()
     if (!file_name)
         return;
     const std::string pdf = printer_.Pdf_document(Printer_text(memoResults->toPlainText()));
-    Save_file(QString::fromStdString(*file_name), QByteArray::fromStdString(pdf));
+    Save_file(*file_name, pdf);
 }
 
 void TfrmTemplateResults::mnuPlotClick()

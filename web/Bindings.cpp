@@ -4,7 +4,10 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <initializer_list>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "Kept_control_data.h"
 #include "Page_compute.h"
@@ -19,27 +22,46 @@ namespace {
 
 using emscripten::val;
 
-val Key_object(const Key_verdict& verdict)
+// One property of a plain object: its name and its value as JavaScript sees it.
+struct Field {
+    template <typename T>
+    Field(const char* name, const T& value) : Name(name), Value(value)
+    {
+    }
+    const char* Name;
+    val Value;
+};
+
+// A plain object with the fields, in the order given.
+val Object_of(std::initializer_list<Field> fields)
 {
     val object = val::object();
-    object.set("text", verdict.Text);
-    object.set("beep", verdict.Beep);
-    object.set("warning", verdict.Warning);
+    for (const Field& field : fields)
+        object.set(field.Name, field.Value);
     return object;
+}
+
+// An array of the texts, in their order.
+val Array_of(const std::vector<std::string>& texts)
+{
+    val array = val::array();
+    for (const std::string& text : texts)
+        array.call<void>("push", text);
+    return array;
+}
+
+val Key_object(const Key_verdict& verdict)
+{
+    return Object_of({{"text", verdict.Text}, {"beep", verdict.Beep}, {"warning", verdict.Warning}});
 }
 
 val Texts()
 {
     const Page_texts texts = The_page_texts();
-    val object = val::object();
-    object.set("title", texts.Title);
-    object.set("description", texts.Description);
-    val captions = val::array();
-    for (const std::string& caption : texts.Captions)
-        captions.call<void>("push", caption);
-    object.set("captions", captions);
-    object.set("notesCaption", texts.Notes_caption);
-    return object;
+    return Object_of({{"title", texts.Title},
+                      {"description", texts.Description},
+                      {"captions", Array_of(texts.Captions)},
+                      {"notesCaption", texts.Notes_caption}});
 }
 
 val Filter_typed(const std::string& typed)
@@ -75,41 +97,28 @@ val Compute_report(val fields, int limits_item, const std::string& notes, const 
                    const std::string& separator)
 {
     const Compute_outcome outcome = Compute(Input_of(std::move(fields), limits_item, notes, results, separator));
-    val object = val::object();
-    object.set("refusedField", outcome.Refused_field);
-    object.set("warning", outcome.Warning);
-    object.set("controlData", outcome.Control_data);
-    object.set("error", outcome.Error);
-    object.set("addition", outcome.Addition);
-    return object;
+    return Object_of({{"refusedField", outcome.Refused_field},
+                      {"warning", outcome.Warning},
+                      {"controlData", outcome.Control_data},
+                      {"error", outcome.Error},
+                      {"addition", outcome.Addition}});
 }
 
 val Plot(val fields, int limits_item, const std::string& separator, double width, double height)
 {
     const Page_plot plot = Plot_for(Input_of(std::move(fields), limits_item, "", "", separator), width, height);
-    val object = val::object();
-    object.set("svg", plot.Svg);
-    object.set("description", plot.Description);
-    object.set("error", plot.Error);
-    return object;
+    return Object_of({{"svg", plot.Svg}, {"description", plot.Description}, {"error", plot.Error}});
 }
 
 val Restore(const std::string& kept)
 {
     const Restored_fields fields = Restore_control_data(kept);
-    val object = val::object();
-    object.set("sd", fields.SD);
-    object.set("n", fields.N);
-    object.set("error", fields.Error);
-    return object;
+    return Object_of({{"sd", fields.SD}, {"n", fields.N}, {"error", fields.Error}});
 }
 
 val Blocks_to_print(const std::string& text)
 {
-    val blocks = val::array();
-    for (const std::string& block : Print_blocks(text))
-        blocks.call<void>("push", block);
-    return blocks;
+    return Array_of(Print_blocks(text));
 }
 
 std::string Table_size_check(const std::string& file_name, double bytes)
@@ -120,16 +129,16 @@ std::string Table_size_check(const std::string& file_name, double bytes)
 val Table(const std::string& file_name, const std::string& bytes, const std::string& separator)
 {
     const Table_outcome outcome = Run_table(file_name, bytes, Decimal_separator_of(separator));
-    val object = val::object();
-    object.set("message", outcome.Message);
     // The output's bytes as they are: a table's pass-through columns need not
     // be valid UTF-8, and the download must hold what voran-report writes.
-    object.set("csv", val::global("Uint8Array")
-                          .new_(emscripten::typed_memory_view(outcome.Csv.size(),
-                                                              reinterpret_cast<const unsigned char*>(outcome.Csv.data()))));
-    object.set("rowsJson", outcome.Rows_json);
-    object.set("summary", outcome.Summary);
-    return object;
+    // The new array holds a copy of them.
+    const val csv = val::global("Uint8Array")
+                        .new_(emscripten::typed_memory_view(outcome.Csv.size(),
+                                                            reinterpret_cast<const unsigned char*>(outcome.Csv.data())));
+    return Object_of({{"message", outcome.Message},
+                      {"csv", csv},
+                      {"rowsJson", outcome.Rows_json},
+                      {"summary", outcome.Summary}});
 }
 
 }  // namespace

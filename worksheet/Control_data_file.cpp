@@ -45,7 +45,7 @@ void Control_data_file::Save(const std::array<std::string, 8>& entries) const
     const std::string text = Control_data_text(entries);
     // The user's data folder may not exist before the first write.
     Make_folder(directory_);
-    Save_file(Path(), QByteArray(text.data(), static_cast<qsizetype>(text.size())), Save_target::Programs_own_file);
+    Save_file(QFile::encodeName(Path()).toStdString(), text, Save_target::Programs_own_file);
 }
 
 std::optional<std::string> Control_data_file::Read() const
@@ -88,5 +88,5 @@ void Control_data_file::Remove() const
 {
     QFile file(Path());
     if (file.exists() && !file.remove())
-        throw EIn_out_error(File_error_text("Cannot delete file", file));
+        throw EIn_out_error("Cannot delete file " + Path().toStdString() + ": " + file.errorString().toStdString());
 }

@@ -3,12 +3,8 @@
 // target only after a complete, flushed write.
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-
 #include <string>
-
-class QFileDevice;
+#include <string_view>
 
 // Whose name a save writes, which decides what a symbolic link there means.
 enum class Save_target {
@@ -22,12 +18,10 @@ enum class Save_target {
     Programs_own_file,
 };
 
-// Replaces (or creates) the file at path with contents. A name that exists
+// Replaces (or creates) the file at path (a name in the file system's own
+// encoding, as given to open(2)) with contents. A name that exists
 // and is neither a regular file nor (for a user's name) a link to one, such
 // as a folder, a device, a FIFO or a socket, is refused and left as it is.
 // Raises EIn_out_error with the path and the system's message when any step
 // fails; the previous file then stays as it was and no temporary file is left.
-void Save_file(const QString& path, const QByteArray& contents, Save_target target = Save_target::Users_name);
-
-// "<what> <path>: <system's message>" for a failed operation on file.
-std::string File_error_text(const char* what, const QFileDevice& file);
+void Save_file(const std::string& path, std::string_view contents, Save_target target = Save_target::Users_name);

@@ -12,16 +12,15 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -50,7 +49,7 @@ void Write(const fs::path& path, const std::string& text)
 
 void Save(const fs::path& path, Save_target target)
 {
-    Save_file(QFile::decodeName(path.c_str()), New_contents, target);
+    Save_file(path.string(), New_contents, target);
 }
 
 // The file type of the name itself, a link not followed.
@@ -75,13 +74,36 @@ int Bind_socket(const fs::path& path)
     return fd;
 }
 
+// A new folder under the system's temporary folder, removed with all it holds
+// at the end.
+class Temporary_folder {
+public:
+    Temporary_folder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "voran-save-file.XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("Cannot create a folder like " + pattern + ": " + std::strerror(errno));
+        path_ = pattern;
+    }
+    ~Temporary_folder()
+    {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    Temporary_folder(const Temporary_folder&) = delete;
+    Temporary_folder& operator=(const Temporary_folder&) = delete;
+
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
 class Save_file_test : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
+    fs::path Path(const char* name) const { return folder_.Path() / name; }
 
-    fs::path Path(const char* name) const { return fs::path(folder_.path().toStdString()) / name; }
-
-    QTemporaryDir folder_;
+    Temporary_folder folder_;
 };
 
 // What stands at the name "out.txt" before the save, and what the save must
@@ -121,6 +143,15 @@ const Special_row Special_rows[] = {
      [](const fs::path& name, const fs::path& elsewhere) {
          EXPECT_EQ(Type(name), fs::file_type::symlink);
          EXPECT_EQ(Contents(elsewhere), New_contents);
+     }},
+    {"Users_dangling_link_creates_the_file_it_leads_to", Save_target::Users_name,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         fs::create_symlink(elsewhere.parent_path() / "missing.txt", name);
+     },
+     false,
+     [](const fs::path& name, const fs::path& elsewhere) {
+         EXPECT_EQ(Type(name), fs::file_type::symlink);
+         EXPECT_EQ(Contents(elsewhere.parent_path() / "missing.txt"), New_contents);
      }},
     {"Own_link_to_a_file_is_replaced_and_the_file_kept", Save_target::Programs_own_file,
      [](const fs::path& name, const fs::path& elsewhere) { fs::create_symlink(elsewhere, name); }, false,
@@ -177,10 +208,9 @@ TEST_F(Save_file_test, WhatStandsAtTheNameDecidesWhatIsWritten)
 {
     for (const Special_row& row : Special_rows) {
         SCOPED_TRACE(row.Name);
-        QTemporaryDir folder;
-        ASSERT_TRUE(folder.isValid());
-        const fs::path name = fs::path(folder.path().toStdString()) / "out.txt";
-        const fs::path elsewhere = fs::path(folder.path().toStdString()) / "elsewhere.txt";
+        const Temporary_folder folder;
+        const fs::path name = folder.Path() / "out.txt";
+        const fs::path elsewhere = folder.Path() / "elsewhere.txt";
         Write(elsewhere, Old_contents);
         row.Make(name, elsewhere);
         if (row.Refused) {
@@ -196,7 +226,7 @@ TEST_F(Save_file_test, WhatStandsAtTheNameDecidesWhatIsWritten)
         }
         row.Check(name, elsewhere);
         // Nothing but what the row made (and, when written, the file) is left.
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder.path().toStdString()))
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path()))
             EXPECT_EQ(entry.path().filename().string().find("out.txt."), std::string::npos) << entry.path();
     }
 }
@@ -211,6 +241,27 @@ TEST_F(Save_file_test, SocketIsRefused)
     EXPECT_THROW(Save(name, Save_target::Programs_own_file), EIn_out_error);
     EXPECT_EQ(Type(name), fs::file_type::socket);
     ::close(socket);
+}
+
+// A file that its permissions protect from writing is kept, though its folder
+// would allow the rename. Root may write any file, so only another user sees
+// the refusal.
+TEST_F(Save_file_test, WriteProtectedFileIsRefusedAndKept)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write any file";
+    const fs::path name = Path("results.txt");
+    Write(name, Old_contents);
+    fs::permissions(name, fs::perms::owner_read);
+    for (const Save_target target : {Save_target::Users_name, Save_target::Programs_own_file}) {
+        try {
+            Save(name, target);
+            ADD_FAILURE() << "written";
+        } catch (const EIn_out_error& error) {
+            EXPECT_EQ(std::string(error.what()), "Cannot write file " + name.string() + ": " + std::strerror(EACCES));
+        }
+        EXPECT_EQ(Contents(name), Old_contents);
+    }
 }
 
 // A device at the name, directly or through the user's link. Run as root, a
@@ -303,9 +354,8 @@ TEST_F(Save_file_test, OwnFilesSaveRemovesOnlyItsOwnStaleLeftovers)
 {
     for (const Leftover_row& row : Leftover_rows) {
         SCOPED_TRACE(row.Name);
-        QTemporaryDir folder;
-        ASSERT_TRUE(folder.isValid());
-        const fs::path base = folder.path().toStdString();
+        const Temporary_folder folder;
+        const fs::path& base = folder.Path();
         const fs::path elsewhere = base / "elsewhere.txt";
         Write(elsewhere, Old_contents);
         row.Make(base / row.Entry, elsewhere);

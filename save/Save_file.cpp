@@ -1,9 +1,5 @@
 #include "Save_file.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileDevice>
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,6 +12,7 @@
 #include <optional>
 #include <random>
 #include <string_view>
+#include <utility>
 
 #include "In_out_error.h"
 
@@ -31,7 +28,7 @@ constexpr int Maximum_links = 40;
 
 class Write_failure {
 public:
-    explicit Write_failure(const QString& path) : path_(QDir::toNativeSeparators(path).toStdString()) {}
+    explicit Write_failure(std::string path) : path_(std::move(path)) {}
     [[noreturn]] void Raise(const std::string& reason) const
     {
         throw EIn_out_error("Cannot write file " + path_ + ": " + reason);
@@ -145,10 +142,10 @@ int Create_temporary(const std::string& final_name, std::string& name, const Wri
     failure.Raise_errno(EEXIST);
 }
 
-bool Write_all(int fd, const QByteArray& contents)
+bool Write_all(int fd, std::string_view contents)
 {
-    const char* next = contents.constData();
-    auto left = static_cast<std::size_t>(contents.size());
+    const char* next = contents.data();
+    std::size_t left = contents.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, next, left);
         if (written < 0 && errno == EINTR)
@@ -163,18 +160,10 @@ bool Write_all(int fd, const QByteArray& contents)
 
 }  // namespace
 
-std::string File_error_text(const char* what, const QFileDevice& file)
-{
-    return QStringLiteral("%1 %2: %3")
-        .arg(QString::fromUtf8(what), QDir::toNativeSeparators(file.fileName()), file.errorString())
-        .toStdString();
-}
-
-void Save_file(const QString& path, const QByteArray& contents, Save_target target)
+void Save_file(const std::string& path, std::string_view contents, Save_target target)
 {
     const Write_failure failure(path);
-    const std::string given = QFile::encodeName(path).toStdString();
-    const std::string final_name = target == Save_target::Users_name ? Final_name(given, failure) : given;
+    const std::string final_name = target == Save_target::Users_name ? Final_name(path, failure) : path;
 
     // A device, FIFO, socket or folder is never replaced by a regular file;
     // a link at the program's own name is replaced like a file.
