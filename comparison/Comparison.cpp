@@ -56,8 +56,7 @@ void Compare_with(std::int32_t N, bool Two_sided, Comparison_result& result, Ext
         const Extended L = Level / 100.0L;
         const Extended upper_probability = Two_sided ? L + (1.0L - L) / 2.0L : L;
         const Extended lower_probability = Two_sided ? (1.0L - L) / 2.0L : 1.0L - L;
-        const Extended q_hi = chi_square->Quantile(upper_probability);
-        const Extended q_lo = chi_square->Quantile(lower_probability);
+        const auto [q_hi, q_lo] = chi_square->Quantiles(upper_probability, lower_probability);
         quantiles = {q_lo, q_hi};
         if (memo)
             memo->Keep(N, Two_sided, Level, *quantiles);

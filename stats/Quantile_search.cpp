@@ -54,6 +54,22 @@ Extended tContinuous_distribution::Scoped_density(Extended x) const
 // they always did.
 Extended tContinuous_distribution::Quantile(Extended p) const
 {
+    First_bracket first;
+    return Search_quantile(p, first);
+}
+
+std::pair<Extended, Extended> tContinuous_distribution::Quantiles(Extended p_first, Extended p_second) const
+{
+    First_bracket first;
+    const Extended q_first = Search_quantile(p_first, first);
+    return {q_first, Search_quantile(p_second, first)};
+}
+
+// The search for Quantile; the values in `first` stand for the evaluations at
+// the first bracket (an evaluation that returns raised no error), and those
+// made are kept there.
+Extended tContinuous_distribution::Search_quantile(Extended p, First_bracket& first) const
+{
     Check_bound(1302, p, 0.0L);
     if (raw::Same_value(p, 0.0L))
         return Support_lower;
@@ -89,10 +105,16 @@ Extended tContinuous_distribution::Quantile(Extended p) const
         return evaluate(&tContinuous_distribution::Density, &tContinuous_distribution::Unscoped_density, at);
     };
 
+    const auto first_cdf = [&](std::optional<Extended>& kept, Extended at) {
+        if (!kept)
+            kept = cdf(at);
+        return *kept;
+    };
+
     // Widen upwards; once the upper end is the support's, the probability is
     // out of reach.
     int passes = 0;
-    for (; cdf(hi) < p; ++passes) {
+    for (; (passes == 0 ? first_cdf(first.Cdf_upper, hi) : cdf(hi)) < p; ++passes) {
         if (hi >= Support_upper || passes == Search_pass_limit)
             Not_reached(p);
         lo = hi;
@@ -103,7 +125,7 @@ Extended tContinuous_distribution::Quantile(Extended p) const
     }
     // Widen downwards when the upward loop left the bracket as it was.
     if (passes == 0) {
-        for (; cdf(lo) > p; ++passes) {
+        for (; (passes == 0 ? first_cdf(first.Cdf_lower, lo) : cdf(lo)) > p; ++passes) {
             if (lo <= Support_lower || passes == Search_pass_limit)
                 Not_reached(p);
             hi = lo;

@@ -28,6 +28,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 using Extended = long double;
 // On x86 long double is the processor's 80-bit extended format, the library's
@@ -179,7 +180,13 @@ protected:
 // Adds the generic quantile search (bracketing, Newton steps and bisection).
 class tContinuous_distribution : public tDistribution {
 public:
-    Extended Quantile(Extended p) const override;
+    Extended Quantile(Extended p) const final;
+
+    // Quantile(p_first), then Quantile(p_second): the same numbers and the
+    // same errors, in that order. The second search takes the distribution
+    // function at the first bracket, which depends on the distribution
+    // alone, from the first search instead of evaluating it again.
+    std::pair<Extended, Extended> Quantiles(Extended p_first, Extended p_second) const;
 
 protected:
     tContinuous_distribution() = default;
@@ -199,6 +206,14 @@ protected:
     // of its own.
     Extended Scoped_cdf(Extended x) const;
     Extended Scoped_density(Extended x) const;
+
+private:
+    // The distribution function at the ends of the first bracket, once known.
+    struct First_bracket {
+        std::optional<Extended> Cdf_upper;
+        std::optional<Extended> Cdf_lower;
+    };
+    Extended Search_quantile(Extended p, First_bracket& first) const;
 };
 
 class tNormal_distribution : public tContinuous_distribution {

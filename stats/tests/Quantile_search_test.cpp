@@ -136,6 +136,40 @@ TEST(Quantile_search, Calls_the_operations_of_a_distribution_of_its_own)
         Expect_its_operations_called<tT_distribution>(nu);
 }
 
+// Both ends of a credible interval from one distribution: the two searches'
+// numbers, bit for bit. Every search evaluates the upper end of the first
+// bracket (mean + 2 SD) first, so the second takes it from the first; the
+// lower end is evaluated only by a search that does not widen the bracket
+// upwards (p above that end's probability), so it is shared when neither
+// search does.
+TEST(Quantile_search, A_pair_gives_the_numbers_of_two_searches)
+{
+    struct Row {
+        Extended k, p_first, p_second;
+        int Evaluations_saved;
+    };
+    const Row rows[] = {
+        // Chi-square(3) has 0.952 below mean + 2 SD, chi-square(19) 0.962.
+        {3.0L, 0.975L, 0.025L, 1},       {19.0L, 0.95L, 0.05L, 2},       {19.0L, 0.025L, 0.975L, 1},
+        {4999.0L, 0.975L, 0.025L, 2},    {1e6L, 0.9995L, 0.0005L, 1},    {19.0L, 0.999999L, 0.5L, 1},
+        {19.0L, 0.5L, 0.000001L, 2},     {123456789.0L, 0.975L, 0.025L, 2},
+    };
+    for (const Row& row : rows) {
+        Counting<tChi_square_distribution> apart(row.k);
+        Counting<tChi_square_distribution> paired(row.k);
+        const Extended first = apart.Quantile(row.p_first);
+        const Extended second = apart.Quantile(row.p_second);
+        const auto [paired_first, paired_second] = paired.Quantiles(row.p_first, row.p_second);
+        EXPECT_EQ(paired_first, first) << static_cast<double>(row.k);
+        EXPECT_EQ(paired_second, second) << static_cast<double>(row.k);
+        EXPECT_EQ(apart.Cdf_calls - paired.Cdf_calls, row.Evaluations_saved) << static_cast<double>(row.k);
+        EXPECT_EQ(apart.Density_calls, paired.Density_calls) << static_cast<double>(row.k);
+    }
+    // The first search's error is the pair's.
+    const tChi_square_distribution widest(2147483646.0L);
+    EXPECT_THROW(widest.Quantiles(0.975L, 0.025L), EConvergence_error);
+}
+
 // Parameters whose set-up or bracket raises a flag or leaves the support
 // report as they always did.
 TEST(Quantile_search, Extreme_gammas_report_their_errors)
