@@ -161,6 +161,27 @@ test('refusals are worded as the worksheet words them and give the focus back', 
   await context.close();
 });
 
+// The Enter that answers the length warning is released in the field, and
+// that release may come before the message's close has cut the field to six
+// characters: it must not warn again (a second message, left without its
+// answer, would keep the page waiting).
+test('the release of the key that answers a message does not warn again', async () => {
+  const { context, page } = await Open_page();
+  await page.getByLabel(Captions.n).pressSequentially('1234567');
+  await Message(page, 'Warning');
+  // The close and the release in one task, so that the release comes first.
+  await page.evaluate((caption) => {
+    const field = [...document.querySelectorAll('input')].find((input) => input.labels[0]?.textContent === caption);
+    document.getElementById('message').close();
+    field.focus();
+    field.dispatchEvent(new KeyboardEvent('keyup', { key: 'Enter', bubbles: true }));
+  }, Captions.n);
+  await page.getByRole('dialog', { name: 'Warning' }).waitFor({ state: 'hidden' });
+  await Wait_for_focus(page, Captions.n);
+  assert.equal(await page.getByLabel(Captions.n).inputValue(), '123456');
+  await context.close();
+});
+
 test('SD and N come back after a reload, as the worksheet restores them', async () => {
   const { context, page } = await Open_page();
   await Type_inputs(page, { sd: '015', n: '20.', a: '50', b: '30' });

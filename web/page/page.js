@@ -129,9 +129,12 @@
           Say(verdict, field);
         }
       });
-      // After each key release: at most six characters.
+      // After each key release: at most six characters. Not while a message
+      // is open or still closing: the release of the Enter that answered it
+      // may reach the field before the message's close has put the field
+      // right (the close event comes later), and must not warn again.
       field.addEventListener('keyup', () => {
-        if (dialog.open) return;
+        if (dialog.open || after_message) return;
         const verdict = core.limitLength(field.value);
         if (verdict.warning) {
           Say(verdict, field, () => {
