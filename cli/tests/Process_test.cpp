@@ -249,8 +249,9 @@ TEST_F(Process_test, ASignalStopsTheTableAfterTheRowsInHandWithWholeLines)
                     Child child(arguments, from_pipe ? in.Read : STDIN_FILENO, out.Write, STDERR_FILENO);
                     in.Close_read();
                     out.Close_write();
-                    if (from_pipe)
+                    if (from_pipe) {
                         ASSERT_TRUE(Write_all(in.Write, "sd,n,case_a,case_b\n10,20,50,30\n")) << name;
+                    }
                     std::string answers;
                     ASSERT_TRUE(Read_lines(out.Read, answers, 1)) << name;
                     child.Signal(signal_number);
