@@ -149,8 +149,7 @@ const tT_distribution& Comparison_memo::T_distribution(std::int32_t N)
 {
     Kept_t& kept = T[static_cast<std::uint32_t>(N) % T.size()];
     if (kept.N != N) {
-        kept.N = 0;
-        kept.T.reset();
+        kept.N = 0;  // none, should the new one fail
         kept.T.emplace(Degrees_of_freedom(N));
         kept.N = N;
     }

@@ -28,8 +28,22 @@ using Wide = unsigned __int128;
 // range) or m · 5^4983 (the smallest subnormal scaled up), under 16 500 bits.
 constexpr int Capacity = 264;
 
-// 5^27, the largest power of 5 below 2^63.
-constexpr Limb Five_to_27 = 7450580596923828125ULL;
+// base^0, base^1, ... base^(Count − 1), each below 2^64.
+template <std::size_t Count>
+constexpr std::array<Limb, Count> Powers_of(Limb base)
+{
+    std::array<Limb, Count> powers{};
+    Limb p = 1;
+    for (auto& power : powers) {
+        power = p;
+        p *= base;
+    }
+    return powers;
+}
+
+// 5^0 to 5^27 (the largest power of 5 below 2^63), 10^0 to 10^19.
+constexpr std::array<Limb, 28> Powers_of_5 = Powers_of<28>(5);
+constexpr std::array<Limb, 20> Powers_of_10 = Powers_of<20>(10);
 
 // An unsigned integer of up to Capacity 64-bit limbs, least significant
 // first; only the first Size limbs are meaningful.
@@ -70,13 +84,11 @@ public:
 
     void Multiply_by_power_of_5(int n)
     {
-        for (; n >= 27; n -= 27)
-            Multiply(Five_to_27);
-        Limb rest = 1;
-        for (; n > 0; --n)
-            rest *= 5;
-        if (rest != 1)
-            Multiply(rest);
+        constexpr int Largest = static_cast<int>(Powers_of_5.size()) - 1;
+        for (; n >= Largest; n -= Largest)
+            Multiply(Powers_of_5[Largest]);
+        if (n > 0)
+            Multiply(Powers_of_5[static_cast<std::size_t>(n)]);
     }
 
     bool Is_zero() const { return Size == 0; }
@@ -277,25 +289,6 @@ Quotient Divide_by_power_of_2(Wide a, int shift)
     return {value, half ? (below ? 1 : 0) : -1};
 }
 
-constexpr std::array<Limb, 28> Powers_of_5 = [] {
-    std::array<Limb, 28> powers{};
-    Limb p = 1;
-    for (auto& power : powers) {
-        power = p;
-        p *= 5;
-    }
-    return powers;
-}();
-
-constexpr std::array<Limb, 20> Powers_of_10 = [] {
-    std::array<Limb, 20> powers{};
-    Limb p = 1;
-    for (auto& power : powers) {
-        power = p;
-        p *= 10;
-    }
-    return powers;
-}();
 
 }  // namespace
 
