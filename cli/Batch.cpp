@@ -75,9 +75,9 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
                     std::to_string(record.Field_count());
         return;
     }
-    const Comparison_texts texts = Comma_as_point(
-        Comparison_texts{Text_of(record.Field(layout.Input_at[0])), Text_of(record.Field(layout.Input_at[1])),
-                         Text_of(record.Field(layout.Input_at[2])), Text_of(record.Field(layout.Input_at[3]))});
+    Comparison_texts texts{Text_of(record.Field(layout.Input_at[0])), Text_of(record.Field(layout.Input_at[1])),
+                           Text_of(record.Field(layout.Input_at[2])), Text_of(record.Field(layout.Input_at[3]))};
+    Read_commas_as_points(texts);
     // The inputs are checked before the limits, whichever is wrong first.
     const auto limits = Limits_from_word(limits_text);
     const Request_or_refusal read = Read_comparison_request(

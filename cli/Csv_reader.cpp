@@ -5,12 +5,6 @@
 #include <string_view>
 #include <utility>
 
-std::string_view Csv_record::Field(std::size_t i) const
-{
-    const std::size_t begin = i == 0 ? 0 : Ends_[i - 1];
-    return std::string_view(Bytes_).substr(begin, Ends_[i] - begin);
-}
-
 Csv_reader::Csv_reader(std::istream& in, char delimiter, Csv_limits limits)
     : Input(*in.rdbuf()), Delimiter(delimiter), Limits(limits)
 {
@@ -56,6 +50,37 @@ std::string_view Csv_reader::Plain_run(std::size_t most)
 }
 
 void Csv_reader::Take_run(std::size_t length) { Buffered_bytes::Skip(Input, length); }
+
+bool Csv_reader::Read_plain_line(Csv_record& record)
+{
+    if (Pending_at < Pending.size() || Limits.Record_bytes == 0)
+        return false;
+    // The record's bytes count its line end; a field may have Field_bytes.
+    const std::size_t most = std::min({Limits.Field_bytes, Limits.Record_bytes - 1,
+                                       static_cast<std::size_t>(std::numeric_limits<int>::max() - 1)});
+    const std::string_view ahead = Buffered_bytes::Ahead(Input).substr(0, most + 1);
+    // The line must end within the bytes at hand and hold no quote; its
+    // fields, at most Kept_fields, then all fit every limit.
+    for (std::size_t length = 0; length < ahead.size(); ++length) {
+        const char c = ahead[length];
+        if (c == Delimiter) {
+            record.Ends_.push_back(length);
+        } else if (c == '\n' || c == '\r') {
+            if (record.Ends_.size() >= Limits.Kept_fields)
+                break;
+            record.Ends_.push_back(length);
+            record.Bytes_.assign(ahead.data(), length + 1);
+            record.Field_count_ = record.Ends_.size();
+            Take_run(length + 1);
+            End_line_after(c);
+            return true;
+        } else if (c == '"') {
+            break;
+        }
+    }
+    record.Ends_.clear();
+    return false;
+}
 
 int Csv_reader::Peek()
 {
@@ -157,6 +182,8 @@ bool Csv_reader::Next_record(Csv_record& record)
     record.Ends_.clear();
     record.Field_count_ = 0;
     record.Problem_.clear();
+    if (Read_plain_line(record))
+        return true;
     const long first_line = Line;
     const auto note = [&record](long line, const std::string& text) {
         if (record.Problem_.empty())
@@ -184,8 +211,10 @@ bool Csv_reader::Next_record(Csv_record& record)
             record.Bytes_ += c;
     };
     const auto end_field = [&] {
-        if (record.Field_count_ < Limits.Kept_fields)
+        if (record.Field_count_ < Limits.Kept_fields) {
             record.Ends_.push_back(record.Bytes_.size());
+            record.Bytes_ += Delimiter;
+        }
         ++record.Field_count_;
         field_start = record.Bytes_.size();
         field_bytes = 0;

@@ -47,7 +47,11 @@ public:
     // The bytes of the kept fields together.
     std::size_t Kept_bytes() const { return Bytes_.size(); }
     // Kept field i (i < Kept_count()); cut short when the record is.
-    std::string_view Field(std::size_t i) const;
+    std::string_view Field(std::size_t i) const
+    {
+        const std::size_t begin = i == 0 ? 0 : Ends_[i - 1] + 1;
+        return std::string_view(Bytes_).substr(begin, Ends_[i] - begin);
+    }
 
     // Empty for a well-formed record within the limits; otherwise what was
     // wrong, on one line, beginning with the line number ("line 7: ...").
@@ -58,7 +62,10 @@ public:
 
 private:
     friend class Csv_reader;
-    std::string Bytes_;               // the kept fields, one after the other
+    // The kept fields one after the other, each followed by one byte that
+    // is not part of it (the delimiter or line end that ended it), so that
+    // a line of plain fields is kept as it was read.
+    std::string Bytes_;
     std::vector<std::size_t> Ends_;   // where each kept field ends in Bytes_
     std::size_t Field_count_ = 0;
     std::string Problem_;
@@ -96,6 +103,9 @@ private:
     // Take_run takes them.
     std::string_view Plain_run(std::size_t most);
     void Take_run(std::size_t length);
+    // A whole line of unquoted fields within every limit, which the stream
+    // already holds, read in one pass; false (nothing taken) for any other.
+    bool Read_plain_line(Csv_record& record);
     void Skip_byte_order_mark();
     void Push_back(std::string text);
     void Skip_rest_of_line();

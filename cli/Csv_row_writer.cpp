@@ -24,9 +24,11 @@ void Csv_row_writer::Write(const Batch_row& row, Text_sink& out) const
         out.Append(',');
     }
     for (const Result_column& column : Result_columns) {
+        char* end = out.Room(General_number_room + 1);
         if (const auto value = Column_value(column, row))
-            out.Append(Table_number(*value).View());
-        out.Append(',');
+            end = Write_table_number(end, *value);
+        *end++ = ',';
+        out.Keep(end);
     }
     Write_csv_field(out, row.Error);
     out.Append('\n');

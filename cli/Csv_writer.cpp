@@ -1,15 +1,24 @@
 #include "Csv_writer.h"
 
-#include <algorithm>
-
 void Write_csv_field(Text_sink& out, std::string_view text)
 {
     // A field that begins like a byte-order mark is quoted, so that a reader
     // does not skip those bytes at the start of a file.
-    const auto needs_quotes = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
-    if (std::none_of(text.begin(), text.end(), needs_quotes) && !text.starts_with("\xEF\xBB\xBF")) {
-        out.Append(text);
-        return;
+    // The common field, copied as it is scanned; the scan stops at the
+    // first byte that needs quotes, and the copy is then not kept.
+    if (!text.starts_with("\xEF\xBB\xBF")) {
+        char* end = out.Room(text.size());
+        for (const char c : text) {
+            if (c == ',' || c == '"' || c == '\r' || c == '\n') {
+                end = nullptr;
+                break;
+            }
+            *end++ = c;
+        }
+        if (end) {
+            out.Keep(end);
+            return;
+        }
     }
     out.Append('"');
     for (std::size_t quote; (quote = text.find('"')) != std::string_view::npos;) {

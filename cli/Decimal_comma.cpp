@@ -14,9 +14,8 @@ std::string Comma_as_point(std::string text)
     return text;
 }
 
-Comparison_texts Comma_as_point(Comparison_texts texts)
+void Read_commas_as_points(Comparison_texts& texts)
 {
     for (std::string* text : {&texts.SD, &texts.N, &texts.Case_A, &texts.Case_B})
         Read_commas_as_points(*text);
-    return texts;
 }

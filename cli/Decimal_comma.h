@@ -10,5 +10,5 @@
 
 std::string Comma_as_point(std::string text);
 
-// The four texts with every comma a full stop.
-Comparison_texts Comma_as_point(Comparison_texts texts);
+// Makes every comma of the four texts a full stop.
+void Read_commas_as_points(Comparison_texts& texts);

@@ -9,7 +9,7 @@ void Jsonl_row_writer::Begin(const std::vector<std::string>& echoed_columns, Tex
         Text_sink key;
         Write_json_string(key, name);
         key.Append(':');
-        keys_.push_back(std::move(key.Text()));
+        keys_.push_back(key.Take());
     }
 }
 

@@ -113,7 +113,7 @@ void Row_pipeline::Fail()
 
 void Row_pipeline::Format(Slot& slot, Comparison_memo& memo, Batch_row& row) const
 {
-    slot.Text.Text().clear();
+    slot.Text.Clear(Kept_storage_bytes);
     slot.Refused = false;
     for (std::size_t i = 0; i < slot.Rows.Count; ++i) {
         Evaluate_row(slot.Rows.Records[i], Run.Layout, Run.Options, memo, row);
@@ -157,7 +157,7 @@ void Row_pipeline::Write_ready(std::unique_lock<std::mutex>& lock)
         Slot& slot = Slot_of(Written_batches);
         if (!Failed) {
             lock.unlock();
-            const std::string& text = slot.Text.Text();
+            const std::string_view text = slot.Text.Text();
             Run.Out.write(text.data(), static_cast<std::streamsize>(text.size()));
             const bool written = Run.Written();
             lock.lock();
@@ -167,8 +167,7 @@ void Row_pipeline::Write_ready(std::unique_lock<std::mutex>& lock)
                 Fail();
         }
         Bytes_in_flight -= slot.Rows.Bytes;
-        if (slot.Text.Text().capacity() > Kept_storage_bytes)
-            std::string().swap(slot.Text.Text());
+        slot.Text.Clear(Kept_storage_bytes);
         for (Csv_record& record : slot.Rows.Records)
             if (record.Kept_bytes() > Kept_storage_bytes)
                 record = Csv_record();

@@ -12,8 +12,10 @@
 Exit_status Run_single_report(const Single_request& request, char decimal_separator,
                               std::ostream& out, std::ostream& err)
 {
-    const Request_or_refusal read = Read_comparison_request(
-        Comma_as_point(request.Texts), request.Limits_kind, request.Level, decimal_separator);
+    Comparison_texts texts = request.Texts;
+    Read_commas_as_points(texts);
+    const Request_or_refusal read =
+        Read_comparison_request(texts, request.Limits_kind, request.Level, decimal_separator);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
         std::string message = refusal->Message;
         std::replace(message.begin(), message.end(), '\r', '\n');

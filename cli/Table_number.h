@@ -10,3 +10,10 @@
 inline constexpr int Table_significant_digits = 12;
 
 General_number_text Table_number(Extended value);
+
+// The same characters written at `at`, which has General_number_room
+// characters of room; returns their end.
+inline char* Write_table_number(char* at, Extended value)
+{
+    return Write_general_number(at, value, Table_significant_digits);
+}

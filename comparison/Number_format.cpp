@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -47,22 +48,61 @@ constexpr std::array<char, 200> Digit_pairs = [] {
     return pairs;
 }();
 
+void Put_pair(char* out, std::uint64_t pair)
+{
+    std::memcpy(out, &Digit_pairs[2 * pair], 2);
+}
+
+// The eight decimal digits of n < 10^8, leading zeros included, without a
+// division: y is n / 10^6 in fixed point with 32 fraction bits (the
+// multiplier 2^51 / 10^6 rounded up, the shift and the added 4 chosen so
+// that the truncations never lose a unit, checked for every n below 10^8).
+// Its integer part is the first pair of digits; the fraction times 100 gives
+// the next, and so on.
+void Put_eight_digits(char* out, std::uint32_t n)
+{
+    constexpr std::uint64_t Fraction_mask = 0xFFFFFFFF;
+    std::uint64_t y = (std::uint64_t{n} * 2251799815 >> 19) + 4;
+    Put_pair(out, y >> 32);
+    y = (y & Fraction_mask) * 100;
+    Put_pair(out + 2, y >> 32);
+    y = (y & Fraction_mask) * 100;
+    Put_pair(out + 4, y >> 32);
+    y = (y & Fraction_mask) * 100;
+    Put_pair(out + 6, y >> 32);
+}
+
+// The eighteen decimal digits of n < 10^18, leading zeros included: a pair,
+// then two groups of eight.
+void Put_eighteen_digits(char* out, std::uint64_t n)
+{
+    constexpr std::uint64_t Eight_digits = 100000000;
+    const std::uint64_t low_sixteen = n % (Eight_digits * Eight_digits);
+    Put_pair(out, n / (Eight_digits * Eight_digits));
+    Put_eight_digits(out + 2, static_cast<std::uint32_t>(low_sixteen / Eight_digits));
+    Put_eight_digits(out + 10, static_cast<std::uint32_t>(low_sixteen % Eight_digits));
+}
+
+}  // namespace
+
 // %.Pg: with X the decimal exponent of the leading digit after rounding to P
 // digits, fixed notation when −4 <= X < P, scientific otherwise (an exponent
 // of at least two digits); trailing zeros of the fraction and a bare point
-// are dropped. Writes the text at `end`, with room for General_number_text's
-// characters, and returns the end of what it wrote.
-char* Write_general(char* end, Extended value, int significant_digits)
+// are dropped.
+//
+// The digits are copied in blocks of Max_decimal_digits whatever their
+// number, the characters past a block's last digit overwritten by what
+// follows or left beyond the end: fixed-size copies are single moves where
+// a copy of a varying length would be a call. Hence General_number_room.
+char* Write_general_number(char* end, Extended value, int significant_digits)
 {
-    // Character by character: the parts are a few characters each, shorter
-    // than a call to copy them would pay for.
     const auto put = [&end](std::string_view part) {
         for (const char c : part)
             *end++ = c;
     };
 
     if (std::signbit(value))
-        put("-");
+        *end++ = '-';
     if (std::isnan(value)) {
         put("nan");
         return end;
@@ -72,70 +112,64 @@ char* Write_general(char* end, Extended value, int significant_digits)
         return end;
     }
     if (value == 0) {
-        put("0");
+        *end++ = '0';
         return end;
     }
 
+    constexpr int Block = Max_decimal_digits;
     const Decimal_digits rounded = Round_to_decimal_digits(std::fabs(value), significant_digits);
-    // The significant digits without the trailing zeros (at least the
-    // first): Digits has exactly significant_digits of them. They are
-    // written two at a time from the right.
-    std::uint64_t digits = rounded.Digits;
-    int count = significant_digits;
-    for (; count > 4 && digits % 10000 == 0; count -= 4)
-        digits /= 10000;
-    for (; count > 1 && digits % 10 == 0; --count)
-        digits /= 10;
-    char kept_digits[Max_decimal_digits];
-    int at = count;
-    for (; at >= 2; at -= 2, digits /= 100) {
-        const auto pair = static_cast<std::size_t>(digits % 100);
-        kept_digits[at - 2] = Digit_pairs[2 * pair];
-        kept_digits[at - 1] = Digit_pairs[2 * pair + 1];
-    }
-    if (at == 1)
-        kept_digits[0] = static_cast<char>('0' + digits);
-    const std::string_view kept(kept_digits, static_cast<std::size_t>(count));
+    // The P digits start at `digits`; the array runs on a block past them.
+    char all_digits[2 * Block] = {};
+    Put_eighteen_digits(all_digits, rounded.Digits);
+    const char* const digits = all_digits + (Block - significant_digits);
+    const auto put_digits = [&end](const char* from, int count) {
+        std::memcpy(end, from, Block);
+        end += count;
+    };
+    // Zeros at the end of the fraction, then its point, are dropped; the
+    // digit before the point ends the search.
+    const auto drop_trailing_zeros = [&end] {
+        while (end[-1] == '0')
+            --end;
+        if (end[-1] == '.')
+            --end;
+    };
     const int exponent = rounded.Exponent;
 
     if (exponent >= -4 && exponent < significant_digits) {
         if (exponent < 0) {
             put("0.");
             end = std::fill_n(end, -exponent - 1, '0');
-            put(kept);
+            put_digits(digits, significant_digits);
+            drop_trailing_zeros();
             return end;
         }
-        const auto integer_digits = static_cast<std::size_t>(exponent) + 1;
-        if (kept.size() <= integer_digits) {
-            put(kept);
-            end = std::fill_n(end, integer_digits - kept.size(), '0');
+        const int integer_digits = exponent + 1;
+        put_digits(digits, integer_digits);
+        if (integer_digits == significant_digits)
             return end;
-        }
-        put(kept.substr(0, integer_digits));
-        put(".");
-        put(kept.substr(integer_digits));
+        *end++ = '.';
+        put_digits(digits + integer_digits, significant_digits - integer_digits);
+        drop_trailing_zeros();
         return end;
     }
-    put(kept.substr(0, 1));
-    if (kept.size() > 1) {
-        put(".");
-        put(kept.substr(1));
-    }
+    *end++ = digits[0];
+    *end++ = '.';
+    put_digits(digits + 1, significant_digits - 1);
+    drop_trailing_zeros();
     put(exponent < 0 ? "e-" : "e+");
     const int magnitude = exponent < 0 ? -exponent : exponent;
     if (magnitude < 10)
-        put("0");
+        *end++ = '0';
     // At most five digits: the exponent of an extended value.
     end = std::to_chars(end, end + 5, magnitude).ptr;
     return end;
 }
 
-}  // namespace
-
 General_number_text General_number(Extended value, int significant_digits)
 {
     General_number_text text;
-    text.Size = static_cast<std::size_t>(Write_general(text.Chars.data(), value, significant_digits) -
+    text.Size = static_cast<std::size_t>(Write_general_number(text.Chars.data(), value, significant_digits) -
                                          text.Chars.data());
     return text;
 }

@@ -27,11 +27,17 @@ std::string Format_trimmed(Extended value, int max_precision, char separator);
 // without going through the C library's printf ("inf", "nan", "-0" as there).
 std::string Format_general(Extended value, int significant_digits);
 
-// The same characters in a buffer of their own, for a writer that formats
-// many numbers and needs no string for each. The longest text is a sign, 18
-// digits, a point and "e-4951".
+// The same characters written in place, for a writer that formats many
+// numbers and needs no string for each: `at` must have General_number_room
+// characters of room (the digits are written in whole blocks, past the
+// text's end). Returns the end of the text.
+inline constexpr std::size_t General_number_room = 40;
+char* Write_general_number(char* at, Extended value, int significant_digits);
+
+// The same characters in a buffer of their own. The longest text is a sign,
+// 18 digits, a point and "e-4951".
 struct General_number_text {
-    std::array<char, 32> Chars;
+    std::array<char, General_number_room> Chars;
     std::size_t Size = 0;
     std::string_view View() const { return {Chars.data(), Size}; }
 };

@@ -1,5 +1,6 @@
 #include "Metrics_Papers.h"
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -14,6 +15,19 @@ namespace {
 // Decimal places from this one on contribute less than d / 10^325 < 2^-1075,
 // half the smallest positive double, so they cannot change the value read.
 constexpr int Last_significant_place = 324;
+
+// 10^place for each decimal place that can count, formed once by
+// Integer_power as each digit of a fraction would form it.
+Extended Ten_to_the(int place)
+{
+    static const std::array<Extended, Last_significant_place + 1> powers = [] {
+        std::array<Extended, Last_significant_place + 1> table{};
+        for (int k = 0; k <= Last_significant_place; ++k)
+            table[static_cast<std::size_t>(k)] = Integer_power(10, k);
+        return table;
+    }();
+    return powers[static_cast<std::size_t>(place)];
+}
 
 std::string Value_text(double value, char separator)
 {
@@ -96,7 +110,7 @@ double Read_numeric_input(User_messages& messages, const std::string& text,
                 if (valid)
                     value = value * 10 + digit;
             } else if (place <= Last_significant_place) {
-                value = static_cast<double>(value + digit / Integer_power(10, place));
+                value = static_cast<double>(value + digit / Ten_to_the(place));
                 ++place;
             }
         } else {

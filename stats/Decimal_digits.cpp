@@ -311,31 +311,18 @@ struct Binary_parts {
     Big_unsigned Significand() const { return Big_unsigned(High, Low); }
 };
 
-// value > 0 and finite. A bit pattern that is no number although isnan and
-// isinf pass it (the 80-bit format's unnormals and pseudo-NaNs, which no
+constexpr int Significand_bits = std::numeric_limits<Extended>::digits;
+static_assert(Significand_bits <= 128);
+
+// The parts of a positive finite value; none for any other (zero, negative,
+// infinite, NaN). A bit pattern that is no number although isnan and isinf
+// pass it (the 80-bit format's unnormals and pseudo-NaNs, which no
 // arithmetic produces but raw bytes can hold) leaves frexp's fraction outside
 // [1/2, 1) or unordered: it has no parts, as a NaN has none.
-//
-// In x86's 80-bit format the parts are the fields of the bit pattern (the
-// significand with its explicit leading bit, the exponent biased by 16383),
-// read without arithmetic; a subnormal, rare, goes the general way.
-std::optional<Binary_parts> Parts_of(Extended value)
+std::optional<Binary_parts> Parts_by_arithmetic(Extended value)
 {
-    constexpr int Significand_bits = std::numeric_limits<Extended>::digits;
-    static_assert(Significand_bits <= 128);
-    if constexpr (X87_extended) {
-        Limb significand = 0;
-        std::uint16_t sign_and_exponent = 0;
-        std::memcpy(&significand, &value, sizeof significand);
-        std::memcpy(&sign_and_exponent, reinterpret_cast<const unsigned char*>(&value) + sizeof significand,
-                    sizeof sign_and_exponent);
-        const int biased_exponent = sign_and_exponent & 0x7FFF;
-        if (biased_exponent != 0) {
-            if (significand >> 63 == 0)  // an unnormal
-                return std::nullopt;
-            return Binary_parts{0, significand, biased_exponent - 16383 - (Significand_bits - 1)};
-        }
-    }
+    if (!(value > 0 && std::isfinite(value)))
+        return std::nullopt;
     int binary_exponent = 0;
     const Extended fraction = std::frexp(value, &binary_exponent);
     if (!(fraction >= 0.5L && fraction < 1.0L))
@@ -346,6 +333,53 @@ std::optional<Binary_parts> Parts_of(Extended value)
                         binary_exponent - Significand_bits};
 }
 
+// The same parts. In x86's 80-bit format they are the fields of the bit
+// pattern (the sign, the exponent biased by 16383, the significand with its
+// explicit leading bit), read without arithmetic; zero and the subnormals,
+// rare, go the general way.
+inline std::optional<Binary_parts> Parts_of(Extended value)
+{
+    if constexpr (X87_extended) {
+        Limb significand = 0;
+        std::uint16_t sign_and_exponent = 0;
+        std::memcpy(&significand, &value, sizeof significand);
+        std::memcpy(&sign_and_exponent, reinterpret_cast<const unsigned char*>(&value) + sizeof significand,
+                    sizeof sign_and_exponent);
+        constexpr int Sign_bit = 0x8000;
+        constexpr int Infinite_or_nan = 0x7FFF;
+        if (sign_and_exponent != 0) {
+            // Negative, infinite or NaN, or an unnormal.
+            if ((sign_and_exponent & Sign_bit) != 0 || sign_and_exponent == Infinite_or_nan || significand >> 63 == 0)
+                return std::nullopt;
+            return Binary_parts{0, significand, sign_and_exponent - 16383 - (Significand_bits - 1)};
+        }
+    }
+    return Parts_by_arithmetic(value);
+}
+
+// m · 5^fives · 2^twos for any operands, in as many limbs as they take. Kept
+// out of line: its operands of several kilobytes would otherwise weigh on
+// every call of the common case.
+[[gnu::noinline]] Quotient Divide_long(const Binary_parts& parts, int fives, int twos)
+{
+    Big_unsigned a = parts.Significand();
+    if (fives >= 0) {
+        a.Multiply_by_power_of_5(fives);
+        if (twos >= 0) {
+            a.Shift_left(twos);
+            return {a.Bits_from(0), -1};
+        }
+        return Divide_by_power_of_2(a, -twos);
+    }
+    Big_unsigned b(1);
+    b.Multiply_by_power_of_5(-fives);
+    if (twos >= 0)
+        a.Shift_left(twos);
+    else
+        b.Shift_left(-twos);
+    return Divide(a, b);
+}
+
 }  // namespace
 
 Decimal_digits Round_to_decimal_digits(Extended value, int count)
@@ -353,8 +387,7 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
     if (count < 1 || count > Max_decimal_digits)
         throw std::invalid_argument("Round_to_decimal_digits: " + std::to_string(count) +
                                     " digits, expected 1 to " + std::to_string(Max_decimal_digits));
-    const std::optional<Binary_parts> parts_of_value =
-        value > 0 && std::isfinite(value) ? Parts_of(value) : std::nullopt;
+    const std::optional<Binary_parts> parts_of_value = Parts_of(value);
     if (!parts_of_value)
         throw std::invalid_argument("Round_to_decimal_digits: the value must be positive and finite");
     const Binary_parts& parts = *parts_of_value;
@@ -374,27 +407,12 @@ Decimal_digits Round_to_decimal_digits(Extended value, int count)
     for (;;) {
         const int fives = count - 1 - exponent;
         const int twos = twos_of_value + fives;
-        Quotient q{};
-        if (parts.High == 0 && fives >= 0 && fives < std::ssize(Powers_of_5) && twos < 0 && twos > -128) {
-            q = Divide_by_power_of_2(static_cast<Wide>(parts.Low) * Powers_of_5[static_cast<std::size_t>(fives)],
-                                     -twos);
-        } else if (Big_unsigned a = parts.Significand(); fives >= 0) {
-            a.Multiply_by_power_of_5(fives);
-            if (twos >= 0) {
-                a.Shift_left(twos);
-                q = {a.Bits_from(0), -1};
-            } else {
-                q = Divide_by_power_of_2(a, -twos);
-            }
-        } else {
-            Big_unsigned b(1);
-            b.Multiply_by_power_of_5(-fives);
-            if (twos >= 0)
-                a.Shift_left(twos);
-            else
-                b.Shift_left(-twos);
-            q = Divide(a, b);
-        }
+        const bool in_two_limbs =
+            parts.High == 0 && fives >= 0 && fives < std::ssize(Powers_of_5) && twos < 0 && twos > -128;
+        const Quotient q =
+            in_two_limbs ? Divide_by_power_of_2(static_cast<Wide>(parts.Low) * Powers_of_5[static_cast<std::size_t>(fives)],
+                                                -twos)
+                         : Divide_long(parts, fives, twos);
         if (q.Value >= highest) {
             ++exponent;
             continue;

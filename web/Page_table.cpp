@@ -50,7 +50,7 @@ void Describe_output(Table_outcome& outcome)
         ++records;
     }
     json.Append(']');
-    outcome.Rows_json = std::move(json.Text());
+    outcome.Rows_json = json.Take();
     const std::size_t rows = records > 0 ? records - 1 : 0;
     outcome.Summary = Rows_text(rows) + " computed";
     if (refused > 0)

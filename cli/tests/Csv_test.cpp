@@ -240,6 +240,51 @@ TEST(Csv_reader, AsksForNoByteBeyondTheRecord)
     }
 }
 
+// A line the stream holds whole is read in one pass; the records, their
+// problems and the line numbers must be those of reading a byte at a time,
+// at every limit's edge: a field of exactly Field_bytes, a record whose
+// line end is its Record_bytes-th byte or the one after, Kept_fields fields
+// or one more, a quote inside an unquoted field, blank lines.
+TEST(Csv_reader, AWholeLineAtHandReadsAsByteByByte)
+{
+    // Fields as the binding limit, then the record.
+    Csv_limits short_fields;
+    short_fields.Field_bytes = 4;
+    short_fields.Record_bytes = 12;
+    short_fields.Kept_fields = 3;
+    Csv_limits short_records = short_fields;
+    short_records.Field_bytes = 8;
+    short_records.Record_bytes = 6;
+    const std::vector<std::string> lines = {
+        "abcd,efgh,i", "abcd,efgh,ij", "abcde,f", "1,2,3", "1,2,3,4", "", "ab\"c,d", "a;b,c", ",,", "ab,cd", "ab,cde",
+    };
+    for (const Csv_limits& limits : {short_fields, short_records}) {
+        for (const std::string line_end : {"\n", "\r\n", "\r"}) {
+            for (const std::string& line : lines) {
+                const std::string text = line + line_end + "\nz" + line_end;
+                std::istringstream whole(text);
+                Trickle_buffer trickle(text);
+                std::istream by_byte(&trickle);
+                Csv_reader at_hand(whole, ',', limits);
+                Csv_reader one_by_one(by_byte, ',', limits);
+                Csv_record record;
+                for (;;) {
+                    const bool read = at_hand.Next_record(record);
+                    const Read_record from_whole = read ? Record_of(record) : Read_record{};
+                    ASSERT_EQ(one_by_one.Next_record(record), read) << line;
+                    if (!read)
+                        break;
+                    EXPECT_EQ(from_whole, Record_of(record)) << line << " ended by " << line_end.size();
+                    EXPECT_EQ(at_hand.Line_number(), one_by_one.Line_number()) << line;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(Read_all("abcd,efgh,i\n", ',', short_fields).front(), Plain({"abcd", "efgh", "i"}));
+    EXPECT_EQ(Read_all("ab,cde\n", ',', short_records).front().Problem,
+              "line 1: the row is longer than 6 bytes; its fields are cut short");
+}
+
 // Quoting is right when every field reads back as written.
 TEST(Csv_writer, RecordsReadBackUnchanged)
 {

@@ -18,7 +18,7 @@ std::string Json_string(std::string_view text)
 {
     Text_sink out;
     Write_json_string(out, text);
-    return out.Text();
+    return out.Take();
 }
 
 TEST(Json_string, EscapesAndKeepsUtf8)
