@@ -41,14 +41,14 @@ struct Result_column {
     Filled_for Filled = Filled_for::Every_row;
 };
 
-// The column's number for the row, or nothing when the row was refused or
-// its limits leave the column empty.
-inline std::optional<Extended> Column_value(const Result_column& column, const Batch_row& row)
+// The column's number for the row, or none (null) when the row was refused
+// or its limits leave the column empty.
+inline const Extended* Column_value(const Result_column& column, const Batch_row& row)
 {
     if (!row.Result || (column.Filled == Filled_for::Lower_side && row.Limits_kind == Limits::Upper) ||
         (column.Filled == Filled_for::Upper_side && row.Limits_kind == Limits::Lower))
-        return std::nullopt;
-    return (*row.Result).*column.Value;
+        return nullptr;
+    return &((*row.Result).*column.Value);
 }
 
 inline constexpr std::array<Result_column, 11> Result_columns = {{

@@ -13,7 +13,7 @@ General_number_text Table_number(Extended value);
 
 // The same characters written at `at`, which has General_number_room
 // characters of room; returns their end.
-inline char* Write_table_number(char* at, Extended value)
+inline char* Write_table_number(char* at, const Extended& value)
 {
     return Write_general_number(at, value, Table_significant_digits);
 }

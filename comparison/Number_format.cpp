@@ -72,15 +72,22 @@ void Put_eight_digits(char* out, std::uint32_t n)
     Put_pair(out + 6, y >> 32);
 }
 
-// The eighteen decimal digits of n < 10^18, leading zeros included: a pair,
-// then two groups of eight.
-void Put_eighteen_digits(char* out, std::uint64_t n)
+// The last `count` decimal digits of n < 10^count, leading zeros included,
+// ending at `end`: the last twelve (two pairs, then eight) for a count up to
+// twelve, eighteen (a pair and two groups of eight) for more; the digits
+// before the count's are zeros.
+void Put_digits(char* end, std::uint64_t n, int count)
 {
     constexpr std::uint64_t Eight_digits = 100000000;
-    const std::uint64_t low_sixteen = n % (Eight_digits * Eight_digits);
-    Put_pair(out, n / (Eight_digits * Eight_digits));
-    Put_eight_digits(out + 2, static_cast<std::uint32_t>(low_sixteen / Eight_digits));
-    Put_eight_digits(out + 10, static_cast<std::uint32_t>(low_sixteen % Eight_digits));
+    const std::uint64_t high = n / Eight_digits;
+    Put_eight_digits(end - 8, static_cast<std::uint32_t>(n % Eight_digits));
+    if (count <= 12) {
+        Put_pair(end - 12, high / 100);
+        Put_pair(end - 10, high % 100);
+        return;
+    }
+    Put_eight_digits(end - 16, static_cast<std::uint32_t>(high % Eight_digits));
+    Put_pair(end - 18, high / Eight_digits);
 }
 
 }  // namespace
@@ -94,7 +101,7 @@ void Put_eighteen_digits(char* out, std::uint64_t n)
 // number, the characters past a block's last digit overwritten by what
 // follows or left beyond the end: fixed-size copies are single moves where
 // a copy of a varying length would be a call. Hence General_number_room.
-char* Write_general_number(char* end, Extended value, int significant_digits)
+char* Write_general_number(char* end, const Extended& value, int significant_digits)
 {
     const auto put = [&end](std::string_view part) {
         for (const char c : part)
@@ -117,10 +124,10 @@ char* Write_general_number(char* end, Extended value, int significant_digits)
     }
 
     constexpr int Block = Max_decimal_digits;
-    const Decimal_digits rounded = Round_to_decimal_digits(std::fabs(value), significant_digits);
+    const Decimal_digits rounded = Round_to_decimal_digits(value, significant_digits);
     // The P digits start at `digits`; the array runs on a block past them.
     char all_digits[2 * Block] = {};
-    Put_eighteen_digits(all_digits, rounded.Digits);
+    Put_digits(all_digits + Block, rounded.Digits, significant_digits);
     const char* const digits = all_digits + (Block - significant_digits);
     const auto put_digits = [&end](const char* from, int count) {
         std::memcpy(end, from, Block);

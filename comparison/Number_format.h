@@ -30,9 +30,10 @@ std::string Format_general(Extended value, int significant_digits);
 // The same characters written in place, for a writer that formats many
 // numbers and needs no string for each: `at` must have General_number_room
 // characters of room (the digits are written in whole blocks, past the
-// text's end). Returns the end of the text.
+// text's end). Returns the end of the text. The value is taken where it
+// lies (see Round_to_decimal_digits).
 inline constexpr std::size_t General_number_room = 40;
-char* Write_general_number(char* at, Extended value, int significant_digits);
+char* Write_general_number(char* at, const Extended& value, int significant_digits);
 
 // The same characters in a buffer of their own. The longest text is a sign,
 // 18 digits, a point and "e-4951".

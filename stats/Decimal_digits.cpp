@@ -333,11 +333,11 @@ std::optional<Binary_parts> Parts_by_arithmetic(Extended value)
                         binary_exponent - Significand_bits};
 }
 
-// The same parts. In x86's 80-bit format they are the fields of the bit
-// pattern (the sign, the exponent biased by 16383, the significand with its
-// explicit leading bit), read without arithmetic; zero and the subnormals,
-// rare, go the general way.
-inline std::optional<Binary_parts> Parts_of(Extended value)
+// The parts of |value|. In x86's 80-bit format they are the fields of the
+// bit pattern (the exponent biased by 16383 beside the sign, the significand
+// with its explicit leading bit), read without arithmetic from where the
+// value lies; zero and the subnormals, rare, go the general way.
+inline std::optional<Binary_parts> Parts_of_magnitude(const Extended& value)
 {
     if constexpr (X87_extended) {
         Limb significand = 0;
@@ -345,16 +345,16 @@ inline std::optional<Binary_parts> Parts_of(Extended value)
         std::memcpy(&significand, &value, sizeof significand);
         std::memcpy(&sign_and_exponent, reinterpret_cast<const unsigned char*>(&value) + sizeof significand,
                     sizeof sign_and_exponent);
-        constexpr int Sign_bit = 0x8000;
-        constexpr int Infinite_or_nan = 0x7FFF;
-        if (sign_and_exponent != 0) {
-            // Negative, infinite or NaN, or an unnormal.
-            if ((sign_and_exponent & Sign_bit) != 0 || sign_and_exponent == Infinite_or_nan || significand >> 63 == 0)
+        constexpr int Exponent_bits = 0x7FFF;
+        const int biased_exponent = sign_and_exponent & Exponent_bits;
+        if (biased_exponent != 0) {
+            // Infinite or NaN, or an unnormal.
+            if (biased_exponent == Exponent_bits || significand >> 63 == 0)
                 return std::nullopt;
-            return Binary_parts{0, significand, sign_and_exponent - 16383 - (Significand_bits - 1)};
+            return Binary_parts{0, significand, biased_exponent - 16383 - (Significand_bits - 1)};
         }
     }
-    return Parts_by_arithmetic(value);
+    return Parts_by_arithmetic(std::fabs(value));
 }
 
 // m · 5^fives · 2^twos for any operands, in as many limbs as they take. Kept
@@ -382,14 +382,14 @@ inline std::optional<Binary_parts> Parts_of(Extended value)
 
 }  // namespace
 
-Decimal_digits Round_to_decimal_digits(Extended value, int count)
+Decimal_digits Round_to_decimal_digits(const Extended& value, int count)
 {
     if (count < 1 || count > Max_decimal_digits)
         throw std::invalid_argument("Round_to_decimal_digits: " + std::to_string(count) +
                                     " digits, expected 1 to " + std::to_string(Max_decimal_digits));
-    const std::optional<Binary_parts> parts_of_value = Parts_of(value);
+    const std::optional<Binary_parts> parts_of_value = Parts_of_magnitude(value);
     if (!parts_of_value)
-        throw std::invalid_argument("Round_to_decimal_digits: the value must be positive and finite");
+        throw std::invalid_argument("Round_to_decimal_digits: the value must be nonzero and finite");
     const Binary_parts& parts = *parts_of_value;
     const int twos_of_value = parts.Twos;
 
@@ -446,7 +446,7 @@ std::string Fixed_decimal_text(Extended value, int decimals)
         return sign + "inf";
     Big_unsigned scaled(0);
     if (value != 0) {
-        const std::optional<Binary_parts> parts = Parts_of(std::fabs(value));
+        const std::optional<Binary_parts> parts = Parts_of_magnitude(value);
         if (!parts)
             return sign + "nan";
         scaled = parts->Significand();

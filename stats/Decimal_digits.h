@@ -18,7 +18,8 @@
 
 #include "distrib.h"
 
-// A positive finite value v rounded to `count` significant decimal digits:
+// The magnitude v of a nonzero finite value rounded to `count` significant
+// decimal digits:
 // v ≈ Digits · 10^(Exponent − count + 1), with 10^(count−1) <= Digits < 10^count,
 // so Exponent is the decimal exponent of the leading digit. Rounded to
 // nearest from the exact binary value, ties to the even digit (the rounding
@@ -28,10 +29,12 @@ struct Decimal_digits {
     int Exponent = 0;
 };
 
-// count from 1 to Max_decimal_digits; value positive and finite (subnormals
-// included).
+// count from 1 to Max_decimal_digits; value nonzero and finite (subnormals
+// included). The value is taken where it lies: in the 80-bit format its
+// fields are read from its bytes, and a copy just stored for a call would be
+// read back through a stalled store.
 inline constexpr int Max_decimal_digits = 18;
-Decimal_digits Round_to_decimal_digits(Extended value, int count);
+Decimal_digits Round_to_decimal_digits(const Extended& value, int count);
 
 // The %.Pf pattern: fixed point with `decimals` decimals (none and no point
 // for 0), a full stop, a leading minus sign for a negative value (-0 too),
