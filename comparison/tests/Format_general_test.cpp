@@ -225,6 +225,22 @@ TEST(Fixed_decimal_text, An_unnormal_bit_pattern_is_written_as_nan)
     EXPECT_THROW(Round_to_decimal_digits(unnormal, 12), std::invalid_argument);
 }
 
+// The sign plays no part: a negative value, normal or subnormal, gives the
+// digits of its magnitude; zero, infinities and NaN have none.
+TEST(Round_to_decimal_digits, Rounds_the_magnitude)
+{
+    const Extended smallest = std::numeric_limits<Extended>::denorm_min();
+    for (const Extended value : {0.1L, 19.0L, 2.5e-300L, 7.0L * smallest}) {
+        const Decimal_digits positive = Round_to_decimal_digits(value, 12);
+        const Decimal_digits negative = Round_to_decimal_digits(-value, 12);
+        EXPECT_EQ(negative.Digits, positive.Digits) << Format_general(value, 12);
+        EXPECT_EQ(negative.Exponent, positive.Exponent) << Format_general(value, 12);
+    }
+    for (const Extended none : {0.0L, -0.0L, std::numeric_limits<Extended>::infinity(),
+                                -std::numeric_limits<Extended>::infinity(), std::numeric_limits<Extended>::quiet_NaN()})
+        EXPECT_THROW(Round_to_decimal_digits(none, 12), std::invalid_argument) << Format_general(none, 12);
+}
+
 TEST(Format_general, Refuses_a_digit_count_out_of_range)
 {
     EXPECT_THROW(Format_general(1.0L, 0), std::invalid_argument);
