@@ -1,7 +1,7 @@
 // The table's rows computed on several threads and written in input order.
 //
 // This thread reads the rows and hands them on in batches through a ring of
-// slots: a batch leaves when it holds Batch_rows rows or Batch_bytes bytes,
+// slots: a batch leaves when it holds its number of rows or Batch_bytes bytes,
 // or when no more input is at hand (so that a program feeding one row at a
 // time through a pipe is answered at once). The workers take the batches in
 // order, compute and format each row into its slot's text; whichever worker
@@ -13,6 +13,12 @@
 // before it are out, and written straight to the output as the single-
 // threaded run writes it. Each worker keeps its own memo of distributions and
 // credible quantiles.
+//
+// A batch's rows are as many as the slots can hold within Rows_in_slots
+// (between Least_batch_rows and Most_batch_rows): with few workers, long
+// batches, so that handing one on (a wait and a wake-up on each side) costs
+// little beside the rows' own work; with many, short ones, so that the
+// slots' texts stay small in all.
 #include <algorithm>
 #include <condition_variable>
 #include <cstdint>
@@ -25,7 +31,9 @@
 
 namespace {
 
-constexpr std::size_t Batch_rows = 64;
+constexpr std::size_t Rows_in_slots = 2048;
+constexpr std::size_t Least_batch_rows = 16;
+constexpr std::size_t Most_batch_rows = 256;
 constexpr std::size_t Batch_bytes = std::size_t{64} << 10;
 constexpr std::size_t In_flight_bytes = std::size_t{2} << 20;
 constexpr std::size_t Large_row_bytes = std::size_t{256} << 10;
@@ -64,6 +72,7 @@ class Row_pipeline {
 public:
     explicit Row_pipeline(const Table_run& run)
         : Run(run), Slots(Slots_per_job * run.Options.Jobs),
+          Batch_rows(std::clamp(Rows_in_slots / Slots.size(), Least_batch_rows, Most_batch_rows)),
           Memo_entries(Credible_quantile_memo::Default_max_entries / run.Options.Jobs),
           Memo_t_distributions(std::max<std::size_t>(Comparison_memo::Default_t_distributions / run.Options.Jobs,
                                                      Least_t_distributions))
@@ -87,6 +96,7 @@ private:
 
     const Table_run& Run;
     std::vector<Slot> Slots;
+    std::size_t Batch_rows;
     std::size_t Memo_entries;
     std::size_t Memo_t_distributions;
 
