@@ -41,7 +41,7 @@ bool Read_table(benchmark::State& state, std::string& text)
     std::ifstream in;
     if (path)
         in.open(path, std::ios::binary);
-    if (!in) {
+    if (!in.is_open()) {
         state.SkipWithError(path ? "cannot read the table VORAN_BENCH_TABLE names" : "VORAN_BENCH_TABLE names no table");
         return false;
     }
