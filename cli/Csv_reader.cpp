@@ -64,9 +64,11 @@ bool Csv_reader::Read_plain_line(Csv_record& record)
     for (std::size_t length = 0; length < ahead.size(); ++length) {
         const char c = ahead[length];
         if (c == Delimiter) {
+            if (record.Ends_.size() + 1 >= Limits.Kept_fields)  // a field after this one is not kept
+                break;
             record.Ends_.push_back(length);
         } else if (c == '\n' || c == '\r') {
-            if (record.Ends_.size() >= Limits.Kept_fields)
+            if (Limits.Kept_fields == 0)
                 break;
             record.Ends_.push_back(length);
             record.Bytes_.assign(ahead.data(), length + 1);

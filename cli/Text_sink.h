@@ -23,6 +23,8 @@ public:
             Append_large(text);
             return;
         }
+        if (text.empty())  // its data may be null, which memcpy refuses
+            return;
         std::memcpy(Room(text.size()), text.data(), text.size());
         Keep(Used + text.size());
     }
