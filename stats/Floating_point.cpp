@@ -3,8 +3,10 @@
 namespace {
 
 // The flags where the library keeps them itself: the stand-in for the
-// processor's status register, process-wide as that register is.
-int Library_flags = 0;
+// processor's status register, one per thread as that register is (a table
+// computes its rows on several threads). Unused where the flags are the
+// processor's.
+[[maybe_unused]] thread_local int Library_flags = 0;
 
 // Clears the flags raised in a scope and sets the caller's again.
 void Restore(int caller_flags)
