@@ -16,13 +16,9 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
-#include <string_view>
-#include <variant>
 #include <vector>
 
 #include "Batch.h"
-#include "Comparison_request_step.h"
-#include "Decimal_comma.h"
 
 namespace {
 
@@ -59,19 +55,11 @@ std::vector<Comparison_request> Requests_of(const std::string& text)
     reader.Next_record(record);
     const Table_layout layout = Layout_of_header(record);
     std::vector<Comparison_request> requests;
+    Batch_row row;
     while (reader.Next_record(record)) {
-        if (record.Is_blank() || record.Field_count() != layout.Column_count)
+        if (record.Is_blank())
             continue;
-        const auto field = [&](std::size_t input) { return std::string(record.Field(layout.Input_at[input])); };
-        Comparison_texts texts{field(0), field(1), field(2), field(3)};
-        Read_commas_as_points(texts);
-        // An empty limits field, or none, means two-sided.
-        const std::string_view word = layout.Limits_at ? record.Field(*layout.Limits_at) : std::string_view();
-        const auto limits = word.empty() ? std::optional(Limits::Two_sided) : Limits_from_word(word);
-        if (!limits)
-            continue;
-        const Request_or_refusal read = Read_comparison_request(texts, *limits, Default_level, '.');
-        if (const auto* request = std::get_if<Comparison_request>(&read))
+        if (const std::optional<Comparison_request> request = Read_row(record, layout, Batch_options{}, row))
             requests.push_back(*request);
     }
     return requests;

@@ -47,8 +47,8 @@ char Delimiter_of_first_line(std::string_view line)
                : ',';
 }
 
-void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Batch_options& options,
-                  Comparison_memo& memo, Batch_row& row)
+std::optional<Comparison_request> Read_row(const Csv_record& record, const Table_layout& layout,
+                                           const Batch_options& options, Batch_row& row)
 {
     row.Fields.clear();
     row.Limits_kind = Limits::Two_sided;
@@ -67,13 +67,13 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
 
     if (!record.Problem().empty()) {
         row.Error = One_line(record.Problem());
-        return;
+        return std::nullopt;
     }
     if (record.Field_count() != layout.Column_count) {
         row.Error = "expected " + std::to_string(layout.Column_count) +
                     " fields, one per column of the first row, found " +
                     std::to_string(record.Field_count());
-        return;
+        return std::nullopt;
     }
     Comparison_texts texts{Text_of(record.Field(layout.Input_at[0])), Text_of(record.Field(layout.Input_at[1])),
                            Text_of(record.Field(layout.Input_at[2])), Text_of(record.Field(layout.Input_at[3]))};
@@ -84,15 +84,24 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
         texts, limits.value_or(Limits::Two_sided), options.Level, options.Decimal_separator);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
         row.Error = One_line(refusal->Message);
-        return;
+        return std::nullopt;
     }
     if (!limits) {
         row.Error = "limits must be one of " + std::string(Limits_words);
-        return;
+        return std::nullopt;
     }
     row.Limits_kind = *limits;
+    return std::get<Comparison_request>(read);
+}
+
+void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Batch_options& options,
+                  Comparison_memo& memo, Batch_row& row)
+{
+    const std::optional<Comparison_request> request = Read_row(record, layout, options, row);
+    if (!request)
+        return;
     try {
-        row.Result = Compare_two_cases(std::get<Comparison_request>(read), memo);
+        row.Result = Compare_two_cases(*request, memo);
     } catch (const std::exception& error) {
         row.Error = One_line(Error_report_text(error.what()));
     }

@@ -38,9 +38,14 @@ struct Batch_options {
 // line holds one and no comma, otherwise a comma.
 char Delimiter_of_first_line(std::string_view line);
 
-// Fills row (its storage reused from row to row) for one data record of a
-// table laid out as given; memo carries the distributions and the credible
-// quantiles from row to row.
+// Reads one data record of a table laid out as given into row (its storage
+// reused from row to row): the fields echoed, the limits applied, and the
+// comparison to run, or none with the reason in row.Error.
+std::optional<Comparison_request> Read_row(const Csv_record& record, const Table_layout& layout,
+                                           const Batch_options& options, Batch_row& row);
+
+// Fills row for one data record, read as Read_row reads it and compared;
+// memo carries the distributions and the credible quantiles from row to row.
 void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Batch_options& options,
                   Comparison_memo& memo, Batch_row& row);
 

@@ -289,11 +289,6 @@ Quotient Divide_by_power_of_2(Wide a, int shift)
     return {value, half ? (below ? 1 : 0) : -1};
 }
 
-
-}  // namespace
-
-namespace {
-
 #if defined(__x86_64__) || defined(__i386__)
 constexpr bool X87_extended = std::numeric_limits<Extended>::digits == 64;
 #else
