@@ -18,8 +18,12 @@
 
 namespace {
 
-// A temporary file is the final name, a full stop and this many letters or
-// digits, exactly as mkstemp(3) names its files.
+// A temporary file is named after the file it replaces, hidden, with this
+// program's marker and six random letters or digits: ".VORAN.txt.voran-tmp-"
+// and "aB3xY9" for "VORAN.txt". No person names a file so, which lets the
+// removal of leftovers tell them from the user's own files beside it
+// ("VORAN.txt.backup", "VORAN.txt.orig01"), which it never touches.
+constexpr std::string_view Temporary_marker = ".voran-tmp-";
 constexpr std::size_t Random_length = 6;
 constexpr std::string_view Random_characters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
@@ -71,11 +75,23 @@ std::string Final_name(const std::string& path, const Write_failure& failure)
     }
 }
 
-bool Is_temporary_name_of(std::string_view entry, std::string_view file_name)
+// The folder that holds name ("." for a name without one).
+std::filesystem::path Folder_of(const std::filesystem::path& name)
 {
-    return entry.size() == file_name.size() + 1 + Random_length && entry.starts_with(file_name) &&
-           entry[file_name.size()] == '.' &&
-           entry.substr(file_name.size() + 1).find_first_not_of(Random_characters) == std::string_view::npos;
+    return name.parent_path().empty() ? "." : name.parent_path();
+}
+
+// The temporary files of file_name start so, and end in the random part.
+std::string Temporary_prefix(const std::string& file_name)
+{
+    return '.' + file_name + std::string(Temporary_marker);
+}
+
+bool Is_temporary_name_of(std::string_view entry, const std::string& file_name)
+{
+    const std::string prefix = Temporary_prefix(file_name);
+    return entry.size() == prefix.size() + Random_length && entry.starts_with(prefix) &&
+           entry.substr(prefix.size()).find_first_not_of(Random_characters) == std::string_view::npos;
 }
 
 bool Earlier(const timespec& a, const timespec& b)
@@ -87,7 +103,8 @@ bool Earlier(const timespec& a, const timespec& b)
 // when they were killed between the temporary file's creation and the rename.
 // A candidate is removed only when all of these hold, so that no other file
 // is ever touched:
-//   - its name is final_name, a full stop and six letters or digits;
+//   - its name is a temporary name of final_name (see Temporary_marker),
+//     which no user's file has;
 //   - it is a regular file itself (a link is never followed), of this user,
 //     with no other name (no hard link elsewhere loses its contents);
 //   - it was last written strictly before this save's own temporary file
@@ -98,8 +115,7 @@ bool Earlier(const timespec& a, const timespec& b)
 // Housekeeping only: what cannot be examined or removed stays, silently.
 void Remove_leftovers(const std::filesystem::path& final_name, const std::string& own, const timespec& than)
 {
-    const std::filesystem::path folder = final_name.parent_path().empty() ? "." : final_name.parent_path();
-    DIR* listing = ::opendir(folder.c_str());
+    DIR* listing = ::opendir(Folder_of(final_name).c_str());
     if (listing == nullptr)
         return;
     const int folder_fd = ::dirfd(listing);
@@ -125,12 +141,13 @@ void Remove_leftovers(const std::filesystem::path& final_name, const std::string
 
 // A new temporary file beside final_name, created exclusively (never through
 // a link) with the mode new files get; its name is returned in `name`.
-int Create_temporary(const std::string& final_name, std::string& name, const Write_failure& failure)
+int Create_temporary(const std::filesystem::path& final_name, std::string& name, const Write_failure& failure)
 {
+    const std::string prefix = (final_name.parent_path() / Temporary_prefix(final_name.filename())).string();
     std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, Random_characters.size() - 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = final_name + '.';
+        name = prefix;
         for (std::size_t i = 0; i < Random_length; ++i)
             name += Random_characters[pick(random)];
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);

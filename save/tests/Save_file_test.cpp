@@ -317,32 +317,38 @@ void Old_file(const fs::path& entry, const fs::path&)
 }
 
 const Leftover_row Leftover_rows[] = {
-    {"Left_by_an_earlier_save", "VORAN.txt.aB3xY9", Old_file, true},
-    {"Only_digits", "VORAN.txt.012345", Old_file, true},
-    {"Newer_than_this_save", "VORAN.txt.aB3xY9",
+    {"Left_by_an_earlier_save", ".VORAN.txt.voran-tmp-aB3xY9", Old_file, true},
+    {"Only_digits", ".VORAN.txt.voran-tmp-012345", Old_file, true},
+    {"Newer_than_this_save", ".VORAN.txt.voran-tmp-aB3xY9",
      [](const fs::path& entry, const fs::path&) {
          Write(entry, "15 20 ");
          Set_modified(entry, +1);
      },
      false},
-    {"Five_characters", "VORAN.txt.aB3xY", Old_file, false},
-    {"Seven_characters", "VORAN.txt.aB3xY9z", Old_file, false},
-    {"Not_a_letter_or_digit", "VORAN.txt.aB3-Y9", Old_file, false},
-    {"Another_files_pattern", "results.txt.aB3xY9", Old_file, false},
-    {"Name_only_beginning_alike", "VORAN.txt2.aB3xY", Old_file, false},
-    {"Link_with_the_pattern", "VORAN.txt.aB3xY9",
+    {"Five_characters", ".VORAN.txt.voran-tmp-aB3xY", Old_file, false},
+    {"Seven_characters", ".VORAN.txt.voran-tmp-aB3xY9z", Old_file, false},
+    {"Not_a_letter_or_digit", ".VORAN.txt.voran-tmp-aB3-Y9", Old_file, false},
+    {"Another_files_pattern", ".results.txt.voran-tmp-aB3xY9", Old_file, false},
+    {"Name_only_beginning_alike", ".VORAN.txt2.voran-tmp-aB3xY9", Old_file, false},
+    {"Not_hidden", "VORAN.txt.voran-tmp-aB3xY9", Old_file, false},
+    // Names a user may give a copy, six letters or digits after the name
+    // included: never the program's.
+    {"Users_backup", "VORAN.txt.backup", Old_file, false},
+    {"Users_orig01", "VORAN.txt.orig01", Old_file, false},
+    {"Users_2024v1", "VORAN.txt.2024v1", Old_file, false},
+    {"Link_with_the_pattern", ".VORAN.txt.voran-tmp-aB3xY9",
      [](const fs::path& entry, const fs::path& elsewhere) {
          fs::create_symlink(elsewhere, entry);
          Set_modified(entry, -1);
      },
      false},
-    {"File_with_a_second_name", "VORAN.txt.aB3xY9",
+    {"File_with_a_second_name", ".VORAN.txt.voran-tmp-aB3xY9",
      [](const fs::path& entry, const fs::path& elsewhere) {
          fs::create_hard_link(elsewhere, entry);
          Set_modified(entry, -1);
      },
      false},
-    {"Folder_with_the_pattern", "VORAN.txt.aB3xY9",
+    {"Folder_with_the_pattern", ".VORAN.txt.voran-tmp-aB3xY9",
      [](const fs::path& entry, const fs::path&) {
          fs::create_directory(entry);
          Set_modified(entry, -1);
@@ -359,16 +365,22 @@ TEST_F(Save_file_test, OwnFilesSaveRemovesOnlyItsOwnStaleLeftovers)
         const fs::path elsewhere = base / "elsewhere.txt";
         Write(elsewhere, Old_contents);
         row.Make(base / row.Entry, elsewhere);
-        Save(base / "VORAN.txt", Save_target::Programs_own_file);
+        const std::string kept = Contents(base / row.Entry);
+        // What one save keeps, every later save keeps too.
+        for (int save = 0; save < 3; ++save)
+            Save(base / "VORAN.txt", Save_target::Programs_own_file);
         EXPECT_EQ(Contents(base / "VORAN.txt"), New_contents);
         EXPECT_EQ(fs::exists(fs::symlink_status(base / row.Entry)), !row.Removed);
+        if (!row.Removed) {
+            EXPECT_EQ(Contents(base / row.Entry), kept);
+        }
         EXPECT_EQ(Contents(elsewhere), Old_contents);
     }
 }
 
 TEST_F(Save_file_test, LeftoverHeldByARunningSaveIsKept)
 {
-    const fs::path entry = Path("VORAN.txt.aB3xY9");
+    const fs::path entry = Path(".VORAN.txt.voran-tmp-aB3xY9");
     Old_file(entry, {});
     const int fd = ::open(entry.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(fd, 0);
@@ -382,7 +394,7 @@ TEST_F(Save_file_test, LeftoverHeldByARunningSaveIsKept)
 
 TEST_F(Save_file_test, UsersSaveRemovesNoLeftovers)
 {
-    const fs::path entry = Path("results.txt.aB3xY9");
+    const fs::path entry = Path(".results.txt.voran-tmp-aB3xY9");
     Old_file(entry, {});
     Save(Path("results.txt"), Save_target::Users_name);
     EXPECT_TRUE(fs::exists(entry));
