@@ -109,9 +109,21 @@ bool Earlier(const timespec& a, const timespec& b)
 //     with no other name (no hard link elsewhere loses its contents);
 //   - it was last written strictly before this save's own temporary file
 //     (`than`), so a save that started after this one is never disturbed;
-//   - no running save holds it: every save keeps an exclusive lock on its
-//     temporary file until the rename, and the lock of a killed process is
-//     gone.
+//   - no running save holds it, and none may still come to hold it.
+// The last rule rests on the order of a save's steps: it creates its
+// temporary file empty, then locks it (flock, exclusive), and only then
+// writes; the lock ends when the save has renamed the file, or with its
+// process. Between the creation and the lock the file is seen unlocked, so
+// an unlocked file says nothing by itself; but an unlocked file that holds
+// data was locked once and has lost its lock, so its save has ended. This
+// removal therefore takes the lock first and then removes the file only if
+// it is not empty. While it holds the lock, a save that has just created the
+// file waits in its own flock and has written nothing, so the file is seen
+// empty and kept. (A save killed before its first byte leaves an empty file
+// that stays; it costs a directory entry, never data.) A file made without
+// a name (O_TMPFILE) and linked once locked would avoid the unlocked moment,
+// but not every file system makes one, and this order holds on any that
+// has flock.
 // Housekeeping only: what cannot be examined or removed stays, silently.
 void Remove_leftovers(const std::filesystem::path& final_name, const std::string& own, const timespec& than)
 {
@@ -129,9 +141,9 @@ void Remove_leftovers(const std::filesystem::path& final_name, const std::string
             continue;
         struct stat status {};
         struct stat named {};
-        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
-            status.st_nlink == 1 && Earlier(status.st_mtim, than) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            ::fstatat(folder_fd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_uid == ::geteuid() && status.st_nlink == 1 && status.st_size > 0 &&
+            Earlier(status.st_mtim, than) && ::fstatat(folder_fd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
             named.st_dev == status.st_dev && named.st_ino == status.st_ino)
             ::unlinkat(folder_fd, entry->d_name, 0);
         ::close(fd);
@@ -195,8 +207,12 @@ void Save_file(const std::string& path, std::string_view contents, Save_target t
     std::string temporary;
     const int fd = Create_temporary(final_name, temporary, failure);
     // The lock tells other saves that this temporary file is in use; it ends
-    // with the descriptor, or with the process.
-    ::flock(fd, LOCK_EX);
+    // with the descriptor, or with the process. It is taken before the first
+    // byte is written, which is what lets Remove_leftovers tell a fresh file
+    // from a dead save's. Where the file system has no such locks, no save
+    // there can take one, so none removes this file either.
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
     const auto fail = [&](int error) {
         ::close(fd);
         ::unlink(temporary.c_str());

@@ -1,9 +1,11 @@
 // The safe writer of whole files against what may stand at the name: links
 // (followed for a name the user chose, replaced for the program's own file),
 // folders, FIFOs, sockets and devices (refused, left as they were), and the
-// leftovers of earlier saves that were killed before their rename.
+// leftovers of earlier saves that were killed before their rename, told from
+// the user's files and from the fresh files of saves still running.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -30,6 +32,11 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// Holding a save between two of its steps: this program's flock() stands in
+// for the C library's (the safe writer is linked in statically), and calls
+// Between_steps, when one is set, once before the next lock is taken.
+std::function<void()> Between_steps;
 
 constexpr const char* New_contents = "new contents\r\n";
 constexpr const char* Old_contents = "old contents";
@@ -392,6 +399,27 @@ TEST_F(Save_file_test, LeftoverHeldByARunningSaveIsKept)
     EXPECT_FALSE(fs::exists(entry));
 }
 
+// Two saves of the program's own file, the first held between the creation
+// of its temporary file and its lock, for an hour (a save may block that
+// long): the second save's removal of leftovers runs meanwhile, and the first
+// must still replace the file.
+TEST_F(Save_file_test, FreshTemporaryFileOfARunningSaveIsKept)
+{
+    const fs::path name = Path("VORAN.txt");
+    bool held = false;
+    Between_steps = [&] {
+        held = true;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder_.Path()))
+            Set_modified(entry.path(), -1);
+        Save_file(name.string(), Old_contents, Save_target::Programs_own_file);
+    };
+    Save(name, Save_target::Programs_own_file);
+    EXPECT_TRUE(held);
+    EXPECT_EQ(Contents(name), New_contents);
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_.Path()))
+        EXPECT_EQ(entry.path(), name);
+}
+
 TEST_F(Save_file_test, UsersSaveRemovesNoLeftovers)
 {
     const fs::path entry = Path(".results.txt.voran-tmp-aB3xY9");
@@ -401,3 +429,16 @@ TEST_F(Save_file_test, UsersSaveRemovesNoLeftovers)
 }
 
 }  // namespace
+
+extern "C" int flock(int fd, int operation) noexcept
+{
+    static const auto library_flock = reinterpret_cast<int (*)(int, int)>(::dlsym(RTLD_NEXT, "flock"));
+    if (Between_steps) {
+        try {
+            std::exchange(Between_steps, nullptr)();
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << "between the steps: " << error.what();
+        }
+    }
+    return library_flock(fd, operation);
+}
