@@ -55,9 +55,35 @@ std::optional<struct stat> Entry_status(const std::string& name, const Write_fai
     return std::nullopt;
 }
 
+// The folder that holds name ("." for a name without one).
+std::filesystem::path Folder_of(const std::filesystem::path& name)
+{
+    return name.parent_path().empty() ? "." : name.parent_path();
+}
+
+// Refuses to follow the link `name` (whose own status is `link`) where the
+// kernel would refuse to (its protection of links in sticky folders): in a
+// folder that is sticky and writable by anyone, such as /tmp, a link is
+// followed only when it belongs to this user or to the folder's owner.
+// Anyone may put a link there, and a save through another user's link would
+// write wherever that user chose. The refusal is the kernel's, EACCES.
+void Check_link_may_be_followed(const std::filesystem::path& name, const struct stat& link,
+                                const Write_failure& failure)
+{
+    if (link.st_uid == ::geteuid())
+        return;
+    struct stat folder {};
+    if (::stat(Folder_of(name).c_str(), &folder) != 0)
+        failure.Raise_errno(errno);
+    constexpr mode_t Shared_sticky = S_ISVTX | S_IWOTH;
+    if ((folder.st_mode & Shared_sticky) == Shared_sticky && link.st_uid != folder.st_uid)
+        failure.Raise_errno(EACCES);
+}
+
 // The name a user's save replaces: the end of the chain of links that starts
 // at path (a link that leads nowhere gives the name it leads to, which the
-// save then creates).
+// save then creates). Each link is followed only where the kernel would
+// follow it.
 std::string Final_name(const std::string& path, const Write_failure& failure)
 {
     std::filesystem::path name = path;
@@ -67,18 +93,13 @@ std::string Final_name(const std::string& path, const Write_failure& failure)
             return name;
         if (links == Maximum_links)
             failure.Raise_errno(ELOOP);
+        Check_link_may_be_followed(name, *status, failure);
         std::error_code error;
         const std::filesystem::path target = std::filesystem::read_symlink(name, error);
         if (error)
             failure.Raise(error.message());
         name = name.parent_path() / target;
     }
-}
-
-// The folder that holds name ("." for a name without one).
-std::filesystem::path Folder_of(const std::filesystem::path& name)
-{
-    return name.parent_path().empty() ? "." : name.parent_path();
 }
 
 // The temporary files of file_name start so, and end in the random part.

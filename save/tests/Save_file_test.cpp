@@ -301,6 +301,64 @@ TEST_F(Save_file_test, DeviceIsRefusedDirectlyAndThroughALink)
     EXPECT_EQ(Type(link), fs::file_type::symlink);
 }
 
+// Whose link a save follows in a folder that anyone may write. Each row makes
+// the folder "shared" with its mode and owner, and in it "plot.svg", a link
+// to a file outside owned by its owner; `Me` stands for the user who saves.
+constexpr uid_t Me = static_cast<uid_t>(-1);
+constexpr uid_t Other = 65534;
+constexpr uid_t Third = 65533;
+
+struct Link_owner_row {
+    const char* Name;
+    mode_t Folder_mode;
+    uid_t Folder_owner;
+    uid_t Link_owner;
+    bool Followed;
+};
+
+const Link_owner_row Link_owner_rows[] = {
+    {"Other_users_link_in_my_sticky_folder", 01777, Me, Other, false},
+    {"Third_users_link_in_another_users_sticky_folder", 01777, Other, Third, false},
+    {"Folder_owners_link_in_a_sticky_folder", 01777, Other, Other, true},
+    {"My_link_in_another_users_sticky_folder", 01777, Other, Me, true},
+    {"Other_users_link_in_a_sticky_folder_not_everyones", 01775, Me, Other, true},
+    {"Other_users_link_in_a_folder_everyone_writes_not_sticky", 0777, Me, Other, true},
+};
+
+TEST_F(Save_file_test, OtherUsersLinkInAStickyFolderIsNotFollowed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a link to another user needs root";
+    const auto owner = [](uid_t uid) { return uid == Me ? ::geteuid() : uid; };
+    for (const Link_owner_row& row : Link_owner_rows) {
+        SCOPED_TRACE(row.Name);
+        const Temporary_folder folder;
+        const fs::path shared = folder.Path() / "shared";
+        const fs::path elsewhere = folder.Path() / "elsewhere.txt";
+        const fs::path link = shared / "plot.svg";
+        Write(elsewhere, Old_contents);
+        fs::create_directory(shared);
+        fs::create_symlink(elsewhere, link);
+        if (::lchown(link.c_str(), owner(row.Link_owner), owner(row.Link_owner)) != 0 ||
+            ::chown(shared.c_str(), owner(row.Folder_owner), owner(row.Folder_owner)) != 0)
+            GTEST_SKIP() << "cannot give files to user " << Other << " here: " << std::strerror(errno);
+        ASSERT_EQ(::chmod(shared.c_str(), row.Folder_mode), 0);
+        if (row.Followed) {
+            Save(link, Save_target::Users_name);
+            EXPECT_EQ(Contents(elsewhere), New_contents);
+        } else {
+            try {
+                Save(link, Save_target::Users_name);
+                ADD_FAILURE() << "written";
+            } catch (const EIn_out_error& error) {
+                EXPECT_EQ(std::string(error.what()), "Cannot write file " + link.string() + ": " + std::strerror(EACCES));
+            }
+            EXPECT_EQ(Contents(elsewhere), Old_contents);
+        }
+        EXPECT_EQ(Type(link), fs::file_type::symlink);
+    }
+}
+
 // Leftovers beside "VORAN.txt": each row makes one entry; a save of the
 // program's own file must remove it or keep it as the row says.
 struct Leftover_row {
