@@ -18,8 +18,12 @@
 
 namespace {
 
-// A temporary file is the final name, a full stop and this many letters or
-// digits, exactly as mkstemp(3) names its files.
+// A temporary file is named after the file it replaces, hidden, with this
+// program's marker and six random letters or digits: ".VORAN.txt.voran-tmp-"
+// and "aB3xY9" for "VORAN.txt". No person names a file so, which lets the
+// removal of leftovers tell them from the user's own files beside it
+// ("VORAN.txt.backup", "VORAN.txt.orig01"), which it never touches.
+constexpr std::string_view Temporary_marker = ".voran-tmp-";
 constexpr std::size_t Random_length = 6;
 constexpr std::string_view Random_characters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
@@ -51,9 +55,35 @@ std::optional<struct stat> Entry_status(const std::string& name, const Write_fai
     return std::nullopt;
 }
 
+// The folder that holds name ("." for a name without one).
+std::filesystem::path Folder_of(const std::filesystem::path& name)
+{
+    return name.parent_path().empty() ? "." : name.parent_path();
+}
+
+// Refuses to follow the link `name` (whose own status is `link`) where the
+// kernel would refuse to (its protection of links in sticky folders): in a
+// folder that is sticky and writable by anyone, such as /tmp, a link is
+// followed only when it belongs to this user or to the folder's owner.
+// Anyone may put a link there, and a save through another user's link would
+// write wherever that user chose. The refusal is the kernel's, EACCES.
+void Check_link_may_be_followed(const std::filesystem::path& name, const struct stat& link,
+                                const Write_failure& failure)
+{
+    if (link.st_uid == ::geteuid())
+        return;
+    struct stat folder {};
+    if (::stat(Folder_of(name).c_str(), &folder) != 0)
+        failure.Raise_errno(errno);
+    constexpr mode_t Shared_sticky = S_ISVTX | S_IWOTH;
+    if ((folder.st_mode & Shared_sticky) == Shared_sticky && link.st_uid != folder.st_uid)
+        failure.Raise_errno(EACCES);
+}
+
 // The name a user's save replaces: the end of the chain of links that starts
 // at path (a link that leads nowhere gives the name it leads to, which the
-// save then creates).
+// save then creates). Each link is followed only where the kernel would
+// follow it.
 std::string Final_name(const std::string& path, const Write_failure& failure)
 {
     std::filesystem::path name = path;
@@ -63,6 +93,7 @@ std::string Final_name(const std::string& path, const Write_failure& failure)
             return name;
         if (links == Maximum_links)
             failure.Raise_errno(ELOOP);
+        Check_link_may_be_followed(name, *status, failure);
         std::error_code error;
         const std::filesystem::path target = std::filesystem::read_symlink(name, error);
         if (error)
@@ -71,11 +102,17 @@ std::string Final_name(const std::string& path, const Write_failure& failure)
     }
 }
 
-bool Is_temporary_name_of(std::string_view entry, std::string_view file_name)
+// The temporary files of file_name start so, and end in the random part.
+std::string Temporary_prefix(const std::string& file_name)
 {
-    return entry.size() == file_name.size() + 1 + Random_length && entry.starts_with(file_name) &&
-           entry[file_name.size()] == '.' &&
-           entry.substr(file_name.size() + 1).find_first_not_of(Random_characters) == std::string_view::npos;
+    return '.' + file_name + std::string(Temporary_marker);
+}
+
+bool Is_temporary_name_of(std::string_view entry, const std::string& file_name)
+{
+    const std::string prefix = Temporary_prefix(file_name);
+    return entry.size() == prefix.size() + Random_length && entry.starts_with(prefix) &&
+           entry.substr(prefix.size()).find_first_not_of(Random_characters) == std::string_view::npos;
 }
 
 bool Earlier(const timespec& a, const timespec& b)
@@ -87,19 +124,31 @@ bool Earlier(const timespec& a, const timespec& b)
 // when they were killed between the temporary file's creation and the rename.
 // A candidate is removed only when all of these hold, so that no other file
 // is ever touched:
-//   - its name is final_name, a full stop and six letters or digits;
+//   - its name is a temporary name of final_name (see Temporary_marker),
+//     which no user's file has;
 //   - it is a regular file itself (a link is never followed), of this user,
 //     with no other name (no hard link elsewhere loses its contents);
 //   - it was last written strictly before this save's own temporary file
 //     (`than`), so a save that started after this one is never disturbed;
-//   - no running save holds it: every save keeps an exclusive lock on its
-//     temporary file until the rename, and the lock of a killed process is
-//     gone.
+//   - no running save holds it, and none may still come to hold it.
+// The last rule rests on the order of a save's steps: it creates its
+// temporary file empty, then locks it (flock, exclusive), and only then
+// writes; the lock ends when the save has renamed the file, or with its
+// process. Between the creation and the lock the file is seen unlocked, so
+// an unlocked file says nothing by itself; but an unlocked file that holds
+// data was locked once and has lost its lock, so its save has ended. This
+// removal therefore takes the lock first and then removes the file only if
+// it is not empty. While it holds the lock, a save that has just created the
+// file waits in its own flock and has written nothing, so the file is seen
+// empty and kept. (A save killed before its first byte leaves an empty file
+// that stays; it costs a directory entry, never data.) A file made without
+// a name (O_TMPFILE) and linked once locked would avoid the unlocked moment,
+// but not every file system makes one, and this order holds on any that
+// has flock.
 // Housekeeping only: what cannot be examined or removed stays, silently.
 void Remove_leftovers(const std::filesystem::path& final_name, const std::string& own, const timespec& than)
 {
-    const std::filesystem::path folder = final_name.parent_path().empty() ? "." : final_name.parent_path();
-    DIR* listing = ::opendir(folder.c_str());
+    DIR* listing = ::opendir(Folder_of(final_name).c_str());
     if (listing == nullptr)
         return;
     const int folder_fd = ::dirfd(listing);
@@ -113,9 +162,9 @@ void Remove_leftovers(const std::filesystem::path& final_name, const std::string
             continue;
         struct stat status {};
         struct stat named {};
-        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
-            status.st_nlink == 1 && Earlier(status.st_mtim, than) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            ::fstatat(folder_fd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_uid == ::geteuid() && status.st_nlink == 1 && status.st_size > 0 &&
+            Earlier(status.st_mtim, than) && ::fstatat(folder_fd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
             named.st_dev == status.st_dev && named.st_ino == status.st_ino)
             ::unlinkat(folder_fd, entry->d_name, 0);
         ::close(fd);
@@ -125,12 +174,13 @@ void Remove_leftovers(const std::filesystem::path& final_name, const std::string
 
 // A new temporary file beside final_name, created exclusively (never through
 // a link) with the mode new files get; its name is returned in `name`.
-int Create_temporary(const std::string& final_name, std::string& name, const Write_failure& failure)
+int Create_temporary(const std::filesystem::path& final_name, std::string& name, const Write_failure& failure)
 {
+    const std::string prefix = (final_name.parent_path() / Temporary_prefix(final_name.filename())).string();
     std::random_device random;
     std::uniform_int_distribution<std::size_t> pick(0, Random_characters.size() - 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = final_name + '.';
+        name = prefix;
         for (std::size_t i = 0; i < Random_length; ++i)
             name += Random_characters[pick(random)];
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -178,8 +228,12 @@ void Save_file(const std::string& path, std::string_view contents, Save_target t
     std::string temporary;
     const int fd = Create_temporary(final_name, temporary, failure);
     // The lock tells other saves that this temporary file is in use; it ends
-    // with the descriptor, or with the process.
-    ::flock(fd, LOCK_EX);
+    // with the descriptor, or with the process. It is taken before the first
+    // byte is written, which is what lets Remove_leftovers tell a fresh file
+    // from a dead save's. Where the file system has no such locks, no save
+    // there can take one, so none removes this file either.
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
     const auto fail = [&](int error) {
         ::close(fd);
         ::unlink(temporary.c_str());

@@ -10,6 +10,9 @@
 enum class Save_target {
     // A name the user chose: a link there is followed and the regular file
     // it leads to (or will create) is replaced, so the user's link stays.
+    // As the kernel does, a link in a sticky folder that anyone may write
+    // is followed only when it is the user's or the folder owner's; another
+    // user's link there is refused.
     Users_name,
     // The program's own file: the new file replaces the name itself, a link
     // standing there included, whose target is never touched; leftovers of

@@ -127,10 +127,10 @@ TEST_F(Control_data, ComputeReplacesALinkAtTheNameAndLeavesItsTarget)
 }
 
 // A save killed between making its temporary file and the rename leaves
-// VORAN.txt.XXXXXX beside the file; the next "Compute" removes it.
+// .VORAN.txt.voran-tmp-XXXXXX beside the file; the next "Compute" removes it.
 TEST_F(Control_data, ComputeRemovesTheLeftoverOfAKilledSave)
 {
-    const QString leftover = Data_path() + ".k1LLd9";
+    const QString leftover = directory.filePath(".VORAN.txt.voran-tmp-k1LLd9");
     {
         QFile file(leftover);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -1,9 +1,11 @@
 // The safe writer of whole files against what may stand at the name: links
 // (followed for a name the user chose, replaced for the program's own file),
 // folders, FIFOs, sockets and devices (refused, left as they were), and the
-// leftovers of earlier saves that were killed before their rename.
+// leftovers of earlier saves that were killed before their rename, told from
+// the user's files and from the fresh files of saves still running.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -30,6 +32,11 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// Holding a save between two of its steps: this program's flock() stands in
+// for the C library's (the safe writer is linked in statically), and calls
+// Between_steps, when one is set, once before the next lock is taken.
+std::function<void()> Between_steps;
 
 constexpr const char* New_contents = "new contents\r\n";
 constexpr const char* Old_contents = "old contents";
@@ -294,6 +301,64 @@ TEST_F(Save_file_test, DeviceIsRefusedDirectlyAndThroughALink)
     EXPECT_EQ(Type(link), fs::file_type::symlink);
 }
 
+// Whose link a save follows in a folder that anyone may write. Each row makes
+// the folder "shared" with its mode and owner, and in it "plot.svg", a link
+// to a file outside owned by its owner; `Me` stands for the user who saves.
+constexpr uid_t Me = static_cast<uid_t>(-1);
+constexpr uid_t Other = 65534;
+constexpr uid_t Third = 65533;
+
+struct Link_owner_row {
+    const char* Name;
+    mode_t Folder_mode;
+    uid_t Folder_owner;
+    uid_t Link_owner;
+    bool Followed;
+};
+
+const Link_owner_row Link_owner_rows[] = {
+    {"Other_users_link_in_my_sticky_folder", 01777, Me, Other, false},
+    {"Third_users_link_in_another_users_sticky_folder", 01777, Other, Third, false},
+    {"Folder_owners_link_in_a_sticky_folder", 01777, Other, Other, true},
+    {"My_link_in_another_users_sticky_folder", 01777, Other, Me, true},
+    {"Other_users_link_in_a_sticky_folder_not_everyones", 01775, Me, Other, true},
+    {"Other_users_link_in_a_folder_everyone_writes_not_sticky", 0777, Me, Other, true},
+};
+
+TEST_F(Save_file_test, OtherUsersLinkInAStickyFolderIsNotFollowed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a link to another user needs root";
+    const auto owner = [](uid_t uid) { return uid == Me ? ::geteuid() : uid; };
+    for (const Link_owner_row& row : Link_owner_rows) {
+        SCOPED_TRACE(row.Name);
+        const Temporary_folder folder;
+        const fs::path shared = folder.Path() / "shared";
+        const fs::path elsewhere = folder.Path() / "elsewhere.txt";
+        const fs::path link = shared / "plot.svg";
+        Write(elsewhere, Old_contents);
+        fs::create_directory(shared);
+        fs::create_symlink(elsewhere, link);
+        if (::lchown(link.c_str(), owner(row.Link_owner), owner(row.Link_owner)) != 0 ||
+            ::chown(shared.c_str(), owner(row.Folder_owner), owner(row.Folder_owner)) != 0)
+            GTEST_SKIP() << "cannot give files to user " << Other << " here: " << std::strerror(errno);
+        ASSERT_EQ(::chmod(shared.c_str(), row.Folder_mode), 0);
+        if (row.Followed) {
+            Save(link, Save_target::Users_name);
+            EXPECT_EQ(Contents(elsewhere), New_contents);
+        } else {
+            try {
+                Save(link, Save_target::Users_name);
+                ADD_FAILURE() << "written";
+            } catch (const EIn_out_error& error) {
+                EXPECT_EQ(std::string(error.what()), "Cannot write file " + link.string() + ": " + std::strerror(EACCES));
+            }
+            EXPECT_EQ(Contents(elsewhere), Old_contents);
+        }
+        EXPECT_EQ(Type(link), fs::file_type::symlink);
+    }
+}
+
 // Leftovers beside "VORAN.txt": each row makes one entry; a save of the
 // program's own file must remove it or keep it as the row says.
 struct Leftover_row {
@@ -317,32 +382,38 @@ void Old_file(const fs::path& entry, const fs::path&)
 }
 
 const Leftover_row Leftover_rows[] = {
-    {"Left_by_an_earlier_save", "VORAN.txt.aB3xY9", Old_file, true},
-    {"Only_digits", "VORAN.txt.012345", Old_file, true},
-    {"Newer_than_this_save", "VORAN.txt.aB3xY9",
+    {"Left_by_an_earlier_save", ".VORAN.txt.voran-tmp-aB3xY9", Old_file, true},
+    {"Only_digits", ".VORAN.txt.voran-tmp-012345", Old_file, true},
+    {"Newer_than_this_save", ".VORAN.txt.voran-tmp-aB3xY9",
      [](const fs::path& entry, const fs::path&) {
          Write(entry, "15 20 ");
          Set_modified(entry, +1);
      },
      false},
-    {"Five_characters", "VORAN.txt.aB3xY", Old_file, false},
-    {"Seven_characters", "VORAN.txt.aB3xY9z", Old_file, false},
-    {"Not_a_letter_or_digit", "VORAN.txt.aB3-Y9", Old_file, false},
-    {"Another_files_pattern", "results.txt.aB3xY9", Old_file, false},
-    {"Name_only_beginning_alike", "VORAN.txt2.aB3xY", Old_file, false},
-    {"Link_with_the_pattern", "VORAN.txt.aB3xY9",
+    {"Five_characters", ".VORAN.txt.voran-tmp-aB3xY", Old_file, false},
+    {"Seven_characters", ".VORAN.txt.voran-tmp-aB3xY9z", Old_file, false},
+    {"Not_a_letter_or_digit", ".VORAN.txt.voran-tmp-aB3-Y9", Old_file, false},
+    {"Another_files_pattern", ".results.txt.voran-tmp-aB3xY9", Old_file, false},
+    {"Name_only_beginning_alike", ".VORAN.txt2.voran-tmp-aB3xY9", Old_file, false},
+    {"Not_hidden", "VORAN.txt.voran-tmp-aB3xY9", Old_file, false},
+    // Names a user may give a copy, six letters or digits after the name
+    // included: never the program's.
+    {"Users_backup", "VORAN.txt.backup", Old_file, false},
+    {"Users_orig01", "VORAN.txt.orig01", Old_file, false},
+    {"Users_2024v1", "VORAN.txt.2024v1", Old_file, false},
+    {"Link_with_the_pattern", ".VORAN.txt.voran-tmp-aB3xY9",
      [](const fs::path& entry, const fs::path& elsewhere) {
          fs::create_symlink(elsewhere, entry);
          Set_modified(entry, -1);
      },
      false},
-    {"File_with_a_second_name", "VORAN.txt.aB3xY9",
+    {"File_with_a_second_name", ".VORAN.txt.voran-tmp-aB3xY9",
      [](const fs::path& entry, const fs::path& elsewhere) {
          fs::create_hard_link(elsewhere, entry);
          Set_modified(entry, -1);
      },
      false},
-    {"Folder_with_the_pattern", "VORAN.txt.aB3xY9",
+    {"Folder_with_the_pattern", ".VORAN.txt.voran-tmp-aB3xY9",
      [](const fs::path& entry, const fs::path&) {
          fs::create_directory(entry);
          Set_modified(entry, -1);
@@ -359,16 +430,22 @@ TEST_F(Save_file_test, OwnFilesSaveRemovesOnlyItsOwnStaleLeftovers)
         const fs::path elsewhere = base / "elsewhere.txt";
         Write(elsewhere, Old_contents);
         row.Make(base / row.Entry, elsewhere);
-        Save(base / "VORAN.txt", Save_target::Programs_own_file);
+        const std::string kept = Contents(base / row.Entry);
+        // What one save keeps, every later save keeps too.
+        for (int save = 0; save < 3; ++save)
+            Save(base / "VORAN.txt", Save_target::Programs_own_file);
         EXPECT_EQ(Contents(base / "VORAN.txt"), New_contents);
         EXPECT_EQ(fs::exists(fs::symlink_status(base / row.Entry)), !row.Removed);
+        if (!row.Removed) {
+            EXPECT_EQ(Contents(base / row.Entry), kept);
+        }
         EXPECT_EQ(Contents(elsewhere), Old_contents);
     }
 }
 
 TEST_F(Save_file_test, LeftoverHeldByARunningSaveIsKept)
 {
-    const fs::path entry = Path("VORAN.txt.aB3xY9");
+    const fs::path entry = Path(".VORAN.txt.voran-tmp-aB3xY9");
     Old_file(entry, {});
     const int fd = ::open(entry.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(fd, 0);
@@ -380,12 +457,46 @@ TEST_F(Save_file_test, LeftoverHeldByARunningSaveIsKept)
     EXPECT_FALSE(fs::exists(entry));
 }
 
+// Two saves of the program's own file, the first held between the creation
+// of its temporary file and its lock, for an hour (a save may block that
+// long): the second save's removal of leftovers runs meanwhile, and the first
+// must still replace the file.
+TEST_F(Save_file_test, FreshTemporaryFileOfARunningSaveIsKept)
+{
+    const fs::path name = Path("VORAN.txt");
+    bool held = false;
+    Between_steps = [&] {
+        held = true;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder_.Path()))
+            Set_modified(entry.path(), -1);
+        Save_file(name.string(), Old_contents, Save_target::Programs_own_file);
+    };
+    Save(name, Save_target::Programs_own_file);
+    EXPECT_TRUE(held);
+    EXPECT_EQ(Contents(name), New_contents);
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_.Path()))
+        EXPECT_EQ(entry.path(), name);
+}
+
 TEST_F(Save_file_test, UsersSaveRemovesNoLeftovers)
 {
-    const fs::path entry = Path("results.txt.aB3xY9");
+    const fs::path entry = Path(".results.txt.voran-tmp-aB3xY9");
     Old_file(entry, {});
     Save(Path("results.txt"), Save_target::Users_name);
     EXPECT_TRUE(fs::exists(entry));
 }
 
 }  // namespace
+
+extern "C" int flock(int fd, int operation) noexcept
+{
+    static const auto library_flock = reinterpret_cast<int (*)(int, int)>(::dlsym(RTLD_NEXT, "flock"));
+    if (Between_steps) {
+        try {
+            std::exchange(Between_steps, nullptr)();
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << "between the steps: " << error.what();
+        }
+    }
+    return library_flock(fd, operation);
+}
