@@ -7,6 +7,7 @@
 
 #include "Data_folder.h"
 #include "Default_printer.h"
+#include "No_display.h"
 #include "Picture_printer.h"
 #include "Plot_window.h"
 #include "Qt_platform.h"
@@ -18,6 +19,7 @@
 
 int main(int argc, char** argv)
 {
+    Exit_with_status_1_when_no_display_opens();
     Qt_platform platform;
     Voran_application application(argc, argv, platform);
     // The user's decimal separator, for the numbers of the windows and of

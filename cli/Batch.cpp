@@ -7,6 +7,7 @@
 #include "Comparison_request_step.h"
 #include "Decimal_comma.h"
 #include "Error_report.h"
+#include "One_line.h"
 
 namespace {
 
@@ -14,15 +15,6 @@ const std::string_view Default_limits = Names_of(Limits::Two_sided).Word;
 
 // How much of the first line decides its delimiter.
 constexpr std::size_t Delimiter_sample_bytes = std::size_t{64} * 1024;
-
-// A message on one line: every control character (CR, LF, NUL ...) a blank.
-std::string One_line(std::string message)
-{
-    for (char& c : message)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            c = ' ';
-    return message;
-}
 
 std::string Text_of(std::string_view field)
 {

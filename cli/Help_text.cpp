@@ -45,6 +45,8 @@ std::string Help_text()
         text += " " + std::string(name);
     text += " (required), " + std::string(Limits_column) +
             " (optional; empty means two-sided); every other column is passed through.\n"
+            "Passed-through fields are written as read: a spreadsheet may run one that begins with = + - or @ "
+            "as a formula; import the output with its columns as text.\n"
             "A comma inside a number is read as a decimal point.\n"
             "Output columns: the input columns in their places, " +
             std::string(Limits_column) + " when the input has none, then";

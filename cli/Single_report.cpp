@@ -1,11 +1,12 @@
 #include "Single_report.h"
 
-#include <algorithm>
 #include <exception>
+#include <string_view>
 #include <variant>
 
 #include "Decimal_comma.h"
 #include "Error_report.h"
+#include "One_line.h"
 #include "Plot_writer.h"
 #include "Report_for.h"
 
@@ -17,9 +18,14 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
     const Request_or_refusal read =
         Read_comparison_request(texts, request.Limits_kind, request.Level, decimal_separator);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
-        std::string message = refusal->Message;
-        std::replace(message.begin(), message.end(), '\r', '\n');
-        err << message << '\n';
+        // The message's lines end in a lone CR; the field's text inside it
+        // is the user's.
+        std::string_view message = refusal->Message;
+        for (std::size_t end = message.find('\r'); end != std::string_view::npos; end = message.find('\r')) {
+            err << One_line(message.substr(0, end)) << '\n';
+            message.remove_prefix(end + 1);
+        }
+        err << One_line(message) << '\n';
         return Exit_status::Input_refused;
     }
 
@@ -29,7 +35,7 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
         report = Report_for(comparison, Captioned_inputs(request.Texts), Notes_lines(request.Notes),
                             decimal_separator);
     } catch (const std::exception& error) {
-        err << "voran-report: " << Error_report_text(error.what()) << '\n';
+        err << One_line("voran-report: " + Error_report_text(error.what())) << '\n';
         return Exit_status::Comparison_failed;
     }
     const std::vector<std::string> lines = Compose_report(report);
@@ -43,7 +49,7 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
     try {
         Write_plot(request.Plot_path, comparison, report.Result, decimal_separator);
     } catch (const std::exception& error) {
-        err << "voran-report: the picture was not written: " << error.what() << '\n';
+        err << One_line("voran-report: the picture was not written: " + std::string(error.what())) << '\n';
         return Exit_status::Output_failed;
     }
     return Exit_status::Done;

@@ -21,6 +21,7 @@
 #include "Exit_status.h"
 #include "Fd_input.h"
 #include "Help_text.h"
+#include "One_line.h"
 #include "Single_report.h"
 #include "Stop_request.h"
 #include "distrib.h"
@@ -105,7 +106,7 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
     const std::string source = from_standard_input ? "standard input" : table.Csv_path;
     const int fd = from_standard_input ? STDIN_FILENO : open(table.Csv_path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        std::cerr << "voran-report: cannot open " << source << ": " << std::strerror(errno) << '\n';
+        std::cerr << One_line("voran-report: cannot open " + source + ": " + std::strerror(errno)) << '\n';
         return Exit_status::Input_unreadable;
     }
     Batch_options options;
@@ -122,13 +123,14 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
         return Run_batch(in, std::cout, options);
     } catch (const ETable_error& error) {
         std::cout.flush();
-        std::cerr << "voran-report: " << source << ", " << error.what() << '\n';
+        std::cerr << One_line("voran-report: " + source + ", " + error.what()) << '\n';
         return Exit_status::Malformed_csv;
     } catch (const std::ios_base::failure& error) {
         // A directory, a closed standard input or a failing device.
         std::cout.flush();
-        std::cerr << "voran-report: cannot read " << source << ": "
-                  << (error.code() ? error.code().message() : std::string(error.what())) << '\n';
+        std::cerr << One_line("voran-report: cannot read " + source + ": " +
+                              (error.code() ? error.code().message() : std::string(error.what())))
+                  << '\n';
         return Exit_status::Input_unreadable;
     }
 }
@@ -164,7 +166,7 @@ int main(int argc, char** argv)
     try {
         command = Parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const EUsage_error& error) {
-        std::cerr << "voran-report: " << error.what() << ". " << Usage_line << '\n';
+        std::cerr << One_line("voran-report: " + std::string(error.what()) + ". ") << Usage_line << '\n';
         return Exit_code(Exit_status::Usage_error);
     }
     const Exit_status status = Run(command, separator);

@@ -3,7 +3,8 @@
 // the size limit and refused as damaged beyond it, never read further than one
 // byte past the limit; then two numbers, one after the other. Each read either gives a number or raises
 // EIn_out_error("Invalid numeric input"); it never takes more than 64
-// characters after the separators (codes 0 to 32) before an entry. Accepted
+// characters after the separators (codes 0 to 32) before an entry, and an
+// entry longer than that is refused as damaged, never read as two. Accepted
 // entries are checked against an independent description of the grammar
 // (a regular expression) and their value against strtod, which rounds
 // correctly as the reader must.
@@ -45,7 +46,8 @@ bool Check_one_read(std::istringstream& in, const std::string& text, std::size_t
            !Is_separator(static_cast<unsigned char>(text[end])))
         ++end;
     const std::string token = text.substr(start, end - start);
-    const bool valid = !token.empty() && std::regex_match(token, Decimal_number());
+    const bool runs_on = end < text.size() && !Is_separator(static_cast<unsigned char>(text[end]));
+    const bool valid = !token.empty() && !runs_on && std::regex_match(token, Decimal_number());
     errno = 0;
     const double reference = valid ? std::strtod(token.c_str(), nullptr) : 0;
     const bool out_of_range = valid && errno == ERANGE;
@@ -67,7 +69,7 @@ bool Check_one_read(std::istringstream& in, const std::string& text, std::size_t
         return true;
     }
     if (!valid) {
-        FUZZ_CHECK(!read, "an entry outside the grammar was accepted");
+        FUZZ_CHECK(!read, "an entry outside the grammar or over 64 characters was accepted");
         return false;
     }
     if (out_of_range) {

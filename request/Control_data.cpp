@@ -99,8 +99,11 @@ double Read_control_number(std::istream& in)
     while (token.size() < Maximum_number_length && buffer.sgetc() != traits::eof() &&
            !Is_separator(buffer.sgetc()))
         token += traits::to_char_type(buffer.sbumpc());
+    // A number that runs on past what is kept is damaged data: its rest is no
+    // further number.
+    const bool runs_on = buffer.sgetc() != traits::eof() && !Is_separator(buffer.sgetc());
 
-    if (!Is_decimal_number(token))
+    if (runs_on || !Is_decimal_number(token))
         throw EIn_out_error(Invalid_number);
     // from_chars reads the C locale's form whatever the current locale, but
     // takes no leading plus sign.

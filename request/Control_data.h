@@ -28,11 +28,13 @@ inline constexpr std::size_t Control_data_size_limit = 4096;
 // with more raises EIn_out_error("Invalid numeric input") as a damaged one.
 std::string Read_control_data(const std::function<std::size_t(char* buffer, std::size_t size)>& read_some);
 
-// Reads the next number: skips codes 0 to 32, takes at most 64 characters up to
-// the next such code or the end, and parses a decimal number (optional sign,
+// Reads the next number: skips codes 0 to 32, takes the characters up to the
+// next such code or the end, and parses a decimal number (optional sign,
 // digits, optional point and digits, optional exponent). The end of the file
-// gives 0. Anything else, or a number beyond the range of a double, raises
-// EIn_out_error("Invalid numeric input").
+// gives 0. Anything else, a number text of more than 64 characters, or a
+// number beyond the range of a double, raises
+// EIn_out_error("Invalid numeric input"); nothing of a longer text is taken
+// beyond its 64th character.
 double Read_control_number(std::istream& in);
 
 // A restored value as the field shows it: "%1.6g" with a full stop.

@@ -89,6 +89,30 @@ TEST_F(Control_data, BadNumberIsReportedAndStartUpGoesOn)
     EXPECT_TRUE(Field("txtInput4")->isVisible());
 }
 
+// A number text longer than the reader keeps is damaged data: reported as a
+// bad number is, and neither it nor its rest restored as a number.
+TEST_F(Control_data, ANumberTooLongIsReportedAndNotRestored)
+{
+    const struct {
+        const char* Name;
+        QByteArray File;
+        QString Sd;
+    } rows[] = {
+        {"LongSd", QByteArray(400, '9') + " 20 ", ""},
+        {"LongN", "15 " + QByteArray(65, '1') + " ", "15"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        platform.Errors.clear();
+        Write_data_file(row.File);
+        Start();
+        EXPECT_EQ(platform.Errors, std::vector<std::string>{"Invalid numeric input."});
+        EXPECT_EQ(Field("txtInput1")->text(), row.Sd);
+        EXPECT_EQ(Field("txtInput2")->text(), "");
+        EXPECT_TRUE(worksheet->isVisible());
+    }
+}
+
 // A symbolic link at the file's name is never written through: "Compute"
 // replaces the link itself with the new file, and whatever the link led to
 // stays as it was (were it /etc/passwd and the program run as root).

@@ -194,6 +194,11 @@ TEST(Batch, ErrorsCarryNoControlCharacters)
     ASSERT_EQ(records.size(), 2u);
     const std::string refusal = Refusal_on_one_line(Request_refusal({"10", "20", "a\rb\0c\x01"s, "30"}));
     EXPECT_EQ(records[1].back(), refusal);
+
+    // A C1 control as UTF-8 writes it (U+009B opens an escape sequence).
+    const Records c1 = Csv_records(Run_table("sd,n,case_a,case_b\n10,20,a\xc2\x9b" "2J,30\n").Out);
+    ASSERT_EQ(c1.size(), 2u);
+    EXPECT_NE(c1[1].back().find("  a 2J  )"), std::string::npos) << c1[1].back();
 }
 
 TEST(Batch, HeaderProblemsRaiseAndWriteNothing)

@@ -138,6 +138,9 @@ TEST(Help_text, ListsEveryOptionLimitsWordColumnAndExitStatus)
     for (const Result_column& column : Result_columns)
         results += " " + std::string(column.Name);
     EXPECT_NE(help.find(results + " error.\n"), std::string::npos) << results;
+    // The output passes formulas through: the help says what a spreadsheet
+    // may do with them.
+    EXPECT_NE(help.find("a spreadsheet may run one that begins with = + - or @ as a formula"), std::string::npos);
     for (const Exit_status_meaning& status : Exit_status_table)
         EXPECT_NE(help.find("\n  " + std::to_string(Exit_code(status.Status)) + "\t"),
                   std::string::npos)

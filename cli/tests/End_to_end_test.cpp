@@ -252,6 +252,42 @@ INSTANTIATE_TEST_SUITE_P(
         Usage_row{"CsvWithNote", {"--csv", "-", "--note", "x"}, "--csv takes no --note"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// Standard error is often a terminal: text of the user's that a message
+// echoes (a column name, an argument, a path, a typed number) reaches it with
+// its control characters as blanks, so that it cannot clear the screen or
+// retitle the window.
+TEST(Messages, WriteControlCharactersAsBlanks)
+{
+    const std::string hostile = "x\033[2J\033]0;owned\007";
+    const struct {
+        const char* Name;
+        std::vector<std::string> Arguments;
+        std::string Input;
+        int Status;
+        std::string Shown;  // in the message, as the terminal gets it
+    } rows[] = {
+        {"HeaderNamedTwice", {"--csv", "-"}, hostile + "," + hostile + "\n", 65,
+         "voran-report: standard input, the first row names the column 'x [2j ]0;owned ' twice\n"},
+        {"C1Controls", {"--csv", "-"}, "a\xc2\x9b" "2J,a\xc2\x9b" "2J\n", 65,
+         "voran-report: standard input, the first row names the column 'a 2j' twice\n"},
+        {"Argument", {"--sd", "1", hostile}, "", 64, "voran-report: unknown argument 'x [2J ]0;owned '. usage: "},
+        {"TablePath", {"--csv", "/nonexistent/" + hostile}, "", 66,
+         "voran-report: cannot open /nonexistent/x [2J ]0;owned : "},
+        {"TypedNumber", {"--sd", "1\r" + hostile, "--n", "20", "--case-a", "1", "--case-b", "2"}, "", 2,
+         "(  Standard deviation of scores in the control sample:  1\nx [2J ]0;owned   )\n"},
+    };
+    for (const auto& row : rows) {
+        const Run_result run = Run_report(row.Arguments, row.Input);
+        EXPECT_EQ(run.Status, row.Status) << row.Name;
+        EXPECT_NE(run.Err.find(row.Shown), std::string::npos) << row.Name << ": " << run.Err;
+        const bool controls = std::ranges::any_of(run.Err, [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return (byte < 0x20 && c != '\n') || byte == 0x7F || (byte >= 0x80 && byte <= 0x9F);
+        });
+        EXPECT_FALSE(controls) << row.Name << ": " << run.Err;
+    }
+}
+
 TEST(Help, PrintsTheUsageLineAndTheOptions)
 {
     const Run_result run = Run_report({"--help"});

@@ -68,10 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
         Read_row{"Signs", "+3 -2.5", {3, -2.5}},
         Read_row{"Exponents", "-2.5e3 1E-2 4e+1", {-2500, 0.01, 40}},
         Read_row{"GarbageAfterTwo", "10 20 not-a-number", {10, 20}},
-        // 64 characters make one number; the 65th starts the next.
+        // 64 characters make one number (a longer one is refused below).
         Read_row{"SixtyFourCharacters", std::string(64, '1'), {1.1111111111111111e63, 0}},
-        Read_row{"SixtyFifthCharacter", std::string(64, '1') + "5 7", {1.1111111111111111e63, 5, 7}},
-        Read_row{"LongFractionSplit", "0." + std::string(62, '0') + "12", {0, 12}}),
+        Read_row{"SixtyFourThenTheNext", std::string(64, '1') + " 7", {1.1111111111111111e63, 7}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(Read_control_number, RefusesWhatIsNoDecimalNumber)
@@ -87,6 +86,34 @@ TEST(Read_control_number, RefusesWhatIsNoDecimalNumber)
             ADD_FAILURE() << "accepted " << content;
         } catch (const EIn_out_error& error) {
             EXPECT_STREQ(error.what(), "Invalid numeric input") << content;
+        }
+    }
+}
+
+// A number text longer than the reader keeps is damaged data, never a number
+// and the start of the next one.
+TEST(Read_control_number, RefusesANumberTextLongerThanSixtyFourCharacters)
+{
+    const struct {
+        const char* Name;
+        std::string Content;
+        int Good_numbers;  // read before the long one
+    } rows[] = {
+        {"SixtyFiveDigits", std::string(65, '1') + " 7", 0},
+        {"FourHundredNinesThenN", std::string(400, '9') + " 20", 0},
+        {"LongFraction", "0." + std::string(62, '0') + "12", 0},
+        {"LongExponentTail", "1e" + std::string(63, '0') + "1", 0},
+        {"SdThenLongN", "15 " + std::string(400, '9') + " ", 1},
+    };
+    for (const auto& row : rows) {
+        std::istringstream in(row.Content);
+        for (int i = 0; i < row.Good_numbers; ++i)
+            Read_control_number(in);
+        try {
+            const double value = Read_control_number(in);
+            ADD_FAILURE() << row.Name << " read as " << value;
+        } catch (const EIn_out_error& error) {
+            EXPECT_STREQ(error.what(), "Invalid numeric input") << row.Name;
         }
     }
 }

@@ -144,6 +144,12 @@ TEST(Page_compute, KeptControlDataComeBackAsTheWorksheetRestoresThem)
     EXPECT_EQ(broken.SD, "12");
     EXPECT_EQ(broken.N, "");
     EXPECT_EQ(broken.Error, "Invalid numeric input.");
+
+    // A number text longer than the reader keeps is damaged, not two numbers.
+    const Restored_fields damaged = Restore_control_data(std::string(400, '9') + " 20 ");
+    EXPECT_EQ(damaged.SD, "");
+    EXPECT_EQ(damaged.N, "");
+    EXPECT_EQ(damaged.Error, "Invalid numeric input.");
 }
 
 }  // namespace
