@@ -151,6 +151,17 @@ bool Csv_reader::End_line_after(int c)
     return true;
 }
 
+bool Csv_reader::Input_at_hand() const
+{
+    const std::size_t pending = Pending.size() - Pending_at;
+    const std::streamsize buffered = Input.in_avail();
+    const std::size_t held = pending + static_cast<std::size_t>(std::max<std::streamsize>(buffered, 0));
+    if (!Skip_lf || held == 0)
+        return held > 0;
+    const int next = pending > 0 ? traits::to_int_type(Pending[Pending_at]) : Input.sgetc();
+    return held > (next == '\n' ? 1 : 0);
+}
+
 void Csv_reader::Skip_rest_of_line()
 {
     for (;;) {

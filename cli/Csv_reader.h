@@ -90,8 +90,9 @@ public:
     long Line_number() const { return Line; }
 
     // Whether input is at hand: read from the stream but not yet taken, so
-    // that the next record may come without waiting for the stream.
-    bool Input_at_hand() const { return Pending_at < Pending.size() || Input.in_avail() > 0; }
+    // that the next record may come without waiting for the stream. The LF
+    // of a CR LF whose CR ended the last record belongs to that record.
+    bool Input_at_hand() const;
 
 private:
     using traits = std::streambuf::traits_type;

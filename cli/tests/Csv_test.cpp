@@ -240,6 +240,31 @@ TEST(Csv_reader, AsksForNoByteBeyondTheRecord)
     }
 }
 
+// After the first record: whether the next may come without waiting for the
+// stream. The LF of a CR LF belongs to the record its CR ended, so that a
+// table run hands that record on at once.
+TEST(Csv_reader, InputAtHand)
+{
+    struct Case {
+        const char* Text;
+        bool At_hand;
+    };
+    const Case cases[] = {
+        {"a\n", false}, {"a\r", false}, {"a\r\n", false}, {"a\r\nb", true}, {"a\r\n\n", true}, {"a\n\n", true},
+        {"a,b", false},  {"\"a", false},
+        // An unclosed quote ends its record at the end of the input, and the
+        // line after the quote's is read again.
+        {"\"a\nb", true},
+    };
+    for (const Case& row : cases) {
+        std::istringstream in(row.Text);
+        Csv_reader reader(in);
+        Csv_record record;
+        ASSERT_TRUE(reader.Next_record(record)) << row.Text;
+        EXPECT_EQ(reader.Input_at_hand(), row.At_hand) << row.Text;
+    }
+}
+
 // A line the stream holds whole is read in one pass; the records, their
 // problems and the line numbers must be those of reading a byte at a time,
 // at every limit's edge: a field of exactly Field_bytes, a record whose
