@@ -114,7 +114,7 @@ Exit_status Run_rows_in_order(const Table_run& run)
     Comparison_memo memo;
     Text_sink sink(&run.Out);
     bool refused = false;
-    while (!run.Stop_requested() && run.Reader.Next_record(record)) {
+    while (run.Next_row(record)) {
         if (record.Is_blank())
             continue;
         Evaluate_row(record, run.Layout, run.Options, memo, row);

@@ -53,6 +53,11 @@ public:
         return std::string_view(Bytes_).substr(begin, Ends_[i] - begin);
     }
 
+    // Whether a line end ended the record; false for one that the end of the
+    // input ended (the last line without its line end, an unclosed quote,
+    // or an input stopped in the middle of a line).
+    bool Line_ended() const { return Line_ended_; }
+
     // Empty for a well-formed record within the limits; otherwise what was
     // wrong, on one line, beginning with the line number ("line 7: ...").
     const std::string& Problem() const { return Problem_; }
@@ -68,6 +73,7 @@ private:
     std::string Bytes_;
     std::vector<std::size_t> Ends_;   // where each kept field ends in Bytes_
     std::size_t Field_count_ = 0;
+    bool Line_ended_ = false;
     std::string Problem_;
 };
 
@@ -109,8 +115,9 @@ private:
     bool Read_plain_line(Csv_record& record);
     void Skip_byte_order_mark();
     void Push_back(std::string text);
-    void Skip_rest_of_line();
-    bool End_line_after(int c);
+    void Skip_rest_of_line(Csv_record& record);
+    // Ends the record at the line end c, which has been taken.
+    bool End_line_after(Csv_record& record, int c);
 
     std::streambuf& Input;
     char Delimiter;

@@ -228,7 +228,7 @@ Exit_status Row_pipeline::Run_rows()
         Batch_row row;
         Comparison_memo memo(Memo_entries, Memo_t_distributions);
         Text_sink sink(&Run.Out);
-        while (!Run.Stop_requested() && Run.Reader.Next_record(record)) {
+        while (Run.Next_row(record)) {
             if (record.Kept_bytes() > Large_row_bytes) {
                 if (!Hand_on(batch))
                     break;

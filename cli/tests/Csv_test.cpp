@@ -240,27 +240,30 @@ TEST(Csv_reader, AsksForNoByteBeyondTheRecord)
     }
 }
 
-// After the first record: whether the next may come without waiting for the
-// stream. The LF of a CR LF belongs to the record its CR ended, so that a
-// table run hands that record on at once.
-TEST(Csv_reader, InputAtHand)
+// After the first record: whether a line end ended it, and whether the next
+// may come without waiting for the stream. The LF of a CR LF belongs to the
+// record its CR ended, so that a table run hands that record on at once.
+TEST(Csv_reader, LineEndsAndInputAtHand)
 {
     struct Case {
         const char* Text;
+        bool Line_ended;
         bool At_hand;
     };
     const Case cases[] = {
-        {"a\n", false}, {"a\r", false}, {"a\r\n", false}, {"a\r\nb", true}, {"a\r\n\n", true}, {"a\n\n", true},
-        {"a,b", false},  {"\"a", false},
+        {"a\n", true, false},    {"a\r", true, false},   {"a\r\n", true, false},
+        {"a\r\nb", true, true}, {"a\r\n\n", true, true}, {"a\n\n", true, true},
+        {"a,b", false, false},  {"\"a", false, false},
         // An unclosed quote ends its record at the end of the input, and the
         // line after the quote's is read again.
-        {"\"a\nb", true},
+        {"\"a\nb", false, true},
     };
     for (const Case& row : cases) {
         std::istringstream in(row.Text);
         Csv_reader reader(in);
         Csv_record record;
         ASSERT_TRUE(reader.Next_record(record)) << row.Text;
+        EXPECT_EQ(record.Line_ended(), row.Line_ended) << row.Text;
         EXPECT_EQ(reader.Input_at_hand(), row.At_hand) << row.Text;
     }
 }
