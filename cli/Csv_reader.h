@@ -46,6 +46,11 @@ public:
     std::size_t Kept_count() const { return Ends_.size(); }
     // The bytes of the kept fields together.
     std::size_t Kept_bytes() const { return Bytes_.size(); }
+    // The storage the record holds, which a record read into again reuses.
+    std::size_t Storage_bytes() const
+    {
+        return Bytes_.capacity() + Ends_.capacity() * sizeof(std::size_t) + Problem_.capacity();
+    }
     // Kept field i (i < Kept_count()); cut short when the record is.
     std::string_view Field(std::size_t i) const
     {
