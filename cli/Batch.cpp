@@ -22,12 +22,16 @@ std::string Text_of(std::string_view field)
 }
 
 // The first row that is not blank; a table of blank lines or none at all
-// leaves a header that names no column.
-void Read_header(Csv_reader& reader, Csv_record& header)
+// leaves a header that names no column. The status of a stop request that
+// came before the header's line end, which ends the input there.
+std::optional<Exit_status> Read_header(Csv_reader& reader, const Batch_options& options, Csv_record& header)
 {
-    while (reader.Next_record(header))
-        if (!header.Is_blank())
-            return;
+    bool found = false;
+    while (!found && reader.Next_record(header))
+        found = !header.Is_blank();
+    if (!options.Stop || (found && header.Line_ended()))
+        return std::nullopt;
+    return options.Stop->Requested();
 }
 
 }  // namespace
@@ -106,7 +110,7 @@ Exit_status Run_rows_in_order(const Table_run& run)
     Comparison_memo memo;
     Text_sink sink(&run.Out);
     bool refused = false;
-    while (!run.Stop_requested() && run.Reader.Next_record(record)) {
+    while (run.Next_row(record)) {
         if (record.Is_blank())
             continue;
         Evaluate_row(record, run.Layout, run.Options, memo, row);
@@ -125,7 +129,8 @@ Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& 
     reader.Set_delimiter(options.Delimiter ? *options.Delimiter
                                            : Delimiter_of_first_line(reader.Peek_line(Delimiter_sample_bytes)));
     Csv_record header;
-    Read_header(reader, header);
+    if (const auto stop = Read_header(reader, options, header))
+        return *stop;
     const Table_layout layout = Layout_of_header(header);
     // A longer row is refused whatever its extra fields hold.
     reader.Set_kept_fields(layout.Column_count);

@@ -51,7 +51,8 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
 
 // Reads the table from in and writes each row to out in the chosen format,
 // in input order whatever the number of jobs, each row's bytes the same.
-// Raises ETable_error when the first row cannot serve as the header (nothing is
+// Raises ETable_error when the first row cannot serve as the header, and
+// returns the status of a stop request that came before it (nothing is
 // written then); errors of the input stream (std::ios_base::failure) pass
 // through after the rows read before them are written. Returns Done,
 // Some_rows_refused, the status of a stop request, or Output_failed as soon

@@ -74,7 +74,7 @@ bool Csv_reader::Read_plain_line(Csv_record& record)
             record.Bytes_.assign(ahead.data(), length + 1);
             record.Field_count_ = record.Ends_.size();
             Take_run(length + 1);
-            End_line_after(c);
+            End_line_after(record, c);
             return true;
         } else if (c == '"') {
             break;
@@ -144,21 +144,33 @@ std::string_view Csv_reader::Peek_line(std::size_t max_bytes)
 // After a line end c (CR or LF) has been taken: counts the line; a LF right
 // after a CR belongs to it and is skipped when the next record begins, so
 // that the stream is not asked for a byte beyond this record.
-bool Csv_reader::End_line_after(int c)
+bool Csv_reader::End_line_after(Csv_record& record, int c)
 {
     ++Line;
     Skip_lf = c == '\r';
+    record.Line_ended_ = true;
     return true;
 }
 
-void Csv_reader::Skip_rest_of_line()
+bool Csv_reader::Input_at_hand() const
+{
+    const std::size_t pending = Pending.size() - Pending_at;
+    const std::streamsize buffered = Input.in_avail();
+    const std::size_t held = pending + static_cast<std::size_t>(std::max<std::streamsize>(buffered, 0));
+    if (!Skip_lf || held == 0)
+        return held > 0;
+    const int next = pending > 0 ? traits::to_int_type(Pending[Pending_at]) : Input.sgetc();
+    return held > (next == '\n' ? 1 : 0);
+}
+
+void Csv_reader::Skip_rest_of_line(Csv_record& record)
 {
     for (;;) {
         const int c = Take();
         if (c == traits::eof())
             return;
         if (c == '\n' || c == '\r') {
-            End_line_after(c);
+            End_line_after(record, c);
             return;
         }
     }
@@ -183,6 +195,7 @@ bool Csv_reader::Next_record(Csv_record& record)
     record.Bytes_.clear();
     record.Ends_.clear();
     record.Field_count_ = 0;
+    record.Line_ended_ = false;
     record.Problem_.clear();
     if (Read_plain_line(record))
         return true;
@@ -310,7 +323,7 @@ bool Csv_reader::Next_record(Csv_record& record)
         }
         if (c == traits::eof() || c == '\n' || c == '\r') {
             if (c != traits::eof())
-                End_line_after(c);
+                End_line_after(record, c);
             end_field();
             return true;
         }
@@ -322,7 +335,7 @@ bool Csv_reader::Next_record(Csv_record& record)
         }
         if (after_closing_quote) {
             note(Line, "text after the closing quote of a field");
-            Skip_rest_of_line();
+            Skip_rest_of_line(record);
             end_field();
             return true;
         }

@@ -46,12 +46,22 @@ public:
     std::size_t Kept_count() const { return Ends_.size(); }
     // The bytes of the kept fields together.
     std::size_t Kept_bytes() const { return Bytes_.size(); }
+    // The storage the record holds, which a record read into again reuses.
+    std::size_t Storage_bytes() const
+    {
+        return Bytes_.capacity() + Ends_.capacity() * sizeof(std::size_t) + Problem_.capacity();
+    }
     // Kept field i (i < Kept_count()); cut short when the record is.
     std::string_view Field(std::size_t i) const
     {
         const std::size_t begin = i == 0 ? 0 : Ends_[i - 1] + 1;
         return std::string_view(Bytes_).substr(begin, Ends_[i] - begin);
     }
+
+    // Whether a line end ended the record; false for one that the end of the
+    // input ended (the last line without its line end, an unclosed quote,
+    // or an input stopped in the middle of a line).
+    bool Line_ended() const { return Line_ended_; }
 
     // Empty for a well-formed record within the limits; otherwise what was
     // wrong, on one line, beginning with the line number ("line 7: ...").
@@ -68,6 +78,7 @@ private:
     std::string Bytes_;
     std::vector<std::size_t> Ends_;   // where each kept field ends in Bytes_
     std::size_t Field_count_ = 0;
+    bool Line_ended_ = false;
     std::string Problem_;
 };
 
@@ -90,8 +101,9 @@ public:
     long Line_number() const { return Line; }
 
     // Whether input is at hand: read from the stream but not yet taken, so
-    // that the next record may come without waiting for the stream.
-    bool Input_at_hand() const { return Pending_at < Pending.size() || Input.in_avail() > 0; }
+    // that the next record may come without waiting for the stream. The LF
+    // of a CR LF whose CR ended the last record belongs to that record.
+    bool Input_at_hand() const;
 
 private:
     using traits = std::streambuf::traits_type;
@@ -108,8 +120,9 @@ private:
     bool Read_plain_line(Csv_record& record);
     void Skip_byte_order_mark();
     void Push_back(std::string text);
-    void Skip_rest_of_line();
-    bool End_line_after(int c);
+    void Skip_rest_of_line(Csv_record& record);
+    // Ends the record at the line end c, which has been taken.
+    bool End_line_after(Csv_record& record, int c);
 
     std::streambuf& Input;
     char Delimiter;

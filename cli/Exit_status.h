@@ -35,6 +35,6 @@ inline constexpr std::array<Exit_status_meaning, 10> Exit_status_table = {{
     {Exit_status::Malformed_csv, "the table's first row cannot serve as its header"},
     {Exit_status::Input_unreadable, "the table cannot be opened or read"},
     {Exit_status::Output_failed, "the output, or the --plot picture (after the report), could not be written"},
-    {Exit_status::Interrupted, "a table run was interrupted (SIGINT); every row written is whole"},
-    {Exit_status::Terminated, "a table run was terminated (SIGTERM); every row written is whole"},
+    {Exit_status::Interrupted, "a table run was interrupted (SIGINT) after the rows in hand"},
+    {Exit_status::Terminated, "a table run was terminated (SIGTERM) after the rows in hand"},
 }};

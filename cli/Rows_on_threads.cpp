@@ -25,6 +25,7 @@
 #include <exception>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "Table_run.h"
@@ -35,11 +36,14 @@ constexpr std::size_t Rows_in_slots = 2048;
 constexpr std::size_t Least_batch_rows = 16;
 constexpr std::size_t Most_batch_rows = 256;
 constexpr std::size_t Batch_bytes = std::size_t{64} << 10;
-constexpr std::size_t In_flight_bytes = std::size_t{2} << 20;
+constexpr std::size_t In_flight_bytes = std::size_t{1} << 20;
 constexpr std::size_t Large_row_bytes = std::size_t{256} << 10;
-// A slot's text and records keep at most this much storage each between
-// batches.
-constexpr std::size_t Kept_storage_bytes = std::size_t{64} << 10;
+// The storage that the slots' texts and records keep between batches, so
+// that a batch seldom allocates: at most this much in all, whatever the
+// number of slots, and at most Slot_storage_bytes in one slot's text and as
+// much in its records.
+constexpr std::size_t Kept_storage_bytes = std::size_t{8} << 20;
+constexpr std::size_t Slot_storage_bytes = std::size_t{64} << 10;
 constexpr std::size_t Slots_per_job = 4;
 // The memos of all the workers share the bounds of one; each keeps at least
 // this many t distributions.
@@ -66,6 +70,22 @@ struct Slot {
     Batch Rows;
     Text_sink Text;
     bool Refused = false;
+
+    // Frees the slot once its text is written, keeping at most kept_bytes of
+    // storage in its text and as much in its records.
+    void Release(std::size_t kept_bytes)
+    {
+        Text.Clear(kept_bytes);
+        std::size_t kept = 0;
+        for (Csv_record& record : Rows.Records) {
+            kept += record.Storage_bytes();
+            // Exchanged for an empty record, the old one taking its storage
+            // away: a string assigned a short one would keep its storage.
+            if (kept > kept_bytes)
+                std::exchange(record, Csv_record());
+        }
+        Now = State::Free;
+    }
 };
 
 class Row_pipeline {
@@ -73,6 +93,7 @@ public:
     explicit Row_pipeline(const Table_run& run)
         : Run(run), Slots(Slots_per_job * run.Options.Jobs),
           Batch_rows(std::clamp(Rows_in_slots / Slots.size(), Least_batch_rows, Most_batch_rows)),
+          Slot_kept_bytes(std::min(Kept_storage_bytes / Slots.size(), Slot_storage_bytes)),
           Memo_entries(Credible_quantile_memo::Default_max_entries / run.Options.Jobs),
           Memo_t_distributions(std::max<std::size_t>(Comparison_memo::Default_t_distributions / run.Options.Jobs,
                                                      Least_t_distributions))
@@ -97,6 +118,7 @@ private:
     const Table_run& Run;
     std::vector<Slot> Slots;
     std::size_t Batch_rows;
+    std::size_t Slot_kept_bytes;
     std::size_t Memo_entries;
     std::size_t Memo_t_distributions;
 
@@ -123,7 +145,6 @@ void Row_pipeline::Fail()
 
 void Row_pipeline::Format(Slot& slot, Comparison_memo& memo, Batch_row& row) const
 {
-    slot.Text.Clear(Kept_storage_bytes);
     slot.Refused = false;
     for (std::size_t i = 0; i < slot.Rows.Count; ++i) {
         Evaluate_row(slot.Rows.Records[i], Run.Layout, Run.Options, memo, row);
@@ -177,11 +198,7 @@ void Row_pipeline::Write_ready(std::unique_lock<std::mutex>& lock)
                 Fail();
         }
         Bytes_in_flight -= slot.Rows.Bytes;
-        slot.Text.Clear(Kept_storage_bytes);
-        for (Csv_record& record : slot.Rows.Records)
-            if (record.Kept_bytes() > Kept_storage_bytes)
-                record = Csv_record();
-        slot.Now = Slot::State::Free;
+        slot.Release(Slot_kept_bytes);
         ++Written_batches;
     }
     Writing = false;
@@ -228,7 +245,7 @@ Exit_status Row_pipeline::Run_rows()
         Batch_row row;
         Comparison_memo memo(Memo_entries, Memo_t_distributions);
         Text_sink sink(&Run.Out);
-        while (!Run.Stop_requested() && Run.Reader.Next_record(record)) {
+        while (Run.Next_row(record)) {
             if (record.Kept_bytes() > Large_row_bytes) {
                 if (!Hand_on(batch))
                     break;

@@ -6,10 +6,10 @@
 
 static_assert(std::atomic<int>::is_always_lock_free, "a signal handler may store the status");
 
-void Stop_request::Request(Exit_status status) noexcept
+bool Stop_request::Request(Exit_status status) noexcept
 {
     int none = Exit_code(Exit_status::Done);
-    Status.compare_exchange_strong(none, Exit_code(status));
+    const bool first = Status.compare_exchange_strong(none, Exit_code(status));
     if (Wake >= 0) {
         // A full pipe already holds a wake-up; errno is the interrupted
         // code's own.
@@ -18,6 +18,7 @@ void Stop_request::Request(Exit_status status) noexcept
         [[maybe_unused]] const auto ignored = write(Wake, &byte, 1);
         errno = saved;
     }
+    return first;
 }
 
 std::optional<Exit_status> Stop_request::Requested() const noexcept

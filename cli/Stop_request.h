@@ -12,8 +12,9 @@
 
 class Stop_request {
 public:
-    // The status that the run ends with; the first request stands.
-    void Request(Exit_status status) noexcept;
+    // The status that the run ends with; the first request stands. Returns
+    // whether this request is the first.
+    bool Request(Exit_status status) noexcept;
     std::optional<Exit_status> Requested() const noexcept;
 
     // The write end of a pipe that receives a byte with the request; -1 for

@@ -28,6 +28,14 @@ struct Table_run {
     {
         return Options.Stop ? Options.Stop->Requested() : std::nullopt;
     }
+    // Reads the next record, none after a stop request; false at the end of
+    // the input or on a stop. A stop request ends the input where it is: a
+    // record that had not reached its line end then is no row (neither
+    // computed nor refused).
+    bool Next_row(Csv_record& record) const
+    {
+        return !Stop_requested() && Reader.Next_record(record) && (record.Line_ended() || !Stop_requested());
+    }
     // The status of a run that read every row it was to read.
     Exit_status Ended(bool refused) const
     {

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <clocale>
 #include <csignal>
+#include <ctime>
 #include <cstring>
 #include <algorithm>
 #include <iostream>
@@ -25,6 +26,10 @@
 #include "Single_report.h"
 #include "Stop_request.h"
 #include "distrib.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -66,18 +71,62 @@ unsigned Processors_available()
 
 // A table run stops on SIGINT or SIGTERM after the rows in hand, so that
 // every line written is whole (status 130 or 143). The handler only records
-// the request and wakes the reader through a pipe.
+// the request, wakes the reader through a pipe and starts the stop's
+// deadline: the rows in hand have 0.8 s to be written. An output that
+// does not take them (a pipe that nobody reads, a terminal on hold) does not
+// keep the run from ending then: the process ends at the deadline with the
+// status requested, and what is unwritten is lost, as with a killed writer.
 Stop_request Table_stop;
+
+#ifdef __EMSCRIPTEN__
+// The WebAssembly build has no timer that a signal handler may start; its
+// output is never held.
+bool Make_stop_deadline() { return true; }
+void Start_stop_deadline() {}
+#else
+constexpr long Stop_grace_nanoseconds = 800'000'000;
+timer_t Stop_deadline{};
+
+extern "C" void End_at_stop_deadline(int)
+{
+    _exit(Exit_code(Table_stop.Requested().value_or(Exit_status::Interrupted)));
+}
+
+// A timer that raises SIGALRM, whose handler ends the process.
+bool Make_stop_deadline()
+{
+    sigevent event{};
+    event.sigev_notify = SIGEV_SIGNAL;
+    event.sigev_signo = SIGALRM;
+    if (timer_create(CLOCK_MONOTONIC, &event, &Stop_deadline) != 0)
+        return false;
+    struct sigaction action {};
+    action.sa_handler = End_at_stop_deadline;
+    sigemptyset(&action.sa_mask);
+    return sigaction(SIGALRM, &action, nullptr) == 0;
+}
+
+void Start_stop_deadline()
+{
+    itimerspec grace{};
+    grace.it_value.tv_nsec = Stop_grace_nanoseconds;
+    timer_settime(Stop_deadline, 0, &grace, nullptr);
+}
+#endif
 
 extern "C" void Request_stop(int signal_number)
 {
-    Table_stop.Request(signal_number == SIGINT ? Exit_status::Interrupted : Exit_status::Terminated);
+    // A second signal does not put the deadline off.
+    if (Table_stop.Request(signal_number == SIGINT ? Exit_status::Interrupted : Exit_status::Terminated))
+        Start_stop_deadline();
 }
 
-// The read end of the wake-up pipe, -1 when none could be made (the signals
-// then keep their default action).
+// The read end of the wake-up pipe, -1 when none could be made, nor the
+// deadline (the signals then keep their default action).
 int Stop_on_signals()
 {
+    if (!Make_stop_deadline())
+        return -1;
     int ends[2];
     if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
         return -1;
@@ -100,8 +149,21 @@ int Stop_on_signals()
     return ends[0];
 }
 
+// A table run's threads format long rows into large texts that other
+// threads free. The C library would keep each freed text in the heap of the
+// thread that made it, and raise the size from which it maps blocks of
+// their own as they are freed, so that many jobs would hold many times the
+// memory in use; large blocks are mapped and handed back at once instead.
+void Hand_back_large_blocks()
+{
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
+}
+
 Exit_status Run_batch_file(const Table_request& table, char separator)
 {
+    Hand_back_large_blocks();
     const bool from_standard_input = table.Csv_path == "-";
     const std::string source = from_standard_input ? "standard input" : table.Csv_path;
     const int fd = from_standard_input ? STDIN_FILENO : open(table.Csv_path.c_str(), O_RDONLY | O_CLOEXEC);

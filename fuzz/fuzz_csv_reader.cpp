@@ -50,7 +50,7 @@ private:
 std::vector<std::string> Said(const Csv_record& record, long line)
 {
     std::vector<std::string> said = {std::to_string(record.Field_count()), record.Problem(),
-                                     std::to_string(line)};
+                                     std::to_string(line), record.Line_ended() ? "line end" : "input end"};
     for (std::size_t i = 0; i < record.Kept_count(); ++i)
         said.emplace_back(record.Field(i));
     return said;

@@ -8,6 +8,7 @@
 #include <map>
 #include <random>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -251,6 +252,65 @@ protected:
 private:
     std::size_t Room;
 };
+
+// A stream that hands out its text and then, where a pipe would wait for
+// more, finds a stop requested meanwhile (as by SIGINT) and ends, as the
+// command line's input does.
+class Stopped_after : public std::streambuf {
+public:
+    Stopped_after(std::string text, Stop_request& stop) : Text(std::move(text)), Stop(stop) {}
+
+protected:
+    int_type underflow() override
+    {
+        if (eback() == nullptr && !Text.empty()) {
+            setg(Text.data(), Text.data(), Text.data() + Text.size());
+            return traits_type::to_int_type(*gptr());
+        }
+        Stop.Request(Exit_status::Interrupted);
+        return traits_type::eof();
+    }
+
+private:
+    std::string Text;
+    Stop_request& Stop;
+};
+
+// A record that had not reached its line end when the stop came is no row,
+// neither computed nor refused; nor is a header, which then gives the
+// stop's status rather than a header error.
+TEST(Batch, AStopRequestEndsTheInputWhereItIs)
+{
+    const std::string header = "id,sd,n,case_a,case_b\n";
+    const std::string first = header + "first,10,20,50,30\n";
+    struct Case {
+        const char* Name;
+        std::string Given;
+        std::string Whole;  // the lines the run reads; none: it writes nothing
+    };
+    const Case cases[] = {
+        {"NothingYet", "", ""},
+        {"HeaderCut", "id,sd,n,ca", ""},
+        {"BlankLinesThenHeaderCut", "\n\r\nid,sd", ""},
+        {"HeaderWhole", header, header},
+        {"RowCutInANumber", first + "second,10,20,50,3", first},
+        {"RowCutInAQuote", first + "\"second\n,10", first},
+    };
+    for (const Case& row : cases)
+        for (const unsigned jobs : {1u, 2u}) {
+            Stop_request stop;
+            Stopped_after buffer(row.Given, stop);
+            std::istream in(&buffer);
+            std::ostringstream out;
+            Batch_options options;
+            options.Jobs = jobs;
+            options.Stop = &stop;
+            Exit_status status = Exit_status::Done;
+            EXPECT_NO_THROW(status = Run_batch(in, out, options)) << row.Name;
+            EXPECT_EQ(status, Exit_status::Interrupted) << row.Name << ", " << jobs << " jobs";
+            EXPECT_EQ(out.str(), row.Whole.empty() ? "" : Run_table(row.Whole).Out) << row.Name << ", " << jobs << " jobs";
+        }
+}
 
 // Rows of every kind: computed ones of many control samples, levels' kinds
 // of limits and signs, refused inputs, unknown limits, a wrong field count, a

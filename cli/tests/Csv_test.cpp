@@ -240,6 +240,34 @@ TEST(Csv_reader, AsksForNoByteBeyondTheRecord)
     }
 }
 
+// After the first record: whether a line end ended it, and whether the next
+// may come without waiting for the stream. The LF of a CR LF belongs to the
+// record its CR ended, so that a table run hands that record on at once.
+TEST(Csv_reader, LineEndsAndInputAtHand)
+{
+    struct Case {
+        const char* Text;
+        bool Line_ended;
+        bool At_hand;
+    };
+    const Case cases[] = {
+        {"a\n", true, false},    {"a\r", true, false},   {"a\r\n", true, false},
+        {"a\r\nb", true, true}, {"a\r\n\n", true, true}, {"a\n\n", true, true},
+        {"a,b", false, false},  {"\"a", false, false},
+        // An unclosed quote ends its record at the end of the input, and the
+        // line after the quote's is read again.
+        {"\"a\nb", false, true},
+    };
+    for (const Case& row : cases) {
+        std::istringstream in(row.Text);
+        Csv_reader reader(in);
+        Csv_record record;
+        ASSERT_TRUE(reader.Next_record(record)) << row.Text;
+        EXPECT_EQ(record.Line_ended(), row.Line_ended) << row.Text;
+        EXPECT_EQ(reader.Input_at_hand(), row.At_hand) << row.Text;
+    }
+}
+
 // A line the stream holds whole is read in one pass; the records, their
 // problems and the line numbers must be those of reading a byte at a time,
 // at every limit's edge: a field of exactly Field_bytes, a record whose

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <string>
 #include <thread>
@@ -104,13 +106,34 @@ public:
         rusage usage {};
         while (wait4(Pid, &status, 0, &usage) < 0 && errno == EINTR) {
         }
+        return Ended_with(status, usage);
+    }
+
+    // Waits for the child to end, up to the deadline; a child still running
+    // then is killed, and none is returned.
+    std::optional<Ended> Wait_until(std::chrono::steady_clock::time_point deadline)
+    {
+        int status = 0;
+        rusage usage {};
+        pid_t got = 0;
+        while ((got = wait4(Pid, &status, WNOHANG, &usage)) == 0 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (got == Pid)
+            return Ended_with(status, usage);
+        Signal(SIGKILL);
+        Wait();
+        return std::nullopt;
+    }
+
+private:
+    static Ended Ended_with(int status, const rusage& usage)
+    {
         Ended ended;
         ended.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         ended.Peak_kib = usage.ru_maxrss;
         return ended;
     }
 
-private:
     pid_t Pid = -1;
 };
 
@@ -172,28 +195,34 @@ protected:
     void SetUp() override { std::signal(SIGPIPE, SIG_IGN); }
 };
 
+// Each row is answered as soon as its line end has arrived, whatever the
+// line end and the number of jobs (the LF of a CR LF is no row to wait for).
 TEST_F(Process_test, EachRowIsAnsweredBeforeTheNextIsWritten)
 {
-    for (const char* format : {"csv", "jsonl"}) {
-        Pipe in;
-        Pipe out;
-        Child child({"--csv", "-", "--format", format}, in.Read, out.Write, STDERR_FILENO);
-        in.Close_read();
-        out.Close_write();
-        const std::size_t header_lines = std::string(format) == "csv" ? 1 : 0;
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"first", "\n"}, {"second", "\r"}, {"third", "\r\n"}, {"fourth", "\n"}};
+    for (const char* format : {"csv", "jsonl"})
+        for (const char* jobs : {"1", "2"}) {
+            const std::string name = std::string(format) + ", " + jobs + " jobs";
+            Pipe in;
+            Pipe out;
+            Child child({"--csv", "-", "--format", format, "--jobs", jobs}, in.Read, out.Write, STDERR_FILENO);
+            in.Close_read();
+            out.Close_write();
+            const std::size_t header_lines = std::string(format) == "csv" ? 1 : 0;
 
-        std::string answers;
-        ASSERT_TRUE(Write_all(in.Write, "id,sd,n,case_a,case_b\nfirst,10,20,50,30\n"));
-        ASSERT_TRUE(Read_lines(out.Read, answers, header_lines + 1)) << format << ": " << answers;
-        EXPECT_NE(answers.find("first"), std::string::npos);
-        // The second row, ended by a lone CR, is answered as well.
-        ASSERT_TRUE(Write_all(in.Write, "second,10,20,30,50\r"));
-        ASSERT_TRUE(Read_lines(out.Read, answers, header_lines + 2)) << format << ": " << answers;
-        EXPECT_NE(answers.find("second"), std::string::npos);
-        in.Close_write();
-        EXPECT_EQ(Read_all(out.Read), "");
-        EXPECT_EQ(child.Wait().Status, 0);
-    }
+            std::string answers;
+            ASSERT_TRUE(Write_all(in.Write, "id,sd,n,case_a,case_b\r\n"));
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                const auto& [id, line_end] = rows[i];
+                ASSERT_TRUE(Write_all(in.Write, id + ",10,20,50,30" + line_end));
+                ASSERT_TRUE(Read_lines(out.Read, answers, header_lines + i + 1)) << name << ": " << answers;
+                EXPECT_NE(answers.find(id), std::string::npos) << name;
+            }
+            in.Close_write();
+            EXPECT_EQ(Read_all(out.Read), "") << name;
+            EXPECT_EQ(child.Wait().Status, 0) << name;
+        }
 }
 
 // Whether every line of text is whole: text ends with a line end, and each
@@ -218,6 +247,17 @@ void Expect_whole_lines(const std::string& text, const std::string& format, cons
     }
 }
 
+// A table of 20,000 rows in the folder, far more answers than a pipe holds.
+std::filesystem::path Write_long_table(const std::filesystem::path& folder)
+{
+    const auto path = folder / "table.csv";
+    std::ofstream table(path, std::ios::binary);
+    table << "sd,n,case_a,case_b\n";
+    for (int i = 0; i < 20000; ++i)
+        table << 1 + i % 20 << ".5," << 10 + i % 97 << ",50,30\n";
+    return path;
+}
+
 // SIGINT or SIGTERM in the middle of a table: the rows in hand are finished
 // and written whole, the run stops with 128 + the signal's number. The
 // signal comes once the first answers are out, while the table still has
@@ -229,13 +269,7 @@ TEST_F(Process_test, ASignalStopsTheTableAfterTheRowsInHandWithWholeLines)
     const auto folder = std::filesystem::temp_directory_path() /
                         ("voran-report-signal-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
-    const auto table_path = folder / "table.csv";
-    {
-        std::ofstream table(table_path, std::ios::binary);
-        table << "sd,n,case_a,case_b\n";
-        for (int i = 0; i < 20000; ++i)
-            table << 1 + i % 20 << ".5," << 10 + i % 97 << ",50,30\n";
-    }
+    const auto table_path = Write_long_table(folder);
     for (const auto& [signal_number, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}})
         for (const char* format : {"csv", "jsonl"})
             for (const char* jobs : {"1", "2"})
@@ -261,6 +295,39 @@ TEST_F(Process_test, ASignalStopsTheTableAfterTheRowsInHandWithWholeLines)
                     // Stopped early: far fewer answers than rows.
                     EXPECT_LT(std::count(answers.begin(), answers.end(), '\n'), 20000) << name;
                 }
+    std::filesystem::remove_all(folder);
+}
+
+// SIGINT or SIGTERM while the output is a pipe that nobody reads, which the
+// run fills and then waits on: the run still ends, with the signal's status
+// (what it could not write is lost).
+TEST_F(Process_test, ASignalEndsARunWhoseOutputNobodyReads)
+{
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("voran-report-unread-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const auto table_path = Write_long_table(folder);
+    for (const auto& [signal_number, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}})
+        for (const char* jobs : {"1", "2", "8"}) {
+            const std::string name = std::string(strsignal(signal_number)) + ", " + jobs + " jobs";
+            // A pipe of one page, which the first answers fill: the run then
+            // waits on it, whichever rows it has in hand.
+            Pipe out;
+            const int capacity = fcntl(out.Write, F_SETPIPE_SZ, 4096);
+            ASSERT_GT(capacity, 0) << std::strerror(errno);
+            Child child({"--csv", table_path.string(), "--jobs", jobs}, STDIN_FILENO, out.Write, STDERR_FILENO);
+            out.Close_write();
+            const auto deadline = std::chrono::steady_clock::now() + Answer_deadline;
+            int held = 0;
+            while ((ioctl(out.Read, FIONREAD, &held) != 0 || held < capacity) &&
+                   std::chrono::steady_clock::now() < deadline)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            ASSERT_EQ(held, capacity) << name;
+            child.Signal(signal_number);
+            const std::optional<Ended> ended = child.Wait_until(std::chrono::steady_clock::now() + Answer_deadline);
+            ASSERT_TRUE(ended) << name << ": still running at the deadline";
+            EXPECT_EQ(ended->Status, status) << name;
+        }
     std::filesystem::remove_all(folder);
 }
 
