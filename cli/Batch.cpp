@@ -77,7 +77,7 @@ std::optional<Comparison_request> Read_row(const Csv_record& record, const Table
     // The inputs are checked before the limits, whichever is wrong first.
     const auto limits = Limits_from_word(limits_text);
     const Request_or_refusal read = Read_comparison_request(
-        texts, limits.value_or(Limits::Two_sided), options.Level, options.Decimal_separator);
+        texts, limits.value_or(Limits::Two_sided), options.Level, options.Decimal_separator, Inner_blanks::Refused);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
         row.Error = One_line(refusal->Message);
         return std::nullopt;

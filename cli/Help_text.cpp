@@ -37,6 +37,8 @@ std::string Help_text()
     for (const Option& option : Options)
         text += Option_line(option);
 
+    text += "\nNumbers (--sd, --n, --case-a, --case-b and the table's cells) are read as the worksheet reads "
+            "them, except that a blank between two characters of a number is refused.\n";
     text += "\nLimits (--limits and the table's limits column):";
     for (const Limits_names& names : Limits_table)
         text += " " + std::string(names.Word);

@@ -16,7 +16,7 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
     Comparison_texts texts = request.Texts;
     Read_commas_as_points(texts);
     const Request_or_refusal read =
-        Read_comparison_request(texts, request.Limits_kind, request.Level, decimal_separator);
+        Read_comparison_request(texts, request.Limits_kind, request.Level, decimal_separator, Inner_blanks::Refused);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
         // The message's lines end in a lone CR; the field's text inside it
         // is the user's.

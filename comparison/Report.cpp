@@ -34,6 +34,17 @@ std::string Percent_level(const Report_request& request)
     return Level_text(request.Level, request.Decimal_separator) + "%";
 }
 
+// The blanks between a line's "=" and its number when the line begins with
+// the level: as many as at the default level, fewer by each character that
+// a longer level text takes (97.5, 99.9999995), so that the number keeps its
+// column; one at least, beyond which the line grows by what the level needs.
+std::string Padding(const Report_request& request, int blanks_at_default_level)
+{
+    const auto longer = static_cast<int>(Level_text(request.Level, request.Decimal_separator).size()) -
+                        static_cast<int>(Level_text(Default_level, request.Decimal_separator).size());
+    return std::string(static_cast<std::size_t>(std::max(1, blanks_at_default_level - longer)), ' ');
+}
+
 void Add_test(std::vector<std::string>& lines, const Report_request& request)
 {
     const Comparison_result& r = request.Result;
@@ -68,10 +79,11 @@ void Add_effect_size(std::vector<std::string>& lines, const Report_request& requ
     } else {
         lines.push_back(" Effect size (Z-PCC) for difference between the two cases =   " +
                         Fixed(request, r.Effect_size, 1, Report_decimals::Effect_size) + " ");
+        const std::string padding = Padding(request, 4);
         lines.push_back(request.Limits_kind == Limits::Lower
-                            ? " " + level + " (one-sided) lower credible limit on the effect size =    " +
+                            ? " " + level + " (one-sided) lower credible limit on the effect size =" + padding +
                                   Fixed(request, r.Effect_lower, 1, Report_decimals::Effect_size) + " "
-                            : " " + level + " (one-sided) upper credible limit on the effect size =    " +
+                            : " " + level + " (one-sided) upper credible limit on the effect size =" + padding +
                                   Fixed(request, r.Effect_upper, 1, Report_decimals::Effect_size) + " ");
     }
     lines.push_back("");
@@ -88,17 +100,17 @@ void Add_percentages(std::vector<std::string>& lines, const Report_request& requ
                     percent(r.Percent_estimate));
     switch (request.Limits_kind) {
     case Limits::Two_sided:
-        lines.push_back(level + " lower credible limit on the percentage =               " +
+        lines.push_back(level + " lower credible limit on the percentage =" + Padding(request, 15) +
                         percent(r.Percent_lower));
-        lines.push_back(level + " upper credible limit on the percentage =               " +
+        lines.push_back(level + " upper credible limit on the percentage =" + Padding(request, 15) +
                         percent(r.Percent_upper));
         break;
     case Limits::Lower:
-        lines.push_back(level + " (one-sided) lower credible limit on the percentage =   " +
+        lines.push_back(level + " (one-sided) lower credible limit on the percentage =" + Padding(request, 3) +
                         percent(r.Percent_lower));
         break;
     case Limits::Upper:
-        lines.push_back(level + " (one-sided) upper credible limit on the percentage =   " +
+        lines.push_back(level + " (one-sided) upper credible limit on the percentage =" + Padding(request, 3) +
                         percent(r.Percent_upper));
         break;
     }

@@ -7,7 +7,9 @@
 // where a minus sign counts only as the very first character. The reference
 // value is strtold of the digits and point, which rounds correctly; the
 // reader accumulates digit by digit in double, so the two agree to a few
-// units in the last place.
+// units in the last place. Read as texts from elsewhere (Inner_blanks::Refused)
+// the verdict and value are the worksheet's, except that a blank between two
+// other characters is refused.
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -106,6 +108,32 @@ void Check_reader(const std::string& text)
                "the value read differs from the reference parser's");
 }
 
+bool Blank_inside(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    return first != std::string::npos && text.find(' ', first) < text.find_last_not_of(' ');
+}
+
+void Check_reader_elsewhere(const std::string& text)
+{
+    Counting_messages worksheet;
+    const double worksheet_value = Read_numeric_input(worksheet, text, Caption);
+    const bool worksheet_refused = Input_error;
+    Counting_messages elsewhere;
+    const double value = Read_numeric_input(elsewhere, text, Caption, Inner_blanks::Refused);
+    if (worksheet_refused) {
+        FUZZ_CHECK(Input_error && elsewhere.Last_warning == worksheet.Last_warning,
+                   "a text the worksheet refuses was read otherwise from elsewhere");
+    } else if (Blank_inside(text)) {
+        FUZZ_CHECK(Input_error && elsewhere.Last_warning == "INPUT ERROR\r(  " + Caption + "  " + text +
+                                                               "  )\r\rEnter numeric data only.",
+                   "a blank inside a number was not refused from elsewhere");
+    } else {
+        FUZZ_CHECK(!Input_error && elsewhere.Warnings == 0 && value == worksheet_value,
+                   "a text the worksheet accepts was read otherwise from elsewhere");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -114,5 +142,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char key : text)
         Check_key_filter(key);
     Check_reader(text);
+    Check_reader_elsewhere(text);
     return 0;
 }

@@ -22,9 +22,12 @@ std::string_view Caption(Input_field field)
 }  // namespace
 
 Request_or_refusal Read_comparison_request(const Comparison_texts& texts, Limits limits,
-                                           Extended level, char separator)
+                                           Extended level, char separator, Inner_blanks inner_blanks)
 {
     Refusal_text messages;
+    const auto read_number = [&messages, inner_blanks](const std::string& text, Input_field field) {
+        return Read_numeric_input(messages, text, Caption(field), inner_blanks);
+    };
     const auto refuse = [&messages](Input_field field) -> Request_or_refusal {
         return Input_refusal{field, messages.Text};
     };
@@ -32,19 +35,19 @@ Request_or_refusal Read_comparison_request(const Comparison_texts& texts, Limits
     request.Limits_kind = limits;
     request.Level = level;
 
-    request.SD = Read_numeric_input(messages, texts.SD, Caption(Input_field::SD));
+    request.SD = read_number(texts.SD, Input_field::SD);
     if (Input_error || !Check_positive_sd(messages, Caption(Input_field::SD), request.SD, separator))
         return refuse(Input_field::SD);
 
-    const double n = Read_numeric_input(messages, texts.N, Caption(Input_field::N));
+    const double n = read_number(texts.N, Input_field::N);
     if (Input_error || !Check_sample_size(messages, Caption(Input_field::N), n, separator))
         return refuse(Input_field::N);
     request.N = static_cast<std::int32_t>(n);  // exact: the check bounds N to a whole 32-bit value
 
-    request.Case_A = Read_numeric_input(messages, texts.Case_A, Caption(Input_field::Case_A));
+    request.Case_A = read_number(texts.Case_A, Input_field::Case_A);
     if (Input_error)
         return refuse(Input_field::Case_A);
-    request.Case_B = Read_numeric_input(messages, texts.Case_B, Caption(Input_field::Case_B));
+    request.Case_B = read_number(texts.Case_B, Input_field::Case_B);
     if (Input_error)
         return refuse(Input_field::Case_B);
     return request;

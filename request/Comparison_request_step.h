@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "Comparison.h"
+#include "Metrics_Papers.h"
 
 struct Comparison_texts {
     std::string SD;
@@ -30,5 +31,8 @@ struct Input_refusal {
 using Request_or_refusal = std::variant<Comparison_request, Input_refusal>;
 
 // separator: the decimal separator of values quoted in refusals.
+// inner_blanks: the worksheet skips a blank inside a number; the front ends
+// that read texts typed or pasted elsewhere refuse it (Metrics_Papers.h).
 Request_or_refusal Read_comparison_request(const Comparison_texts& texts, Limits limits,
-                                           Extended level, char separator);
+                                           Extended level, char separator,
+                                           Inner_blanks inner_blanks = Inner_blanks::Skipped);

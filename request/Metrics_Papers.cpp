@@ -76,7 +76,7 @@ std::string Limit_input_length(User_messages& messages, const std::string& text)
 // over the fraction, accumulated digit by digit from the left; each fraction
 // term is formed in extended precision and the sum kept as a double.
 double Read_numeric_input(User_messages& messages, const std::string& text,
-                          std::string_view caption)
+                          std::string_view caption, Inner_blanks inner_blanks)
 {
     if (text.empty()) {
         Input_error = true;
@@ -91,11 +91,18 @@ double Read_numeric_input(User_messages& messages, const std::string& text,
     int place = 0;
     bool has_digit = false;
     bool valid = true;
+    bool begun = false;          // a character other than a blank was met
+    bool blank_inside = false;   // a blank followed it
     for (std::size_t i = 0; i < text.size() && valid; ++i) {
         const char c = text[i];
-        if (c == ' ')
+        if (c == ' ') {
+            blank_inside = begun;
             continue;
-        if (c == '-') {
+        }
+        begun = true;
+        if (blank_inside && inner_blanks == Inner_blanks::Refused) {
+            valid = false;
+        } else if (c == '-') {
             valid = i == 0;
         } else if (c == '.') {
             valid = !in_fraction;

@@ -28,12 +28,20 @@ inline constexpr std::size_t Maximum_input_length = 6;
 // never a part of one).
 std::string Limit_input_length(User_messages& messages, const std::string& text);
 
+// What a blank between two characters of a number means. The worksheet's key
+// filter lets no blank be typed, so a field can hold one only when pasted,
+// and its reader skips it. Texts typed or pasted elsewhere (a command line, a
+// table's cell) are refused for it: there "50 5" is a typo or a thousands
+// separator, never the number 505.
+enum class Inner_blanks { Skipped, Refused };
+
 // Reads the number in a field's text; sets Input_error and warns on refusal.
-// Blanks are skipped anywhere; a minus sign is allowed only as the first
-// character; one decimal point. A text without any digit, or one whose value
-// does not fit a double, is refused as not numeric.
+// Blanks are skipped before and after the number, and inside it as
+// inner_blanks says; a minus sign is allowed only as the first character;
+// one decimal point. A text without any digit, or one whose value does not
+// fit a double, is refused as not numeric.
 double Read_numeric_input(User_messages& messages, const std::string& text,
-                          std::string_view caption);
+                          std::string_view caption, Inner_blanks inner_blanks = Inner_blanks::Skipped);
 
 // True when value > 0; otherwise warns with the value as "%3.3f" with the
 // given decimal separator.

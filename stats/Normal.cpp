@@ -28,18 +28,14 @@ Extended raw::Normal_probability(Extended half_square, bool upper_half)
     return 0.5L * raw::Upper_incomplete_gamma(half_square, 0.5L, Ln_gamma_of_half);
 }
 
-namespace {
-
-// Φ(z) of the standard normal; beyond |z| = 65536 (where z² might leave the
-// range for a tiny variance) it is 0 or 1 to extended precision.
-Extended Standard_normal_cdf(Extended z)
+// Beyond |z| = 65536, where z² might leave the extended range, Φ is 0 or 1
+// to extended precision.
+Extended raw::Standard_normal_cdf(Extended z)
 {
     if (std::fabs(z) > 65536.0L)
         return z > 0.0L ? 1.0L : 0.0L;
     return raw::Normal_probability(z * z / 2.0L, z >= 0.0L);
 }
-
-}  // namespace
 
 tNormal_distribution::tNormal_distribution(Extended mu, Extended sigma_squared)
 {
@@ -75,7 +71,7 @@ Extended tNormal_distribution::Unscoped_cdf(Extended x) const
 {
     if (!In_support(x))
         return tDistribution::Cdf(x);
-    return Standard_normal_cdf((x - Mu) / Sigma);
+    return raw::Standard_normal_cdf((x - Mu) / Sigma);
 }
 
 Extended tNormal_distribution::Density(Extended x) const { return Scoped_density(x); }
@@ -90,7 +86,7 @@ Extended tNormal_distribution::Upper_tail(Extended x) const
     if (!In_support(x))
         return 1.0L - tDistribution::Cdf(x);
     Floating_point_scope scope;
-    return scope.Checked(Standard_normal_cdf(-((x - Mu) / Sigma)));
+    return scope.Checked(raw::Standard_normal_cdf(-((x - Mu) / Sigma)));
 }
 
 Extended tNormal_distribution::Mean() const { return Mu; }

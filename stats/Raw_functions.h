@@ -45,6 +45,8 @@ Extended Cube_root(Extended y);
 // The standard normal distribution function at z = ±sqrt(2q), the upper sign
 // when upper_half: (1 + P(1/2, q)) / 2 above the mean, Q(1/2, q) / 2 below it.
 Extended Normal_probability(Extended half_square, bool upper_half);
+// Φ(z) of the standard normal at any finite z.
+Extended Standard_normal_cdf(Extended z);
 
 }  // namespace raw
 

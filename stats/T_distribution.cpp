@@ -70,23 +70,49 @@ Extended tT_distribution::Unscoped_density(Extended x) const
     return std::exp(Log_density_constant + ((nu + 1.0L) / 2.0L) * std::log(nu / (nu + x * x)));
 }
 
+// P(|T| > |x|) = I_w(ν/2, 1/2) with w = ν / (ν + x²), at every finite x:
+// the tail falls only as |x|^−ν, so far beyond the support's ±2147483647 it
+// is still a number to be written with its digits. From |x| = 2^4000 on, x²
+// nears the end of the extended range and w < 2^−7969; there I_w(a, b) is
+// the first term of its series about 0,
+//   I_w(a, b) = w^a / (a B(a, b)) · (1 + a(1 − b)/(a + 1) · w + ...),
+// to the last bit, with ln w = ln ν − 2 ln|x| (ν + x² is x² there).
+Extended tT_distribution::Two_sided_tail(Extended x) const
+{
+    constexpr Extended Far_out = 0x1p4000L;
+    const Extended nu = Degrees_of_freedom;
+    const Extended a = nu / 2.0L;
+    if (std::fabs(x) < Far_out)
+        return raw::Incomplete_beta(nu / (nu + x * x), a, 0.5L,
+                                    {Ln_gamma_of_half_sum, Ln_gamma_of_half_nu, Ln_gamma_of_half});
+    const Extended ln_w = std::log(nu) - 2.0L * std::log(std::fabs(x));
+    return std::exp(a * ln_w + Ln_gamma_of_half_sum - Ln_gamma_of_half_nu - Ln_gamma_of_half) / a;
+}
+
 // Above T_normal_above_df degrees of freedom the standard normal; otherwise
-// P(|T| > |x|) = I_w(ν/2, 1/2) with w = ν / (ν + x²).
+// half the two-sided tail on x's side.
 Extended tT_distribution::Unscoped_cdf(Extended x) const
 {
-    if (!In_support(x))
+    if (std::isinf(x))
         return tContinuous_distribution::Cdf(x);
-    const Extended nu = Degrees_of_freedom;
-    if (nu > T_normal_above_df)
-        return raw::Normal_probability(x * x / 2.0L, x > 0.0L);
-    const Extended tail = raw::Incomplete_beta(nu / (nu + x * x), nu / 2.0L, 0.5L,
-                                               {Ln_gamma_of_half_sum, Ln_gamma_of_half_nu, Ln_gamma_of_half});
+    if (Degrees_of_freedom > T_normal_above_df)
+        return raw::Standard_normal_cdf(x);
+    const Extended tail = Two_sided_tail(x);
     return x >= 0.0L ? 1.0L - tail / 2.0L : tail / 2.0L;
 }
 
 Extended tT_distribution::Density(Extended x) const { return Scoped_density(x); }
 
-Extended tT_distribution::Cdf(Extended x) const { return Scoped_cdf(x); }
+// Every finite x, beyond the support too, is a computation in a scope of its
+// own; the infinities are the base's 0 and 1, without arithmetic.
+Extended tT_distribution::Cdf(Extended x) const
+{
+    Check_number(x);
+    if (std::isinf(x))
+        return Unscoped_cdf(x);
+    Floating_point_scope scope;
+    return scope.Checked(Unscoped_cdf(x));
+}
 
 bool tT_distribution::Evaluates_unscoped() const { return true; }
 

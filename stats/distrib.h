@@ -299,6 +299,8 @@ public:
 
     bool Set_parameters(Extended p1, Extended p2, Extended p3) override;
     Extended Density(Extended x) const final;
+    // P(T <= x) at every finite x, beyond the support's ±2147483647 too,
+    // where the tail, falling as a power of x, is not yet 0.
     Extended Cdf(Extended x) const final;
     bool Has_mean() const override;
     bool Has_variance() const override;
@@ -325,6 +327,8 @@ private:
     // beta function B(ν/2, 1/2) of the distribution function, by its terms.
     Extended Ln_gamma_of_half_sum = 0;
     Extended Ln_gamma_of_half_nu = 0;
+    // P(|T| > |x|) at any finite x.
+    Extended Two_sided_tail(Extended x) const;
     // Owned, inside the object; used only by Random_value when nu < 1.
     std::optional<tNormal_distribution> Standard_normal;
     std::optional<tGamma_distribution> Gamma_helper;

@@ -2,10 +2,10 @@
 
 #include <stdexcept>
 
-std::string Request_refusal(const Comparison_texts& texts, char separator)
+std::string Request_refusal(const Comparison_texts& texts, char separator, Inner_blanks inner_blanks)
 {
     const Request_or_refusal read =
-        Read_comparison_request(texts, Limits::Two_sided, Default_level, separator);
+        Read_comparison_request(texts, Limits::Two_sided, Default_level, separator, inner_blanks);
     if (const auto* refusal = std::get_if<Input_refusal>(&read))
         return refusal->Message;
     throw std::logic_error("the request step accepts " + texts.SD + ", " + texts.N + ", " +

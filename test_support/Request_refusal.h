@@ -10,7 +10,8 @@
 
 // The refusal's message (lines broken with a lone CR), for two-sided limits
 // at the default level; throws std::logic_error when the texts are accepted.
-std::string Request_refusal(const Comparison_texts& texts, char separator = '.');
+std::string Request_refusal(const Comparison_texts& texts, char separator = '.',
+                            Inner_blanks inner_blanks = Inner_blanks::Skipped);
 
 // The message on one line, as a table's error column holds it: each control
 // character (its CR line breaks, and any that a quoted text holds) a blank.

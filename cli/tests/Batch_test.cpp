@@ -187,6 +187,21 @@ TEST(Batch, BrokenAndRefusedRowsAreErrorRowsAndTheRunGoesOn)
     EXPECT_EQ(Tail(records[8], 6, Result_columns.size()), Worked_example_numbers());
 }
 
+// A blank between two characters of a number (a typo, a thousands separator)
+// is the row's refusal, not another number; blanks around a number are not.
+TEST(Batch, ABlankInsideANumberIsTheRowsRefusal)
+{
+    const Table_run run = Run_table("id,sd,n,case_a,case_b\nr1,10,20,50 5,30\nr2,1 0,20,50,30\nr3, 10 ,20 , 50,30 \n");
+    EXPECT_EQ(run.Status, Exit_status::Some_rows_refused);
+    const Records records = Csv_records(run.Out);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[1].back(),
+              Refusal_on_one_line(Request_refusal({"10", "20", "50 5", "30"}, '.', Inner_blanks::Refused)));
+    EXPECT_EQ(records[2].back(),
+              Refusal_on_one_line(Request_refusal({"1 0", "20", "50", "30"}, '.', Inner_blanks::Refused)));
+    EXPECT_EQ(Tail(records[3], 6, Result_columns.size()), Worked_example_numbers());
+}
+
 TEST(Batch, ErrorsCarryNoControlCharacters)
 {
     using namespace std::string_literals;

@@ -197,7 +197,7 @@ TEST_P(Refusal_test, MessageOnStandardErrorAndStatusTwo)
     const Comparison_texts& texts = GetParam().Texts;
     const Run_result run =
         Run_report({"--sd", texts.SD, "--n", texts.N, "--case-a", texts.Case_A, "--case-b", texts.Case_B});
-    std::string message = Request_refusal(texts);
+    std::string message = Request_refusal(texts, '.', Inner_blanks::Refused);
     std::ranges::replace(message, '\r', '\n');
     EXPECT_EQ(run.Status, 2);
     EXPECT_EQ(run.Out, "");
@@ -213,6 +213,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal_row{"SampleSizeBeyondInt32", {"10", "2147483648", "50", "30"}},
                     Refusal_row{"CaseANotNumeric", {"10", "20", "12-3", "30"}},
                     Refusal_row{"CaseAOnlyMinus", {"10", "20", "-", "30"}},
+                    // Not the number 505 that the worksheet would read.
+                    Refusal_row{"CaseABlankInside", {"10", "20", "50 5", "30"}},
+                    Refusal_row{"SampleSizeBlankInside", {" 10 ", "2 0", "50", "30"}},
                     Refusal_row{"CaseBEmpty", {"10", "20", "50", ""}}),
     [](const auto& info) { return std::string(info.param.Name); });
 

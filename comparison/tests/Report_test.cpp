@@ -219,6 +219,65 @@ TEST(Report_level, EveryLevelLineStatesTheLevelComputed)
     }
 }
 
+// A level text longer than 95's takes its characters from the blanks
+// between "=" and the number, so each number stays in its column. The
+// numbers are the worked example's, stated at other levels, so that only the
+// level moves.
+Lines Worked_example_at_level(Limits limits, Extended level)
+{
+    Report_request request = Worked_example(limits);
+    request.Level = level;
+    return Compose_report(request);
+}
+
+TEST(Report_level, NumbersKeepTheirColumnsWhateverTheLevel)
+{
+    const auto number_column = [](const std::string& line) {
+        return line.find_first_not_of(' ', line.find('=') + 1);
+    };
+    for (const Limits limits : {Limits::Two_sided, Limits::Lower, Limits::Upper}) {
+        for (const Extended level : {97.5L, 90.0L}) {
+            const std::string stated = Level_text(level, '.') + "%";
+            const Lines report = Worked_example_at_level(limits, level);
+            const Lines golden = Worked_example_report(limits);
+            ASSERT_EQ(report.size(), golden.size());
+            for (std::size_t i = 0; i < golden.size(); ++i) {
+                std::string expected = golden[i];
+                if (const auto at = expected.find("95%"); at != std::string::npos)
+                    expected.replace(at, 3, stated);
+                const std::size_t equals = expected.find('=');
+                if (equals == std::string::npos || expected == golden[i]) {
+                    EXPECT_EQ(report[i], expected);
+                    continue;
+                }
+                // The two-sided effect size has no blanks to give: its
+                // numbers follow the level's sentence.
+                const std::string& line = report[i];
+                EXPECT_EQ(line.substr(0, equals + 1), expected.substr(0, equals + 1));
+                EXPECT_EQ(number_column(line), std::max(number_column(golden[i]), equals + 2)) << line;
+                EXPECT_EQ(line.substr(number_column(line)), golden[i].substr(number_column(golden[i])));
+            }
+        }
+    }
+}
+
+// Where the level text is longer than the blanks after "=", one blank stays
+// and the line grows by the rest.
+TEST(Report_level, ALongLevelLeavesOneBlankBeforeTheNumber)
+{
+    const Lines two_sided = Worked_example_at_level(Limits::Two_sided, 99.9999995L);
+    const Lines lower = Worked_example_at_level(Limits::Lower, 99.9999995L);
+    const auto holds = [](const Lines& report, const std::string& line) {
+        return std::find(report.begin(), report.end(), line) != report.end();
+    };
+    EXPECT_TRUE(holds(two_sided, " Effect size (Z-PCC) for difference between the two cases (plus 99.9999995% CI) = "
+                                 "1.414  (0.968 to 1.860)"));
+    EXPECT_TRUE(holds(two_sided, " 99.9999995% lower credible limit on the percentage =         3.1471%"));
+    EXPECT_TRUE(holds(two_sided, " 99.9999995% upper credible limit on the percentage =        16.6457%"));
+    EXPECT_TRUE(holds(lower, " 99.9999995% (one-sided) lower credible limit on the effect size = 1.032 "));
+    EXPECT_TRUE(holds(lower, " 99.9999995% (one-sided) lower credible limit on the percentage =   3.7432%"));
+}
+
 TEST(Report_level, TextHasTheDecimalsItNeeds)
 {
     const struct {

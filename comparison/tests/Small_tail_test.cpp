@@ -71,7 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
                        0.0000185L, 3.2578471680904593e-20L},
         Small_tail_row{"N30_SD1_A100_B0", 30, true, 100, 0, 1, 2.5143731977246734e-34L},
         Small_tail_row{"N1001_SD1_A60_B0", 1001, false, 60, 0, 1, 4.1446524932998672e-226L},
-        Small_tail_row{"N3_SD2_A5000_B0", 3, true, 5000, 0, 2, 1.5999992320004096e-7L}),
+        Small_tail_row{"N3_SD2_A5000_B0", 3, true, 5000, 0, 2, 1.5999992320004096e-7L},
+        // z = 2.47e9, beyond the distributions' integer support ±2147483647,
+        // where the tail was taken as 0 (Boost.Math's students_t at 50 digits).
+        Small_tail_row{"N3_SD0_001_A3500000_B0", 3, true, 3500000, 0, 0.001, 8.1632653061224493175e-20L}),
     [](const testing::TestParamInfo<Small_tail_row>& info) { return info.param.Name; });
 
 }  // namespace

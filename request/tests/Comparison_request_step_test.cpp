@@ -69,6 +69,24 @@ TEST(Request_step, AllPassingGivesTheRequestAsAskedFor)
     EXPECT_FALSE(Input_error);
 }
 
+// The worksheet's reading skips the blank inside "50 5"; the reading of texts
+// from elsewhere refuses it in its own field, and still allows blanks around
+// a number (the SD here).
+TEST(Request_step, TextsFromElsewhereRefuseABlankInsideANumber)
+{
+    const Comparison_texts texts{" 10 ", "20", "50 5", "30"};
+    const Request_or_refusal worksheet = Read_comparison_request(texts, Limits::Two_sided, 95, '.');
+    ASSERT_TRUE(std::holds_alternative<Comparison_request>(worksheet));
+    EXPECT_EQ(std::get<Comparison_request>(worksheet).Case_A, 505);
+
+    const Request_or_refusal elsewhere =
+        Read_comparison_request(texts, Limits::Two_sided, 95, '.', Inner_blanks::Refused);
+    const auto* refusal = std::get_if<Input_refusal>(&elsewhere);
+    ASSERT_NE(refusal, nullptr);
+    EXPECT_EQ(refusal->Field, Input_field::Case_A);
+    EXPECT_EQ(refusal->Message, "INPUT ERROR\r(  Test score for Case A:  50 5  )\r\rEnter numeric data only.");
+}
+
 TEST(Request_step, NonNumericTextSetsTheInputErrorFlag)
 {
     Read_comparison_request({"10", "20", "abc", "1"}, Limits::Two_sided, 95, '.');

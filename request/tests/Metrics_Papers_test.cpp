@@ -182,6 +182,50 @@ INSTANTIATE_TEST_SUITE_P(
         Refused_row{"BeyondDouble", Too_long_number, Not_numeric(Too_long_number)}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// ---- Numeric reader: blanks inside a number ---------------------------------------
+
+// The worksheet skips a blank wherever it stands; texts typed elsewhere are
+// refused for a blank between two characters, and only for that.
+struct Inner_blank_row {
+    const char* Name;
+    const char* Text;
+    double Value;            // as the worksheet reads it
+    bool Refused_elsewhere;  // with Inner_blanks::Refused
+    friend void PrintTo(const Inner_blank_row& row, std::ostream* out) { *out << row.Name; }
+};
+
+class Inner_blanks_test : public testing::TestWithParam<Inner_blank_row> {};
+
+TEST_P(Inner_blanks_test, SkippedByTheWorksheetRefusedElsewhere)
+{
+    const Inner_blank_row& row = GetParam();
+    Recording_messages worksheet;
+    EXPECT_DOUBLE_EQ(Read_numeric_input(worksheet, row.Text, Case_A_caption), row.Value);
+    EXPECT_FALSE(Input_error);
+    Recording_messages elsewhere;
+    const double value = Read_numeric_input(elsewhere, row.Text, Case_A_caption, Inner_blanks::Refused);
+    EXPECT_EQ(Input_error, row.Refused_elsewhere);
+    if (row.Refused_elsewhere) {
+        ASSERT_EQ(elsewhere.Warnings.size(), 1u);
+        EXPECT_EQ(elsewhere.Warnings[0], Not_numeric(row.Text));
+    } else {
+        EXPECT_TRUE(elsewhere.Warnings.empty());
+        EXPECT_DOUBLE_EQ(value, row.Value);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Inner_blanks_test,
+    testing::Values(Inner_blank_row{"ThousandsSeparator", "50 5", 505, true},
+                    Inner_blank_row{"BetweenDigits", "1 0", 10, true},
+                    Inner_blank_row{"AfterMinus", "- 4", -4, true},
+                    Inner_blank_row{"AroundPoint", "1 . 5", 1.5, true},
+                    Inner_blank_row{"BeforeLastDigit", "3.5 7  ", 3.57, true},
+                    Inner_blank_row{"Before", "  12", 12, false},
+                    Inner_blank_row{"After", "-4.5   ", -4.5, false},
+                    Inner_blank_row{"BeforeAndAfter", " 0.01 ", 0.01, false}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 // ---- Range checks -----------------------------------------------------------------
 
 std::string Sd_message(const std::string& shown)

@@ -44,6 +44,15 @@ TEST(Page_table, TheSummaryCountsRowsAndRefusalsAndTheShownRowsAreTheOutputs)
     EXPECT_NE(outcome.Rows_json.find("],[\"P2\",\"0\",\"20\""), std::string::npos);
 }
 
+// The page's table reads its cells as voran-report does: a blank inside a
+// number refuses the row.
+TEST(Page_table, ABlankInsideANumberRefusesTheRow)
+{
+    const Table_outcome outcome = Run_table("t.csv", "id,sd,n,case_a,case_b\nP1,10,20,50 5,30\n", '.');
+    EXPECT_EQ(outcome.Summary, "1 row computed; 1 could not be (the error column says why).");
+    EXPECT_NE(outcome.Csv.find("Enter numeric data only."), std::string::npos);
+}
+
 TEST(Page_table, ALongTableShowsItsFirstRowsAndSaysSo)
 {
     std::string table = "sd,n,case_a,case_b\n";
