@@ -76,6 +76,10 @@ Extended Level_from_text(const std::string& text)
 Command Parse_command_line(const std::vector<std::string>& arguments)
 {
     Command command;
+    if (arguments.empty()) {
+        command.What = Command::Kind::Help;
+        return command;
+    }
     Given_values given;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];

@@ -6,6 +6,7 @@
 //   voran-report --version
 // An option's value is the next argument, taken as it stands even when it
 // begins with '-' (a negative score), or follows '=' in the same argument.
+// No arguments at all ask for the help.
 #pragma once
 
 #include <array>
@@ -32,6 +33,9 @@ inline constexpr std::string_view Alone = "] [--level P] [--jobs N] | --help | -
 // The usage line, with the words of the limits' and the formats' tables.
 inline constexpr std::string_view Usage_line =
     Joined_parts<usage_detail::Single, Limits_words, usage_detail::Table, Output_format_words, usage_detail::Alone>;
+
+// The line after a usage error's message, which says what is wrong.
+inline constexpr std::string_view Usage_hint = "Try 'voran-report --help'.";
 
 // Where an option belongs: a single report, a table run, both, or alone on
 // the command line.

@@ -33,7 +33,13 @@ std::string Columns_filled_for(Filled_for side)
 
 std::string Help_text()
 {
-    std::string text = std::string(Usage_line) + "\n\nOptions:\n";
+    std::string text =
+        "voran-report compares the scores of two single cases with a control sample (its SD and N) and "
+        "writes the report of the desktop program, or compares each row of a table.\n"
+        "\nExamples:\n"
+        "  voran-report --sd 10 --n 20 --case-a 50 --case-b 30\n"
+        "  voran-report --csv patients.csv > results.csv\n\n" +
+        std::string(Usage_line) + "\n\nOptions:\n";
     for (const Option& option : Options)
         text += Option_line(option);
 

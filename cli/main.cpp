@@ -164,7 +164,7 @@ int main(int argc, char** argv)
     try {
         command = Parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const EUsage_error& error) {
-        std::cerr << "voran-report: " << error.what() << ". " << Usage_line << '\n';
+        std::cerr << "voran-report: " << error.what() << '\n' << Usage_hint << '\n';
         return Exit_code(Exit_status::Usage_error);
     }
     const Exit_status status = Run(command, separator);

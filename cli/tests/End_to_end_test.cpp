@@ -226,20 +226,19 @@ struct Usage_row {
 
 class Usage_test : public testing::TestWithParam<Usage_row> {};
 
-TEST_P(Usage_test, OneLineHintAndStatus64)
+// What is wrong on one short line, then where to read more.
+TEST_P(Usage_test, WhatIsWrongAndWhereToLookStatus64)
 {
     const Run_result run = Run_report(GetParam().Arguments);
     EXPECT_EQ(run.Status, 64);
     EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err.rfind(std::string("voran-report: ") + GetParam().Problem + ". usage: ", 0), 0u)
-        << run.Err;
-    EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << "not one line: " << run.Err;
+    EXPECT_EQ(run.Err, std::string("voran-report: ") + GetParam().Problem + "\nTry 'voran-report --help'.\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, Usage_test,
     testing::Values(
-        Usage_row{"NoArguments", {}, "missing --sd"},
+        Usage_row{"OnlyANote", {"--note", "x"}, "missing --sd"},
         Usage_row{"MissingCaseB", {"--sd", "1", "--n", "5", "--case-a", "1"}, "missing --case-b"},
         Usage_row{"MissingValue", {"--sd"}, "--sd needs a value"},
         Usage_row{"Unknown", {"--sd", "1", "--mean", "3"}, "unknown argument '--mean'"},
@@ -252,14 +251,24 @@ INSTANTIATE_TEST_SUITE_P(
         Usage_row{"CsvWithNote", {"--csv", "-", "--note", "x"}, "--csv takes no --note"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(Help, PrintsTheUsageLineAndTheOptions)
+TEST(Help, SaysWhatTheToolDoesWithExamplesThenTheUsageLineAndTheOptions)
 {
-    const Run_result run = Run_report({"--help"});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out.rfind("usage: voran-report --sd TEXT", 0), 0u);
-    EXPECT_NE(run.Out.find("\n  --format csv|jsonl "), std::string::npos) << run.Out;
-    EXPECT_NE(run.Out.find("\n  74\t"), std::string::npos) << run.Out;
-    EXPECT_EQ(run.Err, "");
+    // No arguments at all ask for the help too.
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--help"}, std::vector<std::string>{}}) {
+        const Run_result run = Run_report(arguments);
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Out.rfind("voran-report compares the scores of two single cases", 0), 0u) << run.Out;
+        const std::size_t sentence_end = run.Out.find(".\n\nExamples:\n");
+        EXPECT_EQ(run.Out.find('\n'), sentence_end + 1) << "not one sentence on one line";
+        EXPECT_NE(run.Out.find("Examples:\n  voran-report --sd 10 --n 20 --case-a 50 --case-b 30\n"
+                               "  voran-report --csv "),
+                  std::string::npos)
+            << run.Out;
+        EXPECT_NE(run.Out.find("\n\nusage: voran-report --sd TEXT"), std::string::npos);
+        EXPECT_NE(run.Out.find("\n  --format csv|jsonl "), std::string::npos) << run.Out;
+        EXPECT_NE(run.Out.find("\n  74\t"), std::string::npos) << run.Out;
+        EXPECT_EQ(run.Err, "");
+    }
 }
 
 TEST(Version, PrintsTheProgramAndTheProjectVersion)
