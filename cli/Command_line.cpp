@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 
+#include "Batch.h"
 #include "Decimal_comma.h"
 #include "Read_double.h"
 
@@ -38,9 +39,12 @@ std::string Required(const Given_values& given, std::string_view name)
 
 char Delimiter_from_text(const std::string& text)
 {
-    if (text.size() != 1 || text == "\"" || text == "\r" || text == "\n")
-        throw EUsage_error("--delimiter must be one character other than a double quote or a line break");
-    return text.front();
+    const std::optional<char> delimiter = text == "tab"       ? std::optional('\t')
+                                          : text.size() == 1 ? std::optional(text.front())
+                                                             : std::nullopt;
+    if (!delimiter || *delimiter == '"' || *delimiter == '\r' || *delimiter == '\n')
+        throw EUsage_error("--delimiter must be tab or one character other than a double quote or a line break");
+    return *delimiter;
 }
 
 Output_format Format_from_text(const std::string& text)
@@ -136,9 +140,9 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
     command.Single.Texts = {Required(given, "--sd"), Required(given, "--n"),
                             Required(given, "--case-a"), Required(given, "--case-b")};
     if (const auto word = Value(given, "--limits")) {
-        const auto limits = Limits_from_word(*word);
+        const auto limits = Limits_from_text(*word);
         if (!limits)
-            throw EUsage_error("--limits must be one of " + std::string(Limits_words));
+            throw EUsage_error("--" + Limits_refusal(*word));
         command.Single.Limits_kind = *limits;
     }
     if (level)

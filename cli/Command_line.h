@@ -60,7 +60,8 @@ inline constexpr std::array<Option, 14> Options = {{
     {"--level", "P", Option_use::Both, "credible level in percent, 50 <= P < 100 (95 unless given)"},
     {"--csv", "FILE|-", Option_use::Table, "a table of comparisons, - for standard input"},
     {"--delimiter", "CHAR", Option_use::Table,
-     "the table's delimiter (a comma, or a semicolon when its first line has semicolons and no comma)"},
+     "the table's delimiter, one character or tab (unless given: a semicolon when its first line has "
+     "semicolons and no comma, a tab when it has tabs and neither, otherwise a comma)"},
     {"--format", Output_format_words, Option_use::Table, "the output of a table run (csv unless given)"},
     {"--jobs", "N", Option_use::Table,
      "threads computing the table's rows, 1 to 256 (the processors available unless given); rows stay in input order"},

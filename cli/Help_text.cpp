@@ -43,15 +43,17 @@ std::string Help_text()
     for (const Option& option : Options)
         text += Option_line(option);
 
-    text += "\nLimits (--limits and the table's limits column):";
+    text += "\nLimits (--limits and the table's limits column, in any case):";
     for (const Limits_names& names : Limits_table)
         text += " " + std::string(names.Word);
     text += "\n\nTable (--csv): the first row names the columns, in any order and case:";
     for (const std::string_view name : Input_columns)
         text += " " + std::string(name);
     text += " (required), " + std::string(Limits_column) +
-            " (optional; empty means two-sided); every other column is passed through.\n"
-            "A comma inside a number is read as a decimal point.\n"
+            " (optional; empty means two-sided), each once; every other column is passed through, "
+            "whatever its name (it may be empty or repeat another's).\n"
+            "A comma inside a number is read as a decimal point. Blank lines and lines of delimiters "
+            "only are skipped.\n"
             "Output columns: the input columns in their places, " +
             std::string(Limits_column) + " when the input has none, then";
     for (const Result_column& column : Result_columns)

@@ -135,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
         Delimiter_row{"SemicolonHeaderAfterAMark", "\xEF\xBB\xBFsd;n;case_a;case_b\n10;20;50,5;30\n",
                       std::nullopt},
         Delimiter_row{"SemicolonGiven", "sd;n;case_a;case_b\n10;20;50,5;30\n", ';'},
-        Delimiter_row{"TabGiven", "sd\tn\tcase_a\tcase_b\n10\t20\t50,5\t30\n", '\t'}),
+        Delimiter_row{"TabGiven", "sd\tn\tcase_a\tcase_b\n10\t20\t50,5\t30\n", '\t'},
+        Delimiter_row{"TabHeaderFound", "sd\tn\tcase_a\tcase_b\n10\t20\t50,5\t30\n", std::nullopt}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(Batch, DelimiterOfTheFirstLine)
@@ -145,6 +146,45 @@ TEST(Batch, DelimiterOfTheFirstLine)
     EXPECT_EQ(Delimiter_of_first_line("sd;n,case_a;case_b\n"), ',');
     EXPECT_EQ(Delimiter_of_first_line("sd\n"), ',');
     EXPECT_EQ(Delimiter_of_first_line(""), ',');
+    EXPECT_EQ(Delimiter_of_first_line("sd\tn\tcase_a\tcase_b\r\n"), '\t');
+    EXPECT_EQ(Delimiter_of_first_line("sd\tn;case_a\tcase_b\n"), ';');
+    EXPECT_EQ(Delimiter_of_first_line("sd\tn,case_a\tcase_b\n"), ',');
+    // Only the first line counts.
+    EXPECT_EQ(Delimiter_of_first_line("sd\n\t;\n"), ',');
+}
+
+// What spreadsheets add to a table: delimiters at the end of every line for
+// empty columns, lines of delimiters only under the data, two columns of
+// the same name, limits in any case and with blanks around.
+TEST(Batch, WhatSpreadsheetsAddIsNotAnError)
+{
+    const std::string input =
+        "id;sd;n;case_a;case_b;limits;note;note;;\r\n"
+        "P1;10;20;50;30; Lower ;a;b;;\r\n"
+        ";;;;;;;;;\r\n"
+        "P2;10;20;30;50;UPPER;;;;\r\n"
+        "P3;10;20;50;30;TWO-SIDED;;;;\r\n"
+        ";;;;;;;;;\r\n;;;;;;;;;\r\n;;;\r\n";
+    const Table_run run = Run_table(input);
+    EXPECT_EQ(run.Status, Exit_status::Done) << run.Out;
+    const Records records = Csv_records(run.Out);
+    ASSERT_EQ(records.size(), 4u) << run.Out;
+    EXPECT_EQ(Tail(records[0], 0, 10),
+              (std::vector<std::string>{"id", "sd", "n", "case_a", "case_b", "limits", "note", "note", "", ""}));
+    const char* applied[] = {"lower", "upper", "two-sided"};
+    for (std::size_t row = 1; row < records.size(); ++row) {
+        EXPECT_EQ(records[row][5], applied[row - 1]) << row;
+        EXPECT_EQ(records[row].back(), "") << row;
+    }
+    EXPECT_EQ(Tail(records[1], 6, 2), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(Batch, UnknownLimitsAreRefusedNamingThem)
+{
+    const Records records = Csv_records(Run_table("sd,n,case_a,case_b,limits\n10,20,50,30, Both \n").Out);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1][4], " Both ");
+    EXPECT_EQ(records[1].back(), "limits must be one of two-sided|lower|upper, not ' Both '");
 }
 
 TEST(Batch, BrokenAndRefusedRowsAreErrorRowsAndTheRunGoesOn)

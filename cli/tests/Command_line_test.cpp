@@ -42,6 +42,23 @@ TEST(Command_line, TableRunWithItsOptions)
     EXPECT_EQ(full.Table.Jobs, 3u);
 }
 
+TEST(Command_line, DelimitersByName)
+{
+    EXPECT_EQ(Parse_command_line({"--csv", "-", "--delimiter", "tab"}).Table.Delimiter, '\t');
+    EXPECT_EQ(Parse_command_line({"--csv", "-", "--delimiter", "\t"}).Table.Delimiter, '\t');
+}
+
+TEST(Command_line, LimitsInAnyCaseAndWithBlanksAround)
+{
+    for (const auto& [word, limits] : {std::pair{"Lower", Limits::Lower}, std::pair{" upper ", Limits::Upper},
+                                       std::pair{"TWO-SIDED", Limits::Two_sided}})
+        EXPECT_EQ(Parse_command_line(
+                      {"--sd", "1", "--n", "5", "--case-a", "1", "--case-b", "2", "--limits", word})
+                      .Single.Limits_kind,
+                  limits)
+            << word;
+}
+
 TEST(Command_line, HelpAndVersionWinWherePlaced)
 {
     EXPECT_EQ(Parse_command_line({"--sd", "1", "--help"}).What, Command::Kind::Help);
@@ -109,11 +126,13 @@ INSTANTIATE_TEST_SUITE_P(
         Usage_row{"DelimiterWithoutCsv", Four_and({"--delimiter", ";"}), "--delimiter needs --csv"},
         Usage_row{"FormatWithoutCsv", {"--format", "jsonl"}, "--format needs --csv"},
         Usage_row{"DelimiterTooLong", {"--csv", "-", "--delimiter", ";;"},
-                  "--delimiter must be one character other than a double quote or a line break"},
+                  "--delimiter must be tab or one character other than a double quote or a line break"},
         Usage_row{"DelimiterQuote", {"--csv", "-", "--delimiter", "\""},
-                  "--delimiter must be one character other than a double quote or a line break"},
+                  "--delimiter must be tab or one character other than a double quote or a line break"},
         Usage_row{"DelimiterLineBreak", {"--csv", "-", "--delimiter", "\n"},
-                  "--delimiter must be one character other than a double quote or a line break"},
+                  "--delimiter must be tab or one character other than a double quote or a line break"},
+        Usage_row{"UnknownLimitsNamed", Four_and({"--limits", "both"}),
+                  "--limits must be one of two-sided|lower|upper, not 'both'"},
         Usage_row{"UnknownFormat", {"--csv", "-", "--format", "json"}, "--format must be one of csv|jsonl"},
         Usage_row{"CsvWithLimits", {"--csv", "-", "--limits", "lower"}, "--csv takes no --limits"},
         Usage_row{"HelpWithAValue", {"--help=x"}, "unknown argument '--help=x'"},

@@ -246,7 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
         Usage_row{"GivenTwice", {"--sd", "1", "--sd", "2"}, "--sd given twice"},
         Usage_row{"BadLimits",
                   {"--sd", "1", "--n", "5", "--case-a", "1", "--case-b", "2", "--limits", "both"},
-                  "--limits must be one of two-sided|lower|upper"},
+                  "--limits must be one of two-sided|lower|upper, not 'both'"},
         Usage_row{"CsvWithSingleOptions", {"--csv", "-", "--sd", "1"}, "--csv takes no --sd"},
         Usage_row{"CsvWithNote", {"--csv", "-", "--note", "x"}, "--csv takes no --note"}),
     [](const auto& info) { return std::string(info.param.Name); });
