@@ -10,9 +10,6 @@
 
 namespace {
 
-// How much of the first line decides its delimiter.
-constexpr std::size_t Delimiter_sample_bytes = std::size_t{64} * 1024;
-
 // A message on one line: every control character (CR, LF, NUL ...) a blank.
 std::string One_line(std::string message)
 {
@@ -151,7 +148,7 @@ Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& 
     // A longer row is refused whatever its extra fields hold.
     reader.Set_kept_fields(layout.Column_count);
 
-    const auto writer = Make_row_writer(options.Format);
+    const auto writer = Make_row_writer(options.Format, options.Output_delimiter_kind);
     Text_sink sink(&out);
     writer->Begin(layout.Echoed_names, sink);
     sink.Flush();

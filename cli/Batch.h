@@ -23,6 +23,7 @@ struct Batch_options {
     // Empty: as the first line shows it (Delimiter_of_first_line).
     std::optional<char> Delimiter;
     Output_format Format = Output_format::Csv;
+    Output_delimiter Output_delimiter_kind = Output_delimiter::Comma;  // of the CSV output
     Extended Level = Default_level;  // credible level in percent
     char Decimal_separator = '.';  // of values quoted in refusals
     bool Flush_each_row = false;   // for a reader at the other end of a pipe
@@ -33,6 +34,9 @@ struct Batch_options {
     // requested here too, to wake a reader waiting for input. May be null.
     Stop_request* Stop = nullptr;
 };
+
+// How much of a table's first line decides its delimiter.
+inline constexpr std::size_t Delimiter_sample_bytes = std::size_t{64} * 1024;
 
 // The delimiter of a table whose first line is given (what follows its first
 // line end is not looked at): a semicolon when the line holds one and no

@@ -39,11 +39,21 @@ std::string Required(const Given_values& given, std::string_view name)
 
 char Delimiter_from_text(const std::string& text)
 {
-    const std::optional<char> delimiter = text == "tab"       ? std::optional('\t')
-                                          : text.size() == 1 ? std::optional(text.front())
-                                                             : std::nullopt;
+    const auto delimiter = Delimiter_from_word(text);
     if (!delimiter || *delimiter == '"' || *delimiter == '\r' || *delimiter == '\n')
         throw EUsage_error("--delimiter must be tab or one character other than a double quote or a line break");
+    return *delimiter;
+}
+
+Output_delimiter Output_delimiter_from_text(const std::string& text)
+{
+    const auto delimiter = Output_delimiter_from_word(text);
+    if (!delimiter) {
+        std::string words;
+        for (const Output_delimiter_name& name : Output_delimiter_table)
+            words += (words.empty() ? "'" : " '") + std::string(name.Word) + "'";
+        throw EUsage_error("--output-delimiter must be one of " + words + ", not '" + text + "'");
+    }
     return *delimiter;
 }
 
@@ -128,6 +138,8 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
         command.Table.Csv_path = *Value(given, "--csv");
         if (const auto delimiter = Value(given, "--delimiter"))
             command.Table.Delimiter = Delimiter_from_text(*delimiter);
+        if (const auto delimiter = Value(given, "--output-delimiter"))
+            command.Table.Output_delimiter_kind = Output_delimiter_from_text(*delimiter);
         if (const auto format = Value(given, "--format"))
             command.Table.Format = Format_from_text(*format);
         if (level)

@@ -110,6 +110,7 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
     }
     Batch_options options;
     options.Delimiter = table.Delimiter;
+    options.Output_delimiter_kind = table.Output_delimiter_kind;
     options.Format = table.Format;
     options.Level = table.Level;
     options.Decimal_separator = separator;

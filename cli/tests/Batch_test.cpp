@@ -187,6 +187,41 @@ TEST(Batch, UnknownLimitsAreRefusedNamingThem)
     EXPECT_EQ(records[1].back(), "limits must be one of two-sided|lower|upper, not ' Both '");
 }
 
+// Output for a spreadsheet: its delimiter, the numbers' decimal point that
+// goes with it, and passed-through texts that would be formulas kept texts.
+TEST(Batch, OutputForASpreadsheet)
+{
+    const std::string input = "id,sd,n,case_a,case_b,=note\n=1+1,10,20,50,30,-4\n@SUM(A1),10,20,50,30,-A1\n"
+                              "\"+1;2\",10,20,50,30,-.5\n";
+    const struct {
+        Output_delimiter Delimiter;
+        std::string Header;
+        std::vector<std::string> Rows;  // each row's start: the echoed fields and the first number
+    } outputs[] = {
+        {Output_delimiter::Comma, "id,sd,n,case_a,case_b,=note,limits,raw_difference,sd_difference,",
+         {"=1+1,10,20,50,30,-4,two-sided,20,14.1421356237,", "@SUM(A1),10,20,50,30,-A1,two-sided,20,",
+          "+1;2,10,20,50,30,-.5,two-sided,20,"}},
+        {Output_delimiter::Semicolon, "id;sd;n;case_a;case_b;'=note;limits;raw_difference;sd_difference;",
+         {"'=1+1;10;20;50;30;-4;two-sided;20;14,1421356237;", "'@SUM(A1);10;20;50;30;'-A1;two-sided;20;",
+          "\"'+1;2\";10;20;50;30;-.5;two-sided;20;"}},
+        {Output_delimiter::Tab, "id\tsd\tn\tcase_a\tcase_b\t'=note\tlimits\traw_difference\tsd_difference\t",
+         {"'=1+1\t10\t20\t50\t30\t-4\ttwo-sided\t20\t14.1421356237\t",
+          "'@SUM(A1)\t10\t20\t50\t30\t'-A1\ttwo-sided\t20\t", "'+1;2\t10\t20\t50\t30\t-.5\ttwo-sided\t20\t"}},
+    };
+    for (const auto& output : outputs) {
+        Batch_options options;
+        options.Output_delimiter_kind = output.Delimiter;
+        std::istringstream lines(Run_table(input, options).Out);
+        std::string line;
+        std::getline(lines, line);
+        EXPECT_EQ(line.rfind(output.Header, 0), 0u) << line;
+        for (const std::string& row : output.Rows) {
+            std::getline(lines, line);
+            EXPECT_EQ(line.rfind(row, 0), 0u) << line;
+        }
+    }
+}
+
 TEST(Batch, BrokenAndRefusedRowsAreErrorRowsAndTheRunGoesOn)
 {
     const std::string input =

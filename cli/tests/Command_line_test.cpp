@@ -40,12 +40,22 @@ TEST(Command_line, TableRunWithItsOptions)
     EXPECT_EQ(full.Table.Format, Output_format::Jsonl);
     EXPECT_EQ(full.Table.Level, 90);
     EXPECT_EQ(full.Table.Jobs, 3u);
+    EXPECT_EQ(full.Table.Output_delimiter_kind, Output_delimiter::Comma);
 }
 
 TEST(Command_line, DelimitersByName)
 {
     EXPECT_EQ(Parse_command_line({"--csv", "-", "--delimiter", "tab"}).Table.Delimiter, '\t');
     EXPECT_EQ(Parse_command_line({"--csv", "-", "--delimiter", "\t"}).Table.Delimiter, '\t');
+    const struct {
+        const char* Word;
+        Output_delimiter Delimiter;
+    } outputs[] = {{",", Output_delimiter::Comma}, {";", Output_delimiter::Semicolon},
+                   {"tab", Output_delimiter::Tab}, {"\t", Output_delimiter::Tab}};
+    for (const auto& output : outputs)
+        EXPECT_EQ(Parse_command_line({"--csv", "-", "--output-delimiter", output.Word}).Table.Output_delimiter_kind,
+                  output.Delimiter)
+            << output.Word;
 }
 
 TEST(Command_line, LimitsInAnyCaseAndWithBlanksAround)
@@ -131,6 +141,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "--delimiter must be tab or one character other than a double quote or a line break"},
         Usage_row{"DelimiterLineBreak", {"--csv", "-", "--delimiter", "\n"},
                   "--delimiter must be tab or one character other than a double quote or a line break"},
+        Usage_row{"UnknownOutputDelimiter", {"--csv", "-", "--output-delimiter", ":"},
+                  "--output-delimiter must be one of ',' ';' 'tab', not ':'"},
+        Usage_row{"OutputDelimiterWithoutCsv", Four_and({"--output-delimiter", ";"}),
+                  "--output-delimiter needs --csv"},
         Usage_row{"UnknownLimitsNamed", Four_and({"--limits", "both"}),
                   "--limits must be one of two-sided|lower|upper, not 'both'"},
         Usage_row{"UnknownFormat", {"--csv", "-", "--format", "json"}, "--format must be one of csv|jsonl"},

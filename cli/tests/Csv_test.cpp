@@ -311,6 +311,30 @@ TEST(Csv_reader, BlankRecordsAreThoseWithNothingInAnyField)
     EXPECT_FALSE(record.Is_blank());
 }
 
+TEST(Csv_writer, TextsASpreadsheetWouldEvaluate)
+{
+    const struct {
+        const char* Text;
+        bool Formula;
+    } rows[] = {
+        {"=1+1", true}, {"+1", true}, {"@SUM(A1)", true}, {"-A1", true}, {"-", true}, {"--1", true},
+        {"-.", true}, {"-4", false}, {"-.5", false}, {"-,5", false}, {"4-1", false}, {"", false},
+        {" =1", false}, {"a=b", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Spreadsheet_reads_as_formula(row.Text), row.Formula) << row.Text;
+}
+
+TEST(Csv_writer, AFieldIsQuotedWhenItHoldsItsDelimiter)
+{
+    Text_sink out;
+    for (const char* field : {"1,5", "a;b", "t\tab"}) {
+        Write_csv_field(out, field, ';');
+        out.Append('|');
+    }
+    EXPECT_EQ(out.Take(), "1,5|\"a;b\"|t\tab|");
+}
+
 // Quoting is right when every field reads back as written.
 TEST(Csv_writer, RecordsReadBackUnchanged)
 {

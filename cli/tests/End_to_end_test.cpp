@@ -384,6 +384,14 @@ TEST(Csv_batch, RowsPassOrAreRefusedAndTheRunGoesOn)
         EXPECT_EQ(records[row + 1].back().empty(), !refused[row]) << "row " << row + 1;
 }
 
+TEST(Csv_batch, OutputForASpreadsheetWithDecimalCommas)
+{
+    const Run_result run = Run_report({"--csv", "-", "--delimiter", "tab", "--output-delimiter", ";"},
+                                      "id\tsd\tn\tcase_a\tcase_b\n=A1\t10\t20\t50,5\t30\n");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("\n'=A1;10;20;50,5;30;two-sided;20,5;14,1421356237;19;"), std::string::npos) << run.Out;
+}
+
 TEST(Csv_batch, AllRowsPassingGiveStatusZero)
 {
     const Run_result run = Run_report({"--csv", "-"}, "sd,n,case_a,case_b\n2,3,12,10\n");
