@@ -179,6 +179,19 @@ TEST(Batch, WhatSpreadsheetsAddIsNotAnError)
     EXPECT_EQ(Tail(records[1], 6, 2), (std::vector<std::string>{"a", "b"}));
 }
 
+// JSON readers keep one value of a repeated key: each key is given once.
+TEST(Batch, JsonLinesKeysOfRepeatedNamesAreMadeUnique)
+{
+    Batch_options options;
+    options.Format = Output_format::Jsonl;
+    const Table_run run = Run_table("note,sd,n,case_a,case_b,note,note_2,,\na,10,20,50,30,b,c,d,e\n", options);
+    EXPECT_EQ(run.Out.rfind("{\"note\":\"a\",\"sd\":\"10\",\"n\":\"20\",\"case_a\":\"50\",\"case_b\":\"30\","
+                            "\"note_2\":\"b\",\"note_2_2\":\"c\",\"\":\"d\",\"_2\":\"e\",\"limits\":\"two-sided\",",
+                            0),
+              0u)
+        << run.Out;
+}
+
 TEST(Batch, UnknownLimitsAreRefusedNamingThem)
 {
     const Records records = Csv_records(Run_table("sd,n,case_a,case_b,limits\n10,20,50,30, Both \n").Out);
