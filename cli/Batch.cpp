@@ -11,10 +11,7 @@
 
 namespace {
 
-const std::string_view Default_limits = Names_of(Limits::Two_sided).Word;
 
-// How much of the first line decides its delimiter.
-constexpr std::size_t Delimiter_sample_bytes = std::size_t{64} * 1024;
 
 std::string Text_of(std::string_view field)
 {
@@ -38,9 +35,21 @@ std::optional<Exit_status> Read_header(Csv_reader& reader, const Batch_options& 
 
 char Delimiter_of_first_line(std::string_view line)
 {
-    return line.find(';') != std::string_view::npos && line.find(',') == std::string_view::npos
-               ? ';'
-               : ',';
+    line = line.substr(0, line.find_first_of("\r\n"));
+    const auto holds = [line](char c) { return line.find(c) != std::string_view::npos; };
+    if (holds(',') || !(holds(';') || holds('\t')))
+        return ',';
+    return holds(';') ? ';' : '\t';
+}
+
+std::optional<Limits> Limits_from_text(std::string_view text)
+{
+    return Limits_from_word(Column_key(text));
+}
+
+std::string Limits_refusal(std::string_view text)
+{
+    return "limits must be one of " + std::string(Limits_words) + ", not '" + std::string(text) + "'";
 }
 
 std::optional<Comparison_request> Read_row(const Csv_record& record, const Table_layout& layout,
@@ -52,10 +61,14 @@ std::optional<Comparison_request> Read_row(const Csv_record& record, const Table
     row.Error.clear();
     for (std::size_t i = 0; i < layout.Column_count; ++i)
         row.Fields.push_back(i < record.Kept_count() ? record.Field(i) : std::string_view());
-    // The limits column is optional; empty means the default.
-    std::string_view limits_text = Default_limits;
-    if (layout.Limits_at && !row.Fields[*layout.Limits_at].empty())
-        limits_text = row.Fields[*layout.Limits_at];
+    // The limits column is optional; empty (or blank) means the default.
+    // Limits that are read show as the table's word, others as given.
+    std::string_view limits_text = layout.Limits_at ? row.Fields[*layout.Limits_at] : std::string_view();
+    const std::string limits_key = Column_key(limits_text);
+    const std::optional<Limits> limits =
+        limits_key.empty() ? std::optional(Limits::Two_sided) : Limits_from_word(limits_key);
+    if (limits)
+        limits_text = Names_of(*limits).Word;
     if (layout.Limits_at)
         row.Fields[*layout.Limits_at] = limits_text;
     else
@@ -75,7 +88,6 @@ std::optional<Comparison_request> Read_row(const Csv_record& record, const Table
                            Text_of(record.Field(layout.Input_at[2])), Text_of(record.Field(layout.Input_at[3]))};
     Read_commas_as_points(texts);
     // The inputs are checked before the limits, whichever is wrong first.
-    const auto limits = Limits_from_word(limits_text);
     const Request_or_refusal read = Read_comparison_request(
         texts, limits.value_or(Limits::Two_sided), options.Level, options.Decimal_separator, Inner_blanks::Refused);
     if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
@@ -83,7 +95,7 @@ std::optional<Comparison_request> Read_row(const Csv_record& record, const Table
         return std::nullopt;
     }
     if (!limits) {
-        row.Error = "limits must be one of " + std::string(Limits_words);
+        row.Error = One_line(Limits_refusal(limits_text));
         return std::nullopt;
     }
     row.Limits_kind = *limits;
@@ -135,7 +147,7 @@ Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& 
     // A longer row is refused whatever its extra fields hold.
     reader.Set_kept_fields(layout.Column_count);
 
-    const auto writer = Make_row_writer(options.Format);
+    const auto writer = Make_row_writer(options.Format, options.Output_delimiter_kind);
     Text_sink sink(&out);
     writer->Begin(layout.Echoed_names, sink);
     sink.Flush();

@@ -2,7 +2,8 @@
 // Table_layout), then one row per comparison. Each row is read and checked
 // as the worksheet does it (a decimal comma read as a point) and gives one
 // typed row for the writer; a refused or broken row carries the reason (each
-// line break a blank) and the run goes on. Blank lines are skipped.
+// line break a blank) and the run goes on. Blank lines, and lines of
+// delimiters only, are skipped.
 #pragma once
 
 #include <istream>
@@ -19,10 +20,10 @@
 #include "Table_layout.h"
 
 struct Batch_options {
-    // Empty: a comma, or a semicolon when the first line holds semicolons
-    // and no comma.
+    // Empty: as the first line shows it (Delimiter_of_first_line).
     std::optional<char> Delimiter;
     Output_format Format = Output_format::Csv;
+    Output_delimiter Output_delimiter_kind = Output_delimiter::Comma;  // of the CSV output
     Extended Level = Default_level;  // credible level in percent
     char Decimal_separator = '.';  // of values quoted in refusals
     bool Flush_each_row = false;   // for a reader at the other end of a pipe
@@ -34,9 +35,21 @@ struct Batch_options {
     Stop_request* Stop = nullptr;
 };
 
-// The delimiter of a table whose first line is given: a semicolon when the
-// line holds one and no comma, otherwise a comma.
+// How much of a table's first line decides its delimiter.
+inline constexpr std::size_t Delimiter_sample_bytes = std::size_t{64} * 1024;
+
+// The delimiter of a table whose first line is given (what follows its first
+// line end is not looked at): a semicolon when the line holds one and no
+// comma, as spreadsheets with a decimal comma export; a tab when it holds
+// one and neither a comma nor a semicolon; otherwise a comma.
 char Delimiter_of_first_line(std::string_view line);
+
+// The limits that a text names, read as the column names are: without
+// regard to case and surrounding blanks; empty for any other text.
+std::optional<Limits> Limits_from_text(std::string_view text);
+
+// Why a text that names no limits is refused, naming it.
+std::string Limits_refusal(std::string_view text);
 
 // Reads one data record of a table laid out as given into row (its storage
 // reused from row to row): the fields echoed, the limits applied, and the

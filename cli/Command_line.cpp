@@ -5,6 +5,7 @@
 #include <cmath>
 #include <map>
 
+#include "Batch.h"
 #include "Decimal_comma.h"
 #include "Read_double.h"
 
@@ -38,9 +39,22 @@ std::string Required(const Given_values& given, std::string_view name)
 
 char Delimiter_from_text(const std::string& text)
 {
-    if (text.size() != 1 || text == "\"" || text == "\r" || text == "\n")
-        throw EUsage_error("--delimiter must be one character other than a double quote or a line break");
-    return text.front();
+    const auto delimiter = Delimiter_from_word(text);
+    if (!delimiter || *delimiter == '"' || *delimiter == '\r' || *delimiter == '\n')
+        throw EUsage_error("--delimiter must be tab or one character other than a double quote or a line break");
+    return *delimiter;
+}
+
+Output_delimiter Output_delimiter_from_text(const std::string& text)
+{
+    const auto delimiter = Output_delimiter_from_word(text);
+    if (!delimiter) {
+        std::string words;
+        for (const Output_delimiter_name& name : Output_delimiter_table)
+            words += (words.empty() ? "'" : " '") + std::string(name.Word) + "'";
+        throw EUsage_error("--output-delimiter must be one of " + words + ", not '" + text + "'");
+    }
+    return *delimiter;
 }
 
 Output_format Format_from_text(const std::string& text)
@@ -76,6 +90,10 @@ Extended Level_from_text(const std::string& text)
 Command Parse_command_line(const std::vector<std::string>& arguments)
 {
     Command command;
+    if (arguments.empty()) {
+        command.What = Command::Kind::Help;
+        return command;
+    }
     Given_values given;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -120,6 +138,8 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
         command.Table.Csv_path = *Value(given, "--csv");
         if (const auto delimiter = Value(given, "--delimiter"))
             command.Table.Delimiter = Delimiter_from_text(*delimiter);
+        if (const auto delimiter = Value(given, "--output-delimiter"))
+            command.Table.Output_delimiter_kind = Output_delimiter_from_text(*delimiter);
         if (const auto format = Value(given, "--format"))
             command.Table.Format = Format_from_text(*format);
         if (level)
@@ -132,9 +152,9 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
     command.Single.Texts = {Required(given, "--sd"), Required(given, "--n"),
                             Required(given, "--case-a"), Required(given, "--case-b")};
     if (const auto word = Value(given, "--limits")) {
-        const auto limits = Limits_from_word(*word);
+        const auto limits = Limits_from_text(*word);
         if (!limits)
-            throw EUsage_error("--limits must be one of " + std::string(Limits_words));
+            throw EUsage_error("--" + Limits_refusal(*word));
         command.Single.Limits_kind = *limits;
     }
     if (level)

@@ -1,11 +1,13 @@
 // The command line of voran-report:
 //   voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT
 //                [--limits two-sided|lower|upper] [--level P] [--note LINE]... [--plot FILE]
-//   voran-report --csv FILE|- [--delimiter CHAR] [--format csv|jsonl] [--level P] [--jobs N]
+//   voran-report --csv FILE|- [--delimiter CHAR] [--output-delimiter CHAR] [--format csv|jsonl]
+//                [--level P] [--jobs N]
 //   voran-report --help
 //   voran-report --version
 // An option's value is the next argument, taken as it stands even when it
 // begins with '-' (a negative score), or follows '=' in the same argument.
+// No arguments at all ask for the help.
 #pragma once
 
 #include <array>
@@ -25,13 +27,17 @@ public:
 
 namespace usage_detail {
 inline constexpr std::string_view Single = "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT [--limits ";
-inline constexpr std::string_view Table = "] [--level P] [--note LINE]... [--plot FILE] | --csv FILE|- [--delimiter CHAR] [--format ";
+inline constexpr std::string_view Table =
+    "] [--level P] [--note LINE]... [--plot FILE] | --csv FILE|- [--delimiter CHAR] [--output-delimiter CHAR] [--format ";
 inline constexpr std::string_view Alone = "] [--level P] [--jobs N] | --help | --version";
 }  // namespace usage_detail
 
 // The usage line, with the words of the limits' and the formats' tables.
 inline constexpr std::string_view Usage_line =
     Joined_parts<usage_detail::Single, Limits_words, usage_detail::Table, Output_format_words, usage_detail::Alone>;
+
+// The line after a usage error's message, which says what is wrong.
+inline constexpr std::string_view Usage_hint = "Try 'voran-report --help'.";
 
 // Where an option belongs: a single report, a table run, both, or alone on
 // the command line.
@@ -45,7 +51,7 @@ struct Option {
 };
 
 // Every option, in the order --help lists them.
-inline constexpr std::array<Option, 14> Options = {{
+inline constexpr std::array<Option, 15> Options = {{
     {"--sd", "TEXT", Option_use::Single, "standard deviation of scores in the control sample"},
     {"--n", "TEXT", Option_use::Single, "sample size of the control sample"},
     {"--case-a", "TEXT", Option_use::Single, "test score for Case A"},
@@ -56,7 +62,12 @@ inline constexpr std::array<Option, 14> Options = {{
     {"--level", "P", Option_use::Both, "credible level in percent, 50 <= P < 100 (95 unless given)"},
     {"--csv", "FILE|-", Option_use::Table, "a table of comparisons, - for standard input"},
     {"--delimiter", "CHAR", Option_use::Table,
-     "the table's delimiter (a comma, or a semicolon when its first line has semicolons and no comma)"},
+     "the table's delimiter, one character or tab (unless given: a semicolon when its first line has "
+     "semicolons and no comma, a tab when it has tabs and neither, otherwise a comma)"},
+    {"--output-delimiter", "CHAR", Option_use::Table,
+     "the delimiter of the CSV output: , (unless given), ; (numbers with decimal commas) or tab; "
+     "separated otherwise than by commas, a passed-through text that a spreadsheet would read as "
+     "a formula gets a leading apostrophe"},
     {"--format", Output_format_words, Option_use::Table, "the output of a table run (csv unless given)"},
     {"--jobs", "N", Option_use::Table,
      "threads computing the table's rows, 1 to 256 (the processors available unless given); rows stay in input order"},
@@ -68,6 +79,7 @@ inline constexpr std::array<Option, 14> Options = {{
 struct Table_request {
     std::string Csv_path;  // "-" for standard input
     std::optional<char> Delimiter;
+    Output_delimiter Output_delimiter_kind = Output_delimiter::Comma;
     Output_format Format = Output_format::Csv;
     Extended Level = Default_level;
     std::optional<unsigned> Jobs;  // empty: the processors available

@@ -67,8 +67,14 @@ public:
     // wrong, on one line, beginning with the line number ("line 7: ...").
     const std::string& Problem() const { return Problem_; }
 
-    // A blank line: one empty field and no problem.
-    bool Is_blank() const { return Field_count_ == 1 && Ends_.size() == 1 && Ends_[0] == 0 && Problem_.empty(); }
+    // A blank line, or a line of delimiters only (as spreadsheets write
+    // under their data): every field kept and empty, and no problem. Each
+    // kept field is followed by one byte in Bytes_, so the fields are all
+    // empty when those bytes are all there is.
+    bool Is_blank() const
+    {
+        return Ends_.size() == Field_count_ && Bytes_.size() == Ends_.size() && Problem_.empty();
+    }
 
 private:
     friend class Csv_reader;

@@ -1,17 +1,33 @@
 #include "Csv_row_writer.h"
 
+#include <algorithm>
+
 #include "Csv_writer.h"
 #include "Table_number.h"
 
+Csv_row_writer::Csv_row_writer(Output_delimiter delimiter)
+    : Delimiter_(Names_of(delimiter).Delimiter),
+      Decimal_point_(Names_of(delimiter).Decimal_point),
+      For_spreadsheet_(delimiter != Output_delimiter::Comma)
+{
+}
+
+void Csv_row_writer::Write_echoed(std::string_view text, Text_sink& out) const
+{
+    if (For_spreadsheet_ && Spreadsheet_reads_as_formula(text))
+        Write_csv_field(out, "'" + std::string(text), Delimiter_);
+    else
+        Write_csv_field(out, text, Delimiter_);
+    out.Append(Delimiter_);
+}
+
 void Csv_row_writer::Begin(const std::vector<std::string>& echoed_columns, Text_sink& out)
 {
-    for (const std::string& name : echoed_columns) {
-        Write_csv_field(out, name);
-        out.Append(',');
-    }
+    for (const std::string& name : echoed_columns)
+        Write_echoed(name, out);
     for (const Result_column& column : Result_columns) {
         out.Append(column.Name);
-        out.Append(',');
+        out.Append(Delimiter_);
     }
     out.Append(Error_column);
     out.Append('\n');
@@ -19,17 +35,19 @@ void Csv_row_writer::Begin(const std::vector<std::string>& echoed_columns, Text_
 
 void Csv_row_writer::Write(const Batch_row& row, Text_sink& out) const
 {
-    for (const std::string_view field : row.Fields) {
-        Write_csv_field(out, field);
-        out.Append(',');
-    }
+    for (const std::string_view field : row.Fields)
+        Write_echoed(field, out);
     for (const Result_column& column : Result_columns) {
         char* end = out.Room(General_number_room + 1);
-        if (const auto value = Column_value(column, row))
+        if (const auto value = Column_value(column, row)) {
+            char* const number = end;
             end = Write_table_number(end, *value);
-        *end++ = ',';
+            if (Decimal_point_ != '.')
+                std::replace(number, end, '.', Decimal_point_);
+        }
+        *end++ = Delimiter_;
         out.Keep(end);
     }
-    Write_csv_field(out, row.Error);
+    Write_csv_field(out, row.Error, Delimiter_);
     out.Append('\n');
 }

@@ -1,6 +1,6 @@
 #include "Csv_writer.h"
 
-void Write_csv_field(Text_sink& out, std::string_view text)
+void Write_csv_field(Text_sink& out, std::string_view text, char delimiter)
 {
     // A field that begins like a byte-order mark is quoted, so that a reader
     // does not skip those bytes at the start of a file.
@@ -9,7 +9,7 @@ void Write_csv_field(Text_sink& out, std::string_view text)
     if (!text.starts_with("\xEF\xBB\xBF")) {
         char* end = out.Room(text.size());
         for (const char c : text) {
-            if (c == ',' || c == '"' || c == '\r' || c == '\n') {
+            if (c == delimiter || c == '"' || c == '\r' || c == '\n') {
                 end = nullptr;
                 break;
             }
@@ -28,6 +28,23 @@ void Write_csv_field(Text_sink& out, std::string_view text)
     }
     out.Append(text);
     out.Append('"');
+}
+
+bool Spreadsheet_reads_as_formula(std::string_view text)
+{
+    const auto digit = [&text](std::size_t at) { return at < text.size() && text[at] >= '0' && text[at] <= '9'; };
+    if (text.empty())
+        return false;
+    switch (text.front()) {
+    case '=':
+    case '+':
+    case '@':
+        return true;
+    case '-':
+        return !(digit(1) || ((text.size() > 1 && (text[1] == '.' || text[1] == ',')) && digit(2)));
+    default:
+        return false;
+    }
 }
 
 void Write_csv_record(std::ostream& out, const std::vector<std::string>& fields)

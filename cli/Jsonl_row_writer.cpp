@@ -1,13 +1,19 @@
 #include "Jsonl_row_writer.h"
 
+#include <set>
+
 #include "Json_text.h"
 
 void Jsonl_row_writer::Begin(const std::vector<std::string>& echoed_columns, Text_sink&)
 {
     keys_.clear();
+    std::set<std::string> taken;
     for (const std::string& name : echoed_columns) {
+        std::string unique = name;
+        for (int copy = 2; !taken.insert(unique).second; ++copy)
+            unique = name + "_" + std::to_string(copy);
         Text_sink key;
-        Write_json_string(key, name);
+        Write_json_string(key, unique);
         key.Append(':');
         keys_.push_back(key.Take());
     }

@@ -2,7 +2,10 @@
 // echoed input columns as strings, each result as a number (Json_number) or
 // null for a refused row and for a limit that the row's limits leave out,
 // and "error": null when the row passed, the message otherwise. Keys in the
-// order of the CSV's columns.
+// order of the CSV's columns, each once: a passed-through column whose name
+// an earlier one has taken (two columns named note) is keyed with the first
+// free "_2", "_3" ... after its name, since readers of JSON keep only one
+// value of a key that repeats.
 #pragma once
 
 #include <string>

@@ -14,11 +14,11 @@ std::optional<Output_format> Output_format_from_word(std::string_view word)
     return entry->Value;
 }
 
-std::unique_ptr<Row_writer> Make_row_writer(Output_format format)
+std::unique_ptr<Row_writer> Make_row_writer(Output_format format, Output_delimiter delimiter)
 {
     switch (format) {
     case Output_format::Csv:
-        return std::make_unique<Csv_row_writer>();
+        return std::make_unique<Csv_row_writer>(delimiter);
     case Output_format::Jsonl:
         return std::make_unique<Jsonl_row_writer>();
     }

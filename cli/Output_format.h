@@ -9,6 +9,7 @@
 
 #include "Batch_row.h"
 #include "Joined_text.h"
+#include "Output_delimiter.h"
 
 enum class Output_format { Csv, Jsonl };
 
@@ -28,4 +29,5 @@ inline constexpr std::string_view Output_format_words = Joined_words<Output_form
 // The format a word names (exactly as in the table); empty for any other text.
 std::optional<Output_format> Output_format_from_word(std::string_view word);
 
-std::unique_ptr<Row_writer> Make_row_writer(Output_format format);
+// The writer of the format; the delimiter is that of CSV (JSON Lines has none).
+std::unique_ptr<Row_writer> Make_row_writer(Output_format format, Output_delimiter delimiter);

@@ -59,26 +59,27 @@ Table_layout Layout_of_header(const Csv_record& header)
 
     Table_layout layout;
     layout.Column_count = header.Field_count();
-    std::vector<std::string> keys;
     std::array<std::optional<std::size_t>, Input_columns.size()> input_at;
     for (std::size_t column = 0; column < header.Field_count(); ++column) {
-        std::string key = Column_key(header.Field(column));
-        if (std::find(keys.begin(), keys.end(), key) != keys.end())
-            throw ETable_error("the first row names the column '" + key + "' twice");
+        const std::string key = Column_key(header.Field(column));
         if (Is_result_name(key))
             throw ETable_error("the first row names the column '" + key +
                               "', which the output gives to a result");
+        // Only the columns read must be unique; any other name (an empty
+        // one, two columns named note) is passed through as it stands.
         const auto named = std::find(Input_columns.begin(), Input_columns.end(), key);
-        if (named != Input_columns.end()) {
-            input_at[static_cast<std::size_t>(named - Input_columns.begin())] = column;
-            layout.Echoed_names.emplace_back(*named);
-        } else if (key == Limits_column) {
-            layout.Limits_at = column;
-            layout.Echoed_names.emplace_back(Limits_column);
-        } else {
+        std::optional<std::size_t>* const read_at =
+            named != Input_columns.end() ? &input_at[static_cast<std::size_t>(named - Input_columns.begin())]
+            : key == Limits_column      ? &layout.Limits_at
+                                        : nullptr;
+        if (!read_at) {
             layout.Echoed_names.emplace_back(header.Field(column));
+            continue;
         }
-        keys.push_back(std::move(key));
+        if (*read_at)
+            throw ETable_error("the first row names the column '" + key + "' twice");
+        *read_at = column;
+        layout.Echoed_names.push_back(key);
     }
 
     std::vector<std::string_view> missing;

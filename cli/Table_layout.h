@@ -1,7 +1,8 @@
 // Where a table's columns stand, found by name in its first row. The first
-// row must name sd, n, case_a and case_b and may name limits; names are
-// compared without regard to case and surrounding blanks. Every other column
-// (a patient's ID, a task's name) is passed through in its place.
+// row must name sd, n, case_a and case_b and may name limits, each once;
+// names are compared without regard to case and surrounding blanks. Every
+// other column (a patient's ID, a task's name, an unnamed one, two named
+// note) is passed through in its place.
 #pragma once
 
 #include <array>
@@ -37,6 +38,6 @@ std::string Column_key(std::string_view name);
 // The layout that the first row gives; raises ETable_error when the row is
 // broken, has more columns than the reader keeps or more than 64 KiB of
 // names, lacks a required name
-// (the message names every missing one), names a column twice or names one of
-// the result columns.
+// (the message names every missing one), names a column that it reads twice
+// or names one of the result columns.
 Table_layout Layout_of_header(const Csv_record& header);

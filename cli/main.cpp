@@ -173,6 +173,7 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
     }
     Batch_options options;
     options.Delimiter = table.Delimiter;
+    options.Output_delimiter_kind = table.Output_delimiter_kind;
     options.Format = table.Format;
     options.Level = table.Level;
     options.Decimal_separator = separator;
@@ -228,7 +229,7 @@ int main(int argc, char** argv)
     try {
         command = Parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const EUsage_error& error) {
-        std::cerr << One_line("voran-report: " + std::string(error.what()) + ". ") << Usage_line << '\n';
+        std::cerr << One_line("voran-report: " + std::string(error.what())) << '\n' << Usage_hint << '\n';
         return Exit_code(Exit_status::Usage_error);
     }
     const Exit_status status = Run(command, separator);

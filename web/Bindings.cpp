@@ -126,9 +126,19 @@ std::string Table_size_check(const std::string& file_name, double bytes)
     return Table_size_refusal(file_name, bytes);
 }
 
-val Table(const std::string& file_name, const std::string& bytes, const std::string& separator)
+val Output_delimiters()
 {
-    const Table_outcome outcome = Run_table(file_name, bytes, Decimal_separator_of(separator));
+    const Output_delimiter_choices choices = The_output_delimiter_choices();
+    val items = val::array();
+    for (const Delimiter_choice& item : choices.Items)
+        items.call<void>("push", Object_of({{"word", item.Word}, {"caption", item.Caption}}));
+    return Object_of({{"caption", choices.Caption}, {"items", items}});
+}
+
+val Table(const std::string& file_name, const std::string& bytes, const std::string& separator,
+          const std::string& output_delimiter)
+{
+    const Table_outcome outcome = Run_table(file_name, bytes, Decimal_separator_of(separator), output_delimiter);
     // The output's bytes as they are: a table's pass-through columns need not
     // be valid UTF-8, and the download must hold what voran-report writes.
     // The new array holds a copy of them.
@@ -137,6 +147,7 @@ val Table(const std::string& file_name, const std::string& bytes, const std::str
                                                             reinterpret_cast<const unsigned char*>(outcome.Csv.data())));
     return Object_of({{"message", outcome.Message},
                       {"csv", csv},
+                      {"delimiter", outcome.Delimiter},
                       {"rowsJson", outcome.Rows_json},
                       {"summary", outcome.Summary}});
 }
@@ -156,5 +167,6 @@ EMSCRIPTEN_BINDINGS(voran)
     emscripten::function("printBlocks", &Blocks_to_print);
     emscripten::function("tableSizeRefusal", &Table_size_check);
     emscripten::function("tableUnreadable", &Table_unreadable);
+    emscripten::function("outputDelimiters", &Output_delimiters);
     emscripten::function("runTable", &Table);
 }

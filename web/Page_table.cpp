@@ -1,11 +1,13 @@
 #include "Page_table.h"
 
 #include <sstream>
+#include <string_view>
 #include <utility>
 
 #include "Batch.h"
 #include "Csv_reader.h"
 #include "Json_text.h"
+#include "Output_delimiter.h"
 #include "Text_sink.h"
 
 namespace {
@@ -26,10 +28,10 @@ std::string Rows_text(std::size_t count)
 
 // Reads the output back: the header and the first rows as JSON for the
 // page, and the counts of rows and of rows with an error.
-void Describe_output(Table_outcome& outcome)
+void Describe_output(Table_outcome& outcome, char delimiter)
 {
     std::istringstream in(outcome.Csv);
-    Csv_reader reader(in);
+    Csv_reader reader(in, delimiter);
     Csv_record record;
     Text_sink json;
     json.Append('[');
@@ -76,7 +78,16 @@ std::string Table_unreadable(const std::string& file_name)
     return file_name + ": the file cannot be read (it may have been moved or changed since it was chosen).";
 }
 
-Table_outcome Run_table(const std::string& file_name, const std::string& bytes, char separator)
+Output_delimiter_choices The_output_delimiter_choices()
+{
+    Output_delimiter_choices choices{std::string(Output_delimiter_caption), {}};
+    for (const Output_delimiter_name& name : Output_delimiter_table)
+        choices.Items.push_back({std::string(name.Word), std::string(name.Caption)});
+    return choices;
+}
+
+Table_outcome Run_table(const std::string& file_name, const std::string& bytes, char separator,
+                        const std::string& output_delimiter)
 {
     Table_outcome outcome;
     if (bytes.empty()) {
@@ -93,6 +104,10 @@ Table_outcome Run_table(const std::string& file_name, const std::string& bytes, 
     std::ostringstream out;
     Batch_options options;
     options.Decimal_separator = separator;
+    options.Output_delimiter_kind =
+        output_delimiter.empty()
+            ? Output_delimiter_like(Delimiter_of_first_line(std::string_view(bytes).substr(0, Delimiter_sample_bytes)))
+            : Output_delimiter_from_word(output_delimiter).value_or(Output_delimiter::Comma);
     try {
         Run_batch(in, out, options);
     } catch (const ETable_error& error) {
@@ -100,6 +115,8 @@ Table_outcome Run_table(const std::string& file_name, const std::string& bytes, 
         return outcome;
     }
     outcome.Csv = out.str();
-    Describe_output(outcome);
+    const Output_delimiter_name& delimiter = Names_of(options.Output_delimiter_kind);
+    outcome.Delimiter = delimiter.Word;
+    Describe_output(outcome, delimiter.Delimiter);
     return outcome;
 }

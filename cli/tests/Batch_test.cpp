@@ -136,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
         Delimiter_row{"SemicolonHeaderAfterAMark", "\xEF\xBB\xBFsd;n;case_a;case_b\n10;20;50,5;30\n",
                       std::nullopt},
         Delimiter_row{"SemicolonGiven", "sd;n;case_a;case_b\n10;20;50,5;30\n", ';'},
-        Delimiter_row{"TabGiven", "sd\tn\tcase_a\tcase_b\n10\t20\t50,5\t30\n", '\t'}),
+        Delimiter_row{"TabGiven", "sd\tn\tcase_a\tcase_b\n10\t20\t50,5\t30\n", '\t'},
+        Delimiter_row{"TabHeaderFound", "sd\tn\tcase_a\tcase_b\n10\t20\t50,5\t30\n", std::nullopt}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(Batch, DelimiterOfTheFirstLine)
@@ -146,6 +147,93 @@ TEST(Batch, DelimiterOfTheFirstLine)
     EXPECT_EQ(Delimiter_of_first_line("sd;n,case_a;case_b\n"), ',');
     EXPECT_EQ(Delimiter_of_first_line("sd\n"), ',');
     EXPECT_EQ(Delimiter_of_first_line(""), ',');
+    EXPECT_EQ(Delimiter_of_first_line("sd\tn\tcase_a\tcase_b\r\n"), '\t');
+    EXPECT_EQ(Delimiter_of_first_line("sd\tn;case_a\tcase_b\n"), ';');
+    EXPECT_EQ(Delimiter_of_first_line("sd\tn,case_a\tcase_b\n"), ',');
+    // Only the first line counts.
+    EXPECT_EQ(Delimiter_of_first_line("sd\n\t;\n"), ',');
+}
+
+// What spreadsheets add to a table: delimiters at the end of every line for
+// empty columns, lines of delimiters only under the data, two columns of
+// the same name, limits in any case and with blanks around.
+TEST(Batch, WhatSpreadsheetsAddIsNotAnError)
+{
+    const std::string input =
+        "id;sd;n;case_a;case_b;limits;note;note;;\r\n"
+        "P1;10;20;50;30; Lower ;a;b;;\r\n"
+        ";;;;;;;;;\r\n"
+        "P2;10;20;30;50;UPPER;;;;\r\n"
+        "P3;10;20;50;30;TWO-SIDED;;;;\r\n"
+        ";;;;;;;;;\r\n;;;;;;;;;\r\n;;;\r\n";
+    const Table_run run = Run_table(input);
+    EXPECT_EQ(run.Status, Exit_status::Done) << run.Out;
+    const Records records = Csv_records(run.Out);
+    ASSERT_EQ(records.size(), 4u) << run.Out;
+    EXPECT_EQ(Tail(records[0], 0, 10),
+              (std::vector<std::string>{"id", "sd", "n", "case_a", "case_b", "limits", "note", "note", "", ""}));
+    const char* applied[] = {"lower", "upper", "two-sided"};
+    for (std::size_t row = 1; row < records.size(); ++row) {
+        EXPECT_EQ(records[row][5], applied[row - 1]) << row;
+        EXPECT_EQ(records[row].back(), "") << row;
+    }
+    EXPECT_EQ(Tail(records[1], 6, 2), (std::vector<std::string>{"a", "b"}));
+}
+
+// JSON readers keep one value of a repeated key: each key is given once.
+TEST(Batch, JsonLinesKeysOfRepeatedNamesAreMadeUnique)
+{
+    Batch_options options;
+    options.Format = Output_format::Jsonl;
+    const Table_run run = Run_table("note,sd,n,case_a,case_b,note,note_2,,\na,10,20,50,30,b,c,d,e\n", options);
+    EXPECT_EQ(run.Out.rfind("{\"note\":\"a\",\"sd\":\"10\",\"n\":\"20\",\"case_a\":\"50\",\"case_b\":\"30\","
+                            "\"note_2\":\"b\",\"note_2_2\":\"c\",\"\":\"d\",\"_2\":\"e\",\"limits\":\"two-sided\",",
+                            0),
+              0u)
+        << run.Out;
+}
+
+TEST(Batch, UnknownLimitsAreRefusedNamingThem)
+{
+    const Records records = Csv_records(Run_table("sd,n,case_a,case_b,limits\n10,20,50,30, Both \n").Out);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1][4], " Both ");
+    EXPECT_EQ(records[1].back(), "limits must be one of two-sided|lower|upper, not ' Both '");
+}
+
+// Output for a spreadsheet: its delimiter, the numbers' decimal point that
+// goes with it, and passed-through texts that would be formulas kept texts.
+TEST(Batch, OutputForASpreadsheet)
+{
+    const std::string input = "id,sd,n,case_a,case_b,=note\n=1+1,10,20,50,30,-4\n@SUM(A1),10,20,50,30,-A1\n"
+                              "\"+1;2\",10,20,50,30,-.5\n";
+    const struct {
+        Output_delimiter Delimiter;
+        std::string Header;
+        std::vector<std::string> Rows;  // each row's start: the echoed fields and the first number
+    } outputs[] = {
+        {Output_delimiter::Comma, "id,sd,n,case_a,case_b,=note,limits,raw_difference,sd_difference,",
+         {"=1+1,10,20,50,30,-4,two-sided,20,14.1421356237,", "@SUM(A1),10,20,50,30,-A1,two-sided,20,",
+          "+1;2,10,20,50,30,-.5,two-sided,20,"}},
+        {Output_delimiter::Semicolon, "id;sd;n;case_a;case_b;'=note;limits;raw_difference;sd_difference;",
+         {"'=1+1;10;20;50;30;-4;two-sided;20;14,1421356237;", "'@SUM(A1);10;20;50;30;'-A1;two-sided;20;",
+          "\"'+1;2\";10;20;50;30;-.5;two-sided;20;"}},
+        {Output_delimiter::Tab, "id\tsd\tn\tcase_a\tcase_b\t'=note\tlimits\traw_difference\tsd_difference\t",
+         {"'=1+1\t10\t20\t50\t30\t-4\ttwo-sided\t20\t14.1421356237\t",
+          "'@SUM(A1)\t10\t20\t50\t30\t'-A1\ttwo-sided\t20\t", "'+1;2\t10\t20\t50\t30\t-.5\ttwo-sided\t20\t"}},
+    };
+    for (const auto& output : outputs) {
+        Batch_options options;
+        options.Output_delimiter_kind = output.Delimiter;
+        std::istringstream lines(Run_table(input, options).Out);
+        std::string line;
+        std::getline(lines, line);
+        EXPECT_EQ(line.rfind(output.Header, 0), 0u) << line;
+        for (const std::string& row : output.Rows) {
+            std::getline(lines, line);
+            EXPECT_EQ(line.rfind(row, 0), 0u) << line;
+        }
+    }
 }
 
 TEST(Batch, BrokenAndRefusedRowsAreErrorRowsAndTheRunGoesOn)

@@ -313,6 +313,56 @@ TEST(Csv_reader, AWholeLineAtHandReadsAsByteByByte)
               "line 1: the row is longer than 6 bytes; its fields are cut short");
 }
 
+TEST(Csv_reader, BlankRecordsAreThoseWithNothingInAnyField)
+{
+    const struct {
+        const char* Line;
+        bool Blank;
+    } rows[] = {
+        {"\n", true}, {";;;;\n", true}, {";;;;", true}, {"\"\";;\r\n", true},
+        {";;x;\n", false}, {"; ;\n", false}, {";\"\"x;\n", false}, {"\";\n", false},
+    };
+    for (const auto& row : rows) {
+        std::istringstream in(row.Line);
+        Csv_reader reader(in, ';');
+        Csv_record record;
+        ASSERT_TRUE(reader.Next_record(record)) << row.Line;
+        EXPECT_EQ(record.Is_blank(), row.Blank) << row.Line;
+    }
+    // Fields beyond those kept may hold anything: such a record is no blank.
+    std::istringstream in(";;;x\n");
+    Csv_limits limits;
+    limits.Kept_fields = 2;
+    Csv_reader reader(in, ';', limits);
+    Csv_record record;
+    ASSERT_TRUE(reader.Next_record(record));
+    EXPECT_FALSE(record.Is_blank());
+}
+
+TEST(Csv_writer, TextsASpreadsheetWouldEvaluate)
+{
+    const struct {
+        const char* Text;
+        bool Formula;
+    } rows[] = {
+        {"=1+1", true}, {"+1", true}, {"@SUM(A1)", true}, {"-A1", true}, {"-", true}, {"--1", true},
+        {"-.", true}, {"-4", false}, {"-.5", false}, {"-,5", false}, {"4-1", false}, {"", false},
+        {" =1", false}, {"a=b", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Spreadsheet_reads_as_formula(row.Text), row.Formula) << row.Text;
+}
+
+TEST(Csv_writer, AFieldIsQuotedWhenItHoldsItsDelimiter)
+{
+    Text_sink out;
+    for (const char* field : {"1,5", "a;b", "t\tab"}) {
+        Write_csv_field(out, field, ';');
+        out.Append('|');
+    }
+    EXPECT_EQ(out.Take(), "1,5|\"a;b\"|t\tab|");
+}
+
 // Quoting is right when every field reads back as written.
 TEST(Csv_writer, RecordsReadBackUnchanged)
 {

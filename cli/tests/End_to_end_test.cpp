@@ -229,20 +229,19 @@ struct Usage_row {
 
 class Usage_test : public testing::TestWithParam<Usage_row> {};
 
-TEST_P(Usage_test, OneLineHintAndStatus64)
+// What is wrong on one short line, then where to read more.
+TEST_P(Usage_test, WhatIsWrongAndWhereToLookStatus64)
 {
     const Run_result run = Run_report(GetParam().Arguments);
     EXPECT_EQ(run.Status, 64);
     EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err.rfind(std::string("voran-report: ") + GetParam().Problem + ". usage: ", 0), 0u)
-        << run.Err;
-    EXPECT_EQ(run.Err.find('\n'), run.Err.size() - 1) << "not one line: " << run.Err;
+    EXPECT_EQ(run.Err, std::string("voran-report: ") + GetParam().Problem + "\nTry 'voran-report --help'.\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, Usage_test,
     testing::Values(
-        Usage_row{"NoArguments", {}, "missing --sd"},
+        Usage_row{"OnlyANote", {"--note", "x"}, "missing --sd"},
         Usage_row{"MissingCaseB", {"--sd", "1", "--n", "5", "--case-a", "1"}, "missing --case-b"},
         Usage_row{"MissingValue", {"--sd"}, "--sd needs a value"},
         Usage_row{"Unknown", {"--sd", "1", "--mean", "3"}, "unknown argument '--mean'"},
@@ -250,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
         Usage_row{"GivenTwice", {"--sd", "1", "--sd", "2"}, "--sd given twice"},
         Usage_row{"BadLimits",
                   {"--sd", "1", "--n", "5", "--case-a", "1", "--case-b", "2", "--limits", "both"},
-                  "--limits must be one of two-sided|lower|upper"},
+                  "--limits must be one of two-sided|lower|upper, not 'both'"},
         Usage_row{"CsvWithSingleOptions", {"--csv", "-", "--sd", "1"}, "--csv takes no --sd"},
         Usage_row{"CsvWithNote", {"--csv", "-", "--note", "x"}, "--csv takes no --note"}),
     [](const auto& info) { return std::string(info.param.Name); });
@@ -273,7 +272,7 @@ TEST(Messages, WriteControlCharactersAsBlanks)
          "voran-report: standard input, the first row names the column 'x [2j ]0;owned ' twice\n"},
         {"C1Controls", {"--csv", "-"}, "a\xc2\x9b" "2J,a\xc2\x9b" "2J\n", 65,
          "voran-report: standard input, the first row names the column 'a 2j' twice\n"},
-        {"Argument", {"--sd", "1", hostile}, "", 64, "voran-report: unknown argument 'x [2J ]0;owned '. usage: "},
+        {"Argument", {"--sd", "1", hostile}, "", 64, "voran-report: unknown argument 'x [2J ]0;owned '\nTry "},
         {"TablePath", {"--csv", "/nonexistent/" + hostile}, "", 66,
          "voran-report: cannot open /nonexistent/x [2J ]0;owned : "},
         {"TypedNumber", {"--sd", "1\r" + hostile, "--n", "20", "--case-a", "1", "--case-b", "2"}, "", 2,
@@ -291,14 +290,24 @@ TEST(Messages, WriteControlCharactersAsBlanks)
     }
 }
 
-TEST(Help, PrintsTheUsageLineAndTheOptions)
+TEST(Help, SaysWhatTheToolDoesWithExamplesThenTheUsageLineAndTheOptions)
 {
-    const Run_result run = Run_report({"--help"});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out.rfind("usage: voran-report --sd TEXT", 0), 0u);
-    EXPECT_NE(run.Out.find("\n  --format csv|jsonl "), std::string::npos) << run.Out;
-    EXPECT_NE(run.Out.find("\n  74\t"), std::string::npos) << run.Out;
-    EXPECT_EQ(run.Err, "");
+    // No arguments at all ask for the help too.
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--help"}, std::vector<std::string>{}}) {
+        const Run_result run = Run_report(arguments);
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Out.rfind("voran-report compares the scores of two single cases", 0), 0u) << run.Out;
+        const std::size_t sentence_end = run.Out.find(".\n\nExamples:\n");
+        EXPECT_EQ(run.Out.find('\n'), sentence_end + 1) << "not one sentence on one line";
+        EXPECT_NE(run.Out.find("Examples:\n  voran-report --sd 10 --n 20 --case-a 50 --case-b 30\n"
+                               "  voran-report --csv "),
+                  std::string::npos)
+            << run.Out;
+        EXPECT_NE(run.Out.find("\n\nusage: voran-report --sd TEXT"), std::string::npos);
+        EXPECT_NE(run.Out.find("\n  --format csv|jsonl "), std::string::npos) << run.Out;
+        EXPECT_NE(run.Out.find("\n  74\t"), std::string::npos) << run.Out;
+        EXPECT_EQ(run.Err, "");
+    }
 }
 
 TEST(Version, PrintsTheProgramAndTheProjectVersion)
@@ -412,6 +421,14 @@ TEST(Csv_batch, RowsPassOrAreRefusedAndTheRunGoesOn)
     const std::vector<bool> refused = {false, true, true, true, false};
     for (std::size_t row = 0; row < refused.size(); ++row)
         EXPECT_EQ(records[row + 1].back().empty(), !refused[row]) << "row " << row + 1;
+}
+
+TEST(Csv_batch, OutputForASpreadsheetWithDecimalCommas)
+{
+    const Run_result run = Run_report({"--csv", "-", "--delimiter", "tab", "--output-delimiter", ";"},
+                                      "id\tsd\tn\tcase_a\tcase_b\n=A1\t10\t20\t50,5\t30\n");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("\n'=A1;10;20;50,5;30;two-sided;20,5;14,1421356237;19;"), std::string::npos) << run.Out;
 }
 
 TEST(Csv_batch, AllRowsPassingGiveStatusZero)

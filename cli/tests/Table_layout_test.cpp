@@ -55,7 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {1, 3, 4, 5}, std::nullopt,
                    {"Patient ID", "sd", "task", "n", "case_a", "case_b", "Note ", "limits"}},
         Layout_row{"AnEmptyName", ",sd,n,case_a,case_b", {1, 2, 3, 4}, std::nullopt,
-                   {"", "sd", "n", "case_a", "case_b", "limits"}}),
+                   {"", "sd", "n", "case_a", "case_b", "limits"}},
+        // As spreadsheets write them: empty columns after the data, two notes.
+        Layout_row{"UnreadNamesMayRepeatOrBeEmpty", "id,sd,n,case_a,case_b,Note,note,ID,,", {1, 2, 3, 4},
+                   std::nullopt, {"id", "sd", "n", "case_a", "case_b", "Note", "note", "ID", "", "", "limits"}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(Layout, UnusableHeadersAreRefusedSayingWhy)
@@ -68,7 +71,8 @@ TEST(Layout, UnusableHeadersAreRefusedSayingWhy)
         {"CASE_B,x,N", "the first row must name the columns sd, n, case_a, case_b; it lacks sd, case_a"},
         {"10,20,50,30", "the first row must name the columns sd, n, case_a, case_b; it lacks sd, n, case_a, case_b"},
         {"sd,n,case_a,case_b,SD ", "the first row names the column 'sd' twice"},
-        {"id,sd,n,case_a,case_b,ID", "the first row names the column 'id' twice"},
+        {"limits,sd,n,case_a,case_b, Limits", "the first row names the column 'limits' twice"},
+        {"sd,n,case_a,case_b,case_a", "the first row names the column 'case_a' twice"},
         {"sd,n,case_a,case_b,P_one_tailed", "the first row names the column 'p_one_tailed', which the output gives to a result"},
         {"sd,n,case_a,case_b,error", "the first row names the column 'error', which the output gives to a result"},
         {"sd,n,\"case_a\"x,case_b", "line 1: text after the closing quote of a field"},

@@ -233,6 +233,22 @@ function Same_table_field(page_field, native_field) {
   return Math.abs(a - b) <= 1.5 * unit;
 }
 
+// The page's download against voran-report's output for the same table,
+// line by line and field by field (decimal commas read as points).
+function Assert_same_table(from_page, from_native, delimiter) {
+  const page_lines = from_page.split('\n');
+  const native_lines = from_native.split('\n');
+  assert.equal(page_lines.length, native_lines.length);
+  const point = (field) => (delimiter === ';' ? field.replace(',', '.') : field);
+  native_lines.forEach((line, index) => {
+    const page_fields = page_lines[index].split(delimiter);
+    const native_fields = line.split(delimiter);
+    assert.equal(page_fields.length, native_fields.length, `line ${index + 1}`);
+    native_fields.forEach((field, column) => assert.ok(Same_table_field(point(page_fields[column]), point(field)),
+      `line ${index + 1}, field ${column + 1}: page ${page_fields[column]}, voran-report ${field}`));
+  });
+}
+
 function Test_table() {
   const lines = ['id,sd,n,case_a,case_b,limits'];
   let seed = 12345;
@@ -266,18 +282,44 @@ test('a table downloads the CSV that voran-report writes for it', async () => {
 
     const download = await Download(page, 'Download results');
     assert.equal(download.suggestedFilename(), 'comparisons-results.csv');
-    const from_page = readFileSync(await download.path(), 'utf8').split('\n');
-    const from_native = native.stdout.split('\n');
-    assert.equal(from_page.length, from_native.length);
-    from_native.forEach((line, index) => {
-      const page_fields = from_page[index].split(',');
-      const native_fields = line.split(',');
-      assert.equal(page_fields.length, native_fields.length, `line ${index + 1}`);
-      native_fields.forEach((field, column) => assert.ok(Same_table_field(page_fields[column], field),
-        `line ${index + 1}, field ${column + 1}: page ${page_fields[column]}, voran-report ${field}`));
-    });
+    Assert_same_table(readFileSync(await download.path(), 'utf8'), native.stdout, ',');
     await context.close();
   } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+});
+
+test('a tab- or semicolon-separated table: the results are proposed in its own delimiter', async () => {
+  const folder = mkdtempSync(join(tmpdir(), 'voran web delimiters '));
+  const { context, page } = await Open_page();
+  try {
+    const choice = page.getByLabel('Results separated by');
+    const rows = [
+      { name: 'comparisons.tsv', text: 'id\tsd\tn\tcase_a\tcase_b\nP1\t10\t20\t50,5\t30\nP2\t2\t7\t1\t3\n',
+        proposed: 'tabs, numbers with decimal points', delimiter: '\t', options: ['--output-delimiter', 'tab'] },
+      { name: 'comparisons.csv', text: 'id;sd;n;case_a;case_b\n=P1;10;20;50,5;30\nP2;2;7;1;3\n',
+        proposed: 'semicolons, numbers with decimal commas', delimiter: ';', options: ['--output-delimiter', ';'] },
+    ];
+    for (const row of rows) {
+      const file = join(folder, row.name);
+      writeFileSync(file, row.text);
+      await page.getByLabel('Table of comparisons (CSV)').setInputFiles(file);
+      await page.waitForFunction(() => document.getElementById('table-status').textContent !== '');
+      assert.equal(await Table_section(page).getByRole('status').textContent(), '2 rows computed.', row.name);
+      assert.equal(await choice.locator('option:checked').textContent(), row.proposed, row.name);
+      const native = spawnSync(Voran_report, ['--csv', file, ...row.options], { env: { ...process.env, LC_ALL: 'C' }, encoding: 'utf8' });
+      assert.equal(native.status, 0, native.stderr);
+      const download = await Download(page, 'Download results');
+      Assert_same_table(readFileSync(await download.path(), 'utf8'), native.stdout, row.delimiter);
+    }
+    // Another choice writes the same table again, with commas.
+    await choice.selectOption({ label: 'commas, numbers with decimal points' });
+    await page.getByRole('cell', { name: '20.5', exact: true }).waitFor();
+    const native = spawnSync(Voran_report, ['--csv', join(folder, 'comparisons.csv')], { env: { ...process.env, LC_ALL: 'C' }, encoding: 'utf8' });
+    const download = await Download(page, 'Download results');
+    Assert_same_table(readFileSync(await download.path(), 'utf8'), native.stdout, ',');
+  } finally {
+    await context.close();
     rmSync(folder, { recursive: true, force: true });
   }
 });

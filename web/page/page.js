@@ -246,7 +246,17 @@
     // The table of comparisons.
     const table_status = $('table-status');
     const download = $('download-results');
+    const output_delimiter = $('output-delimiter');
+    const delimiters = core.outputDelimiters();
+    $('output-delimiter-caption').textContent = delimiters.caption;
+    output_delimiter.replaceChildren(...delimiters.items.map((item) => {
+      const option = document.createElement('option');
+      option.value = item.word;
+      option.textContent = item.caption;
+      return option;
+    }));
     let table_output = null;
+    let table_input = null;
     function Table_message(text, refused) {
       table_status.textContent = text;
       table_status.classList.toggle('refused', refused);
@@ -266,7 +276,22 @@
       });
       table.replaceChildren(fragment);
     }
+    // The table's results, separated by the delimiter chosen; with none
+    // chosen, by the table's own, which the choice then proposes.
+    function Show_table(delimiter) {
+      const outcome = core.runTable(table_input.name, table_input.bytes, separator, delimiter);
+      if (outcome.message) {
+        Table_message(outcome.message, true);
+        return;
+      }
+      output_delimiter.value = outcome.delimiter;
+      table_output = { name: table_input.name.replace(/\.[^.]*$/, '') + '-results.csv', bytes: outcome.csv };
+      Show_rows(JSON.parse(outcome.rowsJson));
+      Table_message(outcome.summary, false);
+      download.disabled = false;
+    }
     async function Run_table(file) {
+      table_input = null;
       table_output = null;
       download.disabled = true;
       $('table-rows').replaceChildren();
@@ -283,16 +308,12 @@
         Table_message(core.tableUnreadable(file.name), true);
         return;
       }
-      const outcome = core.runTable(file.name, bytes, separator);
-      if (outcome.message) {
-        Table_message(outcome.message, true);
-        return;
-      }
-      table_output = { name: file.name.replace(/\.[^.]*$/, '') + '-results.csv', bytes: outcome.csv };
-      Show_rows(JSON.parse(outcome.rowsJson));
-      Table_message(outcome.summary, false);
-      download.disabled = false;
+      table_input = { name: file.name, bytes };
+      Show_table('');
     }
+    output_delimiter.addEventListener('change', () => {
+      if (table_output) Show_table(output_delimiter.value);
+    });
     $('table-file').addEventListener('change', (event) => {
       const file = event.target.files[0];
       if (file) Run_table(file);

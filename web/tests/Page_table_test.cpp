@@ -53,6 +53,41 @@ TEST(Page_table, ABlankInsideANumberRefusesTheRow)
     EXPECT_NE(outcome.Csv.find("Enter numeric data only."), std::string::npos);
 }
 
+// The results are proposed in the table's own delimiter (and its decimal
+// point), so that the user's spreadsheet opens them as it wrote the table;
+// the shown rows are read back with it.
+TEST(Page_table, TheOutputTakesTheInputsDelimiterUnlessAnotherIsChosen)
+{
+    const struct {
+        const char* Name;
+        std::string Bytes;
+        std::string Chosen;
+        std::string Delimiter;
+        std::string Csv_row;
+    } rows[] = {
+        {"tsv", "id\tsd\tn\tcase_a\tcase_b\nP1\t10\t20\t50,5\t30\n", "", "tab",
+         "\nP1\t10\t20\t50,5\t30\ttwo-sided\t20.5\t14.1421356237\t"},
+        {"semicolons", "id;sd;n;case_a;case_b\nP1;10;20;50,5;30\n", "", ";",
+         "\nP1;10;20;50,5;30;two-sided;20,5;14,1421356237;"},
+        {"semicolons_as_commas", "id;sd;n;case_a;case_b\nP1;10;20;50,5;30\n", ",", ",",
+         "\nP1,10,20,\"50,5\",30,two-sided,20.5,14.1421356237,"},
+        {"commas", "id,sd,n,case_a,case_b\nP1,10,20,50,30\n", "", ",", "\nP1,10,20,50,30,two-sided,20,"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const Table_outcome outcome = Run_table("t.csv", row.Bytes, '.', row.Chosen);
+        EXPECT_EQ(outcome.Message, "");
+        EXPECT_EQ(outcome.Delimiter, row.Delimiter);
+        EXPECT_NE(outcome.Csv.find(row.Csv_row), std::string::npos) << outcome.Csv;
+        EXPECT_EQ(outcome.Rows_json.rfind("[[\"id\",\"sd\",", 0), 0u) << outcome.Rows_json;
+        EXPECT_EQ(outcome.Summary, "1 row computed.");
+    }
+    const Output_delimiter_choices choices = The_output_delimiter_choices();
+    ASSERT_EQ(choices.Items.size(), 3u);
+    EXPECT_EQ(choices.Items[1].Word, ";");
+    EXPECT_EQ(choices.Items[1].Caption, "semicolons, numbers with decimal commas");
+}
+
 TEST(Page_table, ALongTableShowsItsFirstRowsAndSaysSo)
 {
     std::string table = "sd,n,case_a,case_b\n";
