@@ -74,9 +74,14 @@ extern "C" void Request_stop(int signal_number)
 }
 
 // The read end of the wake-up pipe, -1 when none could be made (the signals
-// then keep their default action).
+// then keep their default action). WebAssembly under Node receives no
+// signals (Node's own handling ends the process) and its files cannot be
+// watched with poll: there the table is read without a wake-up pipe.
 int Stop_on_signals()
 {
+#if defined(__EMSCRIPTEN__)
+    return -1;
+#else
     int ends[2];
     if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
         return -1;
@@ -97,6 +102,7 @@ int Stop_on_signals()
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     return ends[0];
+#endif
 }
 
 Exit_status Run_batch_file(const Table_request& table, char separator)
