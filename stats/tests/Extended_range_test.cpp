@@ -32,7 +32,7 @@ void PrintTo(const Range_row& row, std::ostream* os) { *os << row.Name; }
 }
 
 // exp, ln and ln(1 + x) within 16 units in the last place of long double
-// (the quad ones are stated within 8, the 80-bit C library's within 1).
+// (the quad ones are stated within 4, the 80-bit C library's within 1).
 // Reference: mpmath at 40 digits. The arguments of exp are exact binary
 // fractions, so that the rounding of the argument adds nothing.
 class Elementary_function : public testing::TestWithParam<Range_row> {};
