@@ -14,13 +14,16 @@ Fd_input::int_type Fd_input::underflow()
     if (gptr() < egptr())
         return traits_type::to_int_type(*gptr());
     for (;;) {
-        pollfd watched[2] = {{Fd, POLLIN, 0}, {Wake, POLLIN, 0}};
-        const int ready = poll(watched, Wake >= 0 ? 2 : 1, -1);
-        if (ready < 0 && errno == EINTR)
-            continue;
-        // A descriptor that poll refuses is left for read to report.
-        if (ready > 0 && (watched[1].revents & POLLIN) != 0)
-            return traits_type::eof();
+        // Without a wake-up descriptor the read itself waits.
+        if (Wake >= 0) {
+            pollfd watched[2] = {{Fd, POLLIN, 0}, {Wake, POLLIN, 0}};
+            const int ready = poll(watched, 2, -1);
+            if (ready < 0 && errno == EINTR)
+                continue;
+            // A descriptor that poll refuses is left for read to report.
+            if (ready > 0 && (watched[1].revents & POLLIN) != 0)
+                return traits_type::eof();
+        }
         const ssize_t got = read(Fd, Buffer.data(), Buffer.size());
         if (got < 0 && errno == EINTR)
             continue;

@@ -1,8 +1,9 @@
 // A stream buffer reading a file descriptor in large reads, that a stop
 // request can end: while it waits for input it also watches a wake-up
-// descriptor, and once that is readable it reports the end of the input, so
-// that a table run waiting on a pipe stops after the rows in hand. A read
-// error raises std::ios_base::failure with the system's error code.
+// descriptor (when it has one), and once that is readable it reports the end
+// of the input, so that a table run waiting on a pipe stops after the rows in
+// hand. A read error raises std::ios_base::failure with the system's error
+// code.
 #pragma once
 
 #include <array>

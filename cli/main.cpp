@@ -122,9 +122,15 @@ extern "C" void Request_stop(int signal_number)
 }
 
 // The read end of the wake-up pipe, -1 when none could be made, nor the
-// deadline (the signals then keep their default action).
+// deadline (the signals then keep their default action). WebAssembly under
+// Node receives no signals (Node's own handling ends the process) and its
+// files cannot be watched with poll: there the table is read without a
+// wake-up pipe.
 int Stop_on_signals()
 {
+#if defined(__EMSCRIPTEN__)
+    return -1;
+#else
     if (!Make_stop_deadline())
         return -1;
     int ends[2];
@@ -147,6 +153,7 @@ int Stop_on_signals()
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     return ends[0];
+#endif
 }
 
 // A table run's threads format long rows into large texts that other

@@ -6,10 +6,10 @@
 //   text   = ["-"] { blank | digit | "." }   (one "." at most, a digit somewhere)
 // where a minus sign counts only as the very first character. The reference
 // value is strtold of the digits and point, which rounds correctly; the
-// reader accumulates digit by digit in double, so the two agree to a few
-// units in the last place. Read as texts from elsewhere (Inner_blanks::Refused)
-// the verdict and value are the worksheet's, except that a blank between two
-// other characters is refused.
+// reader gives the double nearest the number, so the two agree within half a
+// unit in the last place of a double. Read as texts from elsewhere (Inner_blanks::Refused) the verdict
+// and value are the worksheet's, except that a blank between two other
+// characters is refused.
 #include <cfloat>
 #include <cmath>
 #include <cstdint>

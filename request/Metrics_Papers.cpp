@@ -1,33 +1,15 @@
 #include "Metrics_Papers.h"
 
-#include <array>
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <system_error>
 
 #include "Number_format.h"
-#include "distrib.h"
+#include "Read_double.h"
 
 thread_local bool Input_error = false;
 
 namespace {
-
-// Decimal places from this one on contribute less than d / 10^325 < 2^-1075,
-// half the smallest positive double, so they cannot change the value read.
-constexpr int Last_significant_place = 324;
-
-// 10^place for each decimal place that can count, formed once by
-// Integer_power as each digit of a fraction would form it.
-Extended Ten_to_the(int place)
-{
-    static const std::array<Extended, Last_significant_place + 1> powers = [] {
-        std::array<Extended, Last_significant_place + 1> table{};
-        for (int k = 0; k <= Last_significant_place; ++k)
-            table[static_cast<std::size_t>(k)] = Integer_power(10, k);
-        return table;
-    }();
-    return powers[static_cast<std::size_t>(place)];
-}
 
 std::string Value_text(double value, char separator)
 {
@@ -71,10 +53,11 @@ std::string Limit_input_length(User_messages& messages, const std::string& text)
     return text.substr(0, end);
 }
 
-// The value of sign, whole-number digits, point and fraction digits:
-//   value = sum of d_i * 10^(n-i) over the whole part, plus sum of d_k / 10^k
-// over the fraction, accumulated digit by digit from the left; each fraction
-// term is formed in extended precision and the sum kept as a double.
+// The number the text spells, without its blanks, read into the nearest
+// double (round half to even), the same in every build: the reading is
+// exact decimal-to-binary conversion, not arithmetic in the build's own
+// precision. A whole part beyond a double's range is refused; a fraction
+// too small for a double reads as 0.
 double Read_numeric_input(User_messages& messages, const std::string& text,
                           std::string_view caption, Inner_blanks inner_blanks)
 {
@@ -85,11 +68,10 @@ double Read_numeric_input(User_messages& messages, const std::string& text,
         return 0;
     }
     Input_error = false;
-    const bool negative = text.front() == '-';
-    double value = 0;
+    std::string number;
     bool in_fraction = false;
-    int place = 0;
     bool has_digit = false;
+    bool whole_part_nonzero = false;
     bool valid = true;
     bool begun = false;          // a character other than a blank was met
     bool blank_inside = false;   // a blank followed it
@@ -107,28 +89,28 @@ double Read_numeric_input(User_messages& messages, const std::string& text,
         } else if (c == '.') {
             valid = !in_fraction;
             in_fraction = true;
-            place = 1;
         } else if (c >= '0' && c <= '9') {
-            const int digit = c - '0';
             has_digit = true;
-            if (!in_fraction) {
-                // Refuse rather than overflow to infinity.
-                valid = value <= (DBL_MAX - digit) / 10;
-                if (valid)
-                    value = value * 10 + digit;
-            } else if (place <= Last_significant_place) {
-                value = static_cast<double>(value + digit / Ten_to_the(place));
-                ++place;
-            }
+            whole_part_nonzero = whole_part_nonzero || (!in_fraction && c != '0');
         } else {
             valid = false;
         }
+        number += c;
+    }
+    double value = 0;
+    if (valid && has_digit) {
+        const auto [end, error] = Read_double(number.data(), number.data() + number.size(), value);
+        if (error == std::errc::result_out_of_range)
+            valid = !whole_part_nonzero;  // beyond the largest double, or below the smallest
+        else
+            valid = error == std::errc() && end == number.data() + number.size();
     }
     if (!valid || !has_digit) {
         Input_error = true;
         Warn_not_numeric(messages, text, caption);
+        return 0;
     }
-    return negative ? -value : value;
+    return value;
 }
 
 bool Check_positive_sd(User_messages& messages, std::string_view caption, double value,

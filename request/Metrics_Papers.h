@@ -38,8 +38,10 @@ enum class Inner_blanks { Skipped, Refused };
 // Reads the number in a field's text; sets Input_error and warns on refusal.
 // Blanks are skipped before and after the number, and inside it as
 // inner_blanks says; a minus sign is allowed only as the first character;
-// one decimal point. A text without any digit, or one whose value does not
-// fit a double, is refused as not numeric.
+// one decimal point. The value is the double nearest the number (ties to
+// even) in every build. A text without any digit, or one whose value lies
+// beyond a double's range, is refused as not numeric; a fraction below the
+// smallest double reads as 0.
 double Read_numeric_input(User_messages& messages, const std::string& text,
                           std::string_view caption, Inner_blanks inner_blanks = Inner_blanks::Skipped);
 

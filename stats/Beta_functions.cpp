@@ -1,4 +1,5 @@
 // The regularized incomplete beta function.
+#include "Elementary.h"
 #include "Floating_point.h"
 #include "Raw_functions.h"
 
@@ -62,7 +63,7 @@ Extended raw::Incomplete_beta(Extended x, Extended a, Extended b, const Beta_log
         return 1.0L;
     Floating_point_scope scope;
     // x^a (1−x)^b / B(a, b), through its logarithm.
-    const Extended bt = std::exp(log_gammas.Of_sum + a * std::log(x) + b * std::log(1.0L - x) -
+    const Extended bt = Exp(log_gammas.Of_sum + a * Ln(x) + b * Ln(1.0L - x) -
                                  log_gammas.Of_a - log_gammas.Of_b);
     const Extended result = x < (a + 1.0L) / (a + b + 2.0L)
                                 ? bt * raw::Beta_cont_fraction(x, a, b) / a

@@ -1,4 +1,5 @@
 // The gamma distribution with shape α and rate β.
+#include "Elementary.h"
 #include "Floating_point.h"
 #include "Raw_functions.h"
 
@@ -23,7 +24,7 @@ bool tGamma_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     Shape = p1;
     Rate = p2;
     Ln_gamma_of_shape = raw::Ln_gamma(Shape);
-    Log_density_constant = Shape * std::log(Rate) - Ln_gamma_of_shape;
+    Log_density_constant = Shape * Ln(Rate) - Ln_gamma_of_shape;
     Support_lower = 0.0L;
     Support_upper = Integer_range_limit;
     // The ratio-of-uniforms bounds of a shape above 1 (four logarithms, two
@@ -34,7 +35,7 @@ bool tGamma_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     const Extended alpha = Shape;
     if (alpha < 1.0L) {
         // Ahrens and Dieter's GS: b = (e + α) / e and the exponent 1/α.
-        const Extended e = std::exp(1.0L);
+        const Extended e = Exp(1.0L);
         Sampling_constant_1 = (e + alpha) / e;
         Sampling_constant_2 = 1.0L / alpha;
     }
@@ -52,9 +53,9 @@ void tGamma_distribution::Set_ratio_bounds()
     const Extended alpha = Shape;
     const Extended h = std::sqrt(2.0L * alpha - 1.0L);
     Sampling_constant_1 =
-        (1.0L - h) * std::sqrt(std::exp((alpha - 1.0L) * (std::log(alpha - 1.0L) - std::log(alpha + h)) + h - 1.0L));
+        (1.0L - h) * std::sqrt(Exp((alpha - 1.0L) * (Ln(alpha - 1.0L) - Ln(alpha + h)) + h - 1.0L));
     Sampling_constant_2 =
-        (1.0L + h) * std::sqrt(std::exp((alpha - 1.0L) * (std::log(alpha + h) - std::log(alpha - 1.0L)) - h - 1.0L));
+        (1.0L + h) * std::sqrt(Exp((alpha - 1.0L) * (Ln(alpha + h) - Ln(alpha - 1.0L)) - h - 1.0L));
     Ratio_bounds_current = true;
 }
 
@@ -68,8 +69,8 @@ bool tGamma_distribution::In_support(Extended x) const
 Extended tGamma_distribution::Unscoped_density(Extended x) const
 {
     if (In_support(x) && x > 0.0L) {
-        const Extended power_term = Shape == 1.0L ? 0.0L : (Shape - 1.0L) * std::log(x);
-        return std::exp(power_term + Log_density_constant - Rate * x);
+        const Extended power_term = Shape == 1.0L ? 0.0L : (Shape - 1.0L) * Ln(x);
+        return Exp(power_term + Log_density_constant - Rate * x);
     }
     if (raw::Same_value(Shape, 1.0L) && x == 0.0L)
         return Rate;
@@ -124,7 +125,7 @@ Extended tGamma_distribution::Random_value()
     const Extended alpha = Shape;
     Extended x;
     if (alpha == 1.0L) {
-        x = -std::log(Uniform_random());
+        x = -Ln(Uniform_random());
     } else if (alpha > 1.0L) {
         if (!Ratio_bounds_current)
             Set_ratio_bounds();
@@ -149,7 +150,7 @@ Extended tGamma_distribution::Random_value()
             }
             if (x <= 0.0L)
                 continue;
-            if (!(2.0L * std::log(u) + y > (alpha - 1.0L) * std::log(1.0L + y / (alpha - 1.0L))))
+            if (!(2.0L * Ln(u) + y > (alpha - 1.0L) * Ln(1.0L + y / (alpha - 1.0L))))
                 break;
         }
     } else {
@@ -160,10 +161,10 @@ Extended tGamma_distribution::Random_value()
             const Extended p = b * u;
             if (p <= 1.0L) {
                 x = raw::Real_power(p, Sampling_constant_2);
-                if (std::log(v) <= -x)
+                if (Ln(v) <= -x)
                     break;
             } else {
-                x = -std::log((b - p) * Sampling_constant_2);
+                x = -Ln((b - p) * Sampling_constant_2);
                 if (v <= raw::Real_power(x, alpha - 1.0L))
                     break;
             }

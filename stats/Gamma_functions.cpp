@@ -1,4 +1,5 @@
 // Log-gamma and the regularized incomplete gamma function.
+#include "Elementary.h"
 #include "Floating_point.h"
 #include "Raw_functions.h"
 
@@ -16,14 +17,14 @@ Extended raw::Ln_gamma(Extended x)
                                       0.1208650973866179e-2L, -0.5395239384953e-5L};
     Extended t = x - 1.0L;
     Extended s = t + 5.5L;
-    s = (t + 0.5L) * std::log(s) - s;
+    s = (t + 0.5L) * Ln(s) - s;
     Extended series = 1.0L;
     for (const Extended coefficient : c) {
         t = t + 1.0L;
         Note_flag(Division_by_zero_flag, [t] { return t == 0.0L; });  // x a whole number <= 0
         series = series + coefficient / t;
     }
-    return std::log(2.5066282746310005L * series) + s;
+    return Ln(2.5066282746310005L * series) + s;
 }
 
 // P(a, x) by its power series, e^−x x^a / Γ(a) · Σ x^n / (a (a+1) ... (a+n)),
@@ -44,7 +45,7 @@ Extended raw::Gamma_series(Extended x, Extended a, Extended ln_gamma_a)
         del = del * (x / ap);
         sum = sum + del;
         if (std::fabs(del) < std::fabs(sum) * Closeness_tolerance)
-            return sum * std::exp(a * std::log(x) - x - ln_gamma_a);
+            return sum * Exp(a * Ln(x) - x - ln_gamma_a);
         if (std::isnan(sum))
             return sum;  // the invalid operation behind it is reported by the scope
     }
@@ -105,7 +106,7 @@ Extended raw::Gamma_cont_fraction(Extended x, Extended a, Extended ln_gamma_a)
         a1 = x * a0 + an * a1;
         b1 = x * b0 + an * b1;
         if (std::fabs(b1 * a1_old - b1_old * a1) < Closeness_tolerance * std::fabs(b1 * a1_old))
-            return b1 / a1 * std::exp(a * std::log(x) - x - ln_gamma_a);
+            return b1 / a1 * Exp(a * Ln(x) - x - ln_gamma_a);
         const Extended a1_size = std::fabs(a1);
         // Rare: A_n outside the rescaling bounds, zero, infinite or NaN (every
         // comparison of a NaN is false), or B_n zero.
@@ -120,7 +121,7 @@ Extended raw::Gamma_cont_fraction(Extended x, Extended a, Extended ln_gamma_a)
             }
             Extended change = 0.0L;
             if (Quotient_step_below_tolerance(a1, b1, a1_old, b1_old, change))
-                return b1 / a1 * std::exp(a * std::log(x) - x - ln_gamma_a);
+                return b1 / a1 * Exp(a * Ln(x) - x - ln_gamma_a);
             if (std::isnan(change))
                 return change;  // the invalid operation behind it is reported by the scope
             if (a1_size > Rescale_above || a1_size < Rescale_below) {

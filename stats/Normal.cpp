@@ -1,4 +1,5 @@
 // The normal distribution with mean μ and variance σ².
+#include "Elementary.h"
 #include "Floating_point.h"
 #include "Raw_functions.h"
 
@@ -52,7 +53,7 @@ bool tNormal_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     Mu = p1;
     Sigma_squared = p2;
     Sigma = std::sqrt(p2);
-    Log_density_constant = -(Log_two_pi + std::log(Sigma_squared)) / 2.0L;
+    Log_density_constant = -(Log_two_pi + Ln(Sigma_squared)) / 2.0L;
     // The ratio-of-uniforms region of exp(−x²/2) has v-extent sqrt(2/e).
     Sampling_constant = Sqrt_two_over_e;
     scope.Check();
@@ -64,7 +65,7 @@ Extended tNormal_distribution::Unscoped_density(Extended x) const
     if (!In_support(x))
         return 0.0L;
     const Extended d = x - Mu;
-    return std::exp(Log_density_constant - d * d / (2.0L * Sigma_squared));
+    return Exp(Log_density_constant - d * d / (2.0L * Sigma_squared));
 }
 
 Extended tNormal_distribution::Unscoped_cdf(Extended x) const
@@ -109,7 +110,7 @@ Extended tNormal_distribution::Random_value()
             break;
         if (x2 >= 2.0L / u - 2.0L * u)
             continue;
-        if (x2 <= -4.0L * std::log(u))
+        if (x2 <= -4.0L * Ln(u))
             break;
     }
     return scope.Checked(Mu + Sigma * x);

@@ -1,4 +1,5 @@
 // Integer and real powers.
+#include "Elementary.h"
 #include "Floating_point.h"
 #include "Raw_functions.h"
 
@@ -42,7 +43,7 @@ Extended raw::Real_power(Extended base, Extended exponent)
         return raw::Integer_power(base, static_cast<std::int32_t>(std::trunc(exponent)));
     // ln 0 = −∞ is a division by zero, even where exp takes it on to 0 or ∞.
     Note_flag(Division_by_zero_flag, [base] { return base == 0.0L; });
-    return std::exp(exponent * std::log(base));
+    return Exp(exponent * Ln(base));
 }
 
 // y^(1/3) for y >= 0. Inside the double's range the double's cube root c

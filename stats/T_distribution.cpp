@@ -1,4 +1,5 @@
 // Student's t distribution with ν > 0 degrees of freedom.
+#include "Elementary.h"
 #include "Floating_point.h"
 #include "Raw_functions.h"
 
@@ -16,9 +17,9 @@ constexpr Extended Pi = 3.141592653589793238462643383279502884L;
 Extended T_sampling_bound(Extended nu)
 {
     const Extended power_ratio =
-        nu == 1.0L ? -std::log(nu + 1.0L) / 2.0L
-                   : (nu - 1.0L) / 4.0L * std::log1p(-2.0L / (nu + 1.0L)) - std::log(nu + 1.0L) / 2.0L;
-    return std::exp(power_ratio + std::log(2.0L * nu) / 2.0L);
+        nu == 1.0L ? -Ln(nu + 1.0L) / 2.0L
+                   : (nu - 1.0L) / 4.0L * Ln_one_plus(-2.0L / (nu + 1.0L)) - Ln(nu + 1.0L) / 2.0L;
+    return Exp(power_ratio + Ln(2.0L * nu) / 2.0L);
 }
 
 }  // namespace
@@ -49,7 +50,7 @@ bool tT_distribution::Set_parameters(Extended p1, Extended p2, Extended p3)
     // as rounded, since halving is exact).
     Ln_gamma_of_half_sum = raw::Ln_gamma((nu + 1.0L) / 2.0L);
     Ln_gamma_of_half_nu = raw::Ln_gamma(nu / 2.0L);
-    Log_density_constant = Ln_gamma_of_half_sum - Ln_gamma_of_half_nu - std::log(nu * Pi) / 2.0L;
+    Log_density_constant = Ln_gamma_of_half_sum - Ln_gamma_of_half_nu - Ln(nu * Pi) / 2.0L;
     // The ratio-of-uniforms bound for ν >= 1 (three logarithms and an
     // exponential, no flag for any admissible ν) is formed by the first draw.
     Sampling_bound_current = false;
@@ -67,7 +68,7 @@ Extended tT_distribution::Unscoped_density(Extended x) const
     if (!In_support(x))
         return 0.0L;
     const Extended nu = Degrees_of_freedom;
-    return std::exp(Log_density_constant + ((nu + 1.0L) / 2.0L) * std::log(nu / (nu + x * x)));
+    return Exp(Log_density_constant + ((nu + 1.0L) / 2.0L) * Ln(nu / (nu + x * x)));
 }
 
 // P(|T| > |x|) = I_w(ν/2, 1/2) with w = ν / (ν + x²), at every finite x:

@@ -116,6 +116,8 @@ val Restore(const std::string& kept)
     return Object_of({{"sd", fields.SD}, {"n", fields.N}, {"error", fields.Error}});
 }
 
+std::string Kept_control_data_text(const std::string& sd, const std::string& n) { return Kept_text(sd, n); }
+
 val Blocks_to_print(const std::string& text)
 {
     return Array_of(Print_blocks(text));
@@ -163,6 +165,7 @@ EMSCRIPTEN_BINDINGS(voran)
     emscripten::function("compute", &Compute_report);
     emscripten::function("plot", &Plot);
     emscripten::function("restoreControlData", &Restore);
+    emscripten::function("keptControlData", &Kept_control_data_text);
     emscripten::function("resultsFile", &Results_file_contents);
     emscripten::function("printBlocks", &Blocks_to_print);
     emscripten::function("tableSizeRefusal", &Table_size_check);

@@ -6,6 +6,11 @@
 #include "Control_data.h"
 #include "Error_report.h"
 
+std::string Kept_text(const std::string& sd, const std::string& n)
+{
+    return Control_data_text({sd, n, "", "", "", "", "", ""});
+}
+
 Restored_fields Restore_control_data(const std::string& kept)
 {
     Restored_fields fields;

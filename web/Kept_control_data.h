@@ -12,6 +12,11 @@ struct Restored_fields {
     std::string Error;  // the error report when a kept number cannot be read
 };
 
+// The text kept in the browser's storage: SD and N only, as the first two
+// entries of a control data file's text. Never a case's score, a note or a
+// result: any other page opened from the same place may read the storage.
+std::string Kept_text(const std::string& sd, const std::string& n);
+
 // The first two numbers of the kept text as the SD and N fields show them.
 // A number that cannot be read ends the reading with the error report's
 // text; the fields read before it keep their values.

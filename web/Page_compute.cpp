@@ -5,8 +5,8 @@
 #include <variant>
 
 #include "Comparison_request_step.h"
-#include "Control_data.h"
 #include "Error_report.h"
+#include "Kept_control_data.h"
 #include "Limits.h"
 #include "Page_message.h"
 #include "Report.h"
@@ -56,7 +56,7 @@ Compute_outcome Compute(const Compute_input& input)
     // The control data are kept before the comparison runs, as the desktop
     // saves them, so a comparison that fails at extreme inputs keeps them too.
     const Comparison_texts& texts = input.Texts;
-    outcome.Control_data = Control_data_text({texts.SD, texts.N, texts.Case_A, texts.Case_B, "", "", "", ""});
+    outcome.Control_data = Kept_text(texts.SD, texts.N);
 
     const auto& comparison = std::get<Comparison_request>(read);
     try {

@@ -182,16 +182,29 @@ test('the release of the key that answers a message does not warn again', async 
   await context.close();
 });
 
+function Kept(page) {
+  return page.evaluate(() => window.localStorage.getItem('VORAN.txt'));
+}
+
 test('SD and N come back after a reload, as the worksheet restores them', async () => {
   const { context, page } = await Open_page();
   await Type_inputs(page, { sd: '015', n: '20.', a: '50', b: '30' });
   await Compute(page);
+  // SD and N only: never a case's score.
+  assert.equal(await Kept(page), '015 20.       ');
   await page.reload();
   await Ready(page);
   assert.equal(await page.getByLabel(Captions.sd).inputValue(), '15');
   assert.equal(await page.getByLabel(Captions.n).inputValue(), '20');
   assert.equal(await page.getByLabel(Captions.a).inputValue(), '');
   await Wait_for_focus(page, Captions.a);
+
+  // What an earlier page kept with the scores is kept again without them.
+  await page.evaluate(() => window.localStorage.setItem('VORAN.txt', '12.5 31 88 61     '));
+  await page.reload();
+  await Ready(page);
+  assert.equal(await page.getByLabel(Captions.sd).inputValue(), '12.5');
+  assert.equal(await Kept(page), '12.5 31       ');
 
   await page.getByRole('button', { name: 'Clear Data' }).click();
   await Wait_for_focus(page, Captions.sd);

@@ -338,7 +338,8 @@
     });
 
     // The control data kept at the last Compute come back into SD and N;
-    // the focus goes to Case A then, else to SD.
+    // the focus goes to Case A then, else to SD. What an earlier page kept
+    // beyond them (the cases' scores) is dropped: SD and N are kept again alone.
     const kept = storage ? storage.getItem(Control_data_key) : null;
     let restore_error = '';
     if (kept !== null) {
@@ -346,6 +347,7 @@
       fields[0].value = restored.sd;
       fields[1].value = restored.n;
       restore_error = restored.error;
+      if (!restore_error) Keep_control_data(core.keptControlData(restored.sd, restored.n));
     }
     $('page').inert = false;
     const first = fields[0].value === '' ? fields[0] : fields[2];

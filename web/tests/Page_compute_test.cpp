@@ -28,7 +28,29 @@ TEST(Page_compute, TheWorkedExampleGivesTheGoldenReport)
     EXPECT_EQ(outcome.Refused_field, -1);
     EXPECT_EQ(outcome.Error, "");
     EXPECT_EQ(outcome.Addition, Worked_example_report_text());
-    EXPECT_EQ(outcome.Control_data, "10 20 50 30     ");
+    EXPECT_EQ(outcome.Control_data, "10 20       ");
+}
+
+// The browser's storage, which other pages opened from the same place may
+// read, keeps SD and N only: never a case's score, a note or a result. What
+// an earlier page kept with the scores is kept again without them.
+TEST(Page_compute, KeepsSdAndNOnly)
+{
+    Compute_input input;
+    input.Texts = {"12.5", "31", "88", "61"};
+    input.Notes = "J. D., seen 3 May";
+    input.Results = Worked_example_report_text();
+    const Compute_outcome outcome = Compute(input);
+    EXPECT_EQ(outcome.Control_data, "12.5 31       ");
+    for (const char* never : {"88", "61", "J. D.", "Case"})
+        EXPECT_EQ(outcome.Control_data.find(never), std::string::npos) << never;
+    const Restored_fields restored = Restore_control_data(outcome.Control_data);
+    EXPECT_EQ(restored.SD, "12.5");
+    EXPECT_EQ(restored.N, "31");
+    EXPECT_EQ(restored.Error, "");
+
+    const Restored_fields earlier = Restore_control_data("12.5 31 88 61     ");
+    EXPECT_EQ(Kept_text(earlier.SD, earlier.N), "12.5 31       ");
 }
 
 TEST(Page_compute, ThePlotIsTheComparisonsPictureAtTheSizeAsked)
