@@ -111,6 +111,10 @@ void TfrmTemplate::Build_controls()
     connect(btnclearData, &QPushButton::clicked, this, &TfrmTemplate::btnclearDataClick);
     connect(ExitBtn, &QPushButton::clicked, this, &TfrmTemplate::ExitBtnClick);
     Return_presses_buttons(*this);
+    // Return and Enter in an input field press "Compute", as a dialog's
+    // default button takes them; the notes keep them for their own lines.
+    for (QLineEdit* field : inputs_)
+        connect(field, &QLineEdit::returnPressed, cmdCompute, &QPushButton::click);
 
     Build_tab_order();
 }
