@@ -21,6 +21,7 @@
 #include "Results_printer.h"
 #include "Results_text.h"
 #include "Save_file.h"
+#include "Save_name.h"
 #include "Title_buttons.h"
 #include "Window_keys.h"
 #include "Window_placement.h"
@@ -194,7 +195,7 @@ void TfrmTemplateResults::Append_lines(const std::vector<std::string>& lines)
 
 void TfrmTemplateResults::cmdSaveOutputClick()
 {
-    const std::optional<std::string> file_name = platform_.Ask_save_file_name();
+    const std::optional<std::string> file_name = Completed_save_name(platform_, platform_.Ask_save_file_name(), "txt");
     if (!file_name)
         return;
     Save_file(*file_name, Results_file_contents(memoResults->toPlainText()).toStdString());
@@ -232,7 +233,8 @@ void TfrmTemplateResults::mnuPrintClick()
 // complete write.
 void TfrmTemplateResults::mnuSavePdfClick()
 {
-    const std::optional<std::string> file_name = platform_.Ask_save_file_name_for("results.pdf", "*.pdf");
+    const std::optional<std::string> file_name =
+        Completed_save_name(platform_, platform_.Ask_save_file_name_for("results.pdf", "*.pdf"), "pdf");
     if (!file_name)
         return;
     const std::string pdf = printer_.Pdf_document(Printer_text(memoResults->toPlainText()));

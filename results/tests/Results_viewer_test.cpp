@@ -179,6 +179,49 @@ TEST_F(Results_viewer, SaveAsPdfWritesThePrintoutOfTheWholeText)
     EXPECT_EQ(printer.Pdf_texts, printer.Jobs);
 }
 
+struct Typed_name {
+    const char* Name;
+    void (TfrmTemplateResults::*Save)();
+    const char* Typed;
+    const char* Saved;
+};
+
+void PrintTo(const Typed_name& row, std::ostream* out)
+{
+    *out << row.Name;
+}
+
+class Save_names : public Results_viewer, public ::testing::WithParamInterface<Typed_name> {};
+
+// A name typed without an extension gains the one of the file's kind.
+TEST_P(Save_names, GainTheirKindsExtension)
+{
+    viewer.Append_lines({"report"});
+    platform.File_name = directory.filePath(GetParam().Typed).toStdString();
+    (viewer.*GetParam().Save)();
+    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files), QStringList{GetParam().Saved});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, Save_names,
+    ::testing::Values(Typed_name{"OutputWithout", &TfrmTemplateResults::cmdSaveOutputClick, "Patient AB report", "Patient AB report.txt"},
+                      Typed_name{"OutputWithItsOwn", &TfrmTemplateResults::cmdSaveOutputClick, "Patient AB.md", "Patient AB.md"},
+                      Typed_name{"PdfWithout", &TfrmTemplateResults::mnuSavePdfClick, "Patient AB report", "Patient AB report.pdf"},
+                      Typed_name{"PdfWithItsOwn", &TfrmTemplateResults::mnuSavePdfClick, "report.PDF", "report.PDF"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(Results_viewer, NameThatGainsItsExtensionAsksBeforeReplacing)
+{
+    viewer.Append_lines({"new"});
+    Save_as("old.txt");
+    Click("cmdClearResults");
+    viewer.Append_lines({"newer"});
+    platform.Answers = {false};
+    Save_as("old");
+    ASSERT_EQ(platform.Questions.size(), 1u);
+    EXPECT_EQ(Saved("old.txt"), "new\r\n");
+}
+
 TEST_F(Results_viewer, CancelledPdfWritesNothing)
 {
     viewer.Append_lines({"report"});
