@@ -135,10 +135,12 @@ void TfrmTemplateResults::closeEvent(QCloseEvent* event)
 {
     // Ending the application closes every window: allowed once "Exit" was
     // confirmed here, or while the viewer is hidden (the worksheet's own exit).
-    if (Exit_confirmed || !isVisible())
+    if (Exit_confirmed || !isVisible()) {
         QWidget::closeEvent(event);
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    cmdReturnClick();
 }
 
 void TfrmTemplateResults::FormShow()

@@ -535,12 +535,16 @@ TEST_F(Results_viewer, ExitAnsweredYesEndsTheProgram)
 
 }  // namespace
 
-TEST_F(Results_viewer, WindowManagerCloseIsRefusedAndKeepsTheText)
+// A window manager that shows a close button on the viewer all the same:
+// pressing it returns to the worksheet, as "Return to Worksheet" does.
+TEST_F(Results_viewer, WindowManagerCloseReturnsToTheWorksheetAndKeepsTheText)
 {
     viewer.Append_lines({"kept"});
+    QSignalSpy requested(&viewer, &TfrmTemplateResults::Worksheet_requested);
     // QWindow::close is the path a window manager's close request takes.
     ASSERT_NE(viewer.windowHandle(), nullptr);
-    EXPECT_FALSE(viewer.windowHandle()->close());
-    EXPECT_TRUE(viewer.isVisible());
+    viewer.windowHandle()->close();
+    EXPECT_FALSE(viewer.isVisible());
+    EXPECT_EQ(requested.count(), 1);
     EXPECT_EQ(text->toPlainText(), "kept\n");
 }
