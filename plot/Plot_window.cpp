@@ -78,14 +78,16 @@ TfrmPlot::TfrmPlot(Platform& platform, Picture_printer& printer, char decimal_se
     buttons->addWidget(cmdSaveImage);
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdClose);
-    auto* layout = new QVBoxLayout(this);
+    auto* contents = new QWidget;
+    auto* layout = new QVBoxLayout(contents);
     layout->setContentsMargins(0, 0, 0, 8);
     layout->addWidget(Plot_view, 1);
     layout->addLayout(buttons);
     buttons->setContentsMargins(8, 0, 8, 0);
-    resize(sizeHint());
-    // Placed and keyed as the other windows; its title bar keeps the
-    // platform's buttons, resizing included.
+    // Sized and placed as the other windows: about 800 x 500 where that fits
+    // the screen, else as large as fits; its title bar keeps the platform's
+    // buttons, resizing included.
+    new Client_area(*this, contents->sizeHint(), 0, contents->minimumSizeHint(), contents);
     Place_on_screen(*this);
     Return_presses_buttons(*this);
 }

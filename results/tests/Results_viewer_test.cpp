@@ -62,17 +62,35 @@ protected:
     }
 };
 
-TEST_F(Results_viewer, FixedWindowWithoutCloseBoxAndItsMenu)
+TEST_F(Results_viewer, ResizableWindowWithoutCloseBoxAndItsMenu)
 {
     EXPECT_EQ(viewer.windowTitle(), "Output");
     EXPECT_FALSE(viewer.windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(viewer.minimumSize(), viewer.maximumSize());
+    EXPECT_TRUE(viewer.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_LT(viewer.minimumSize().height(), viewer.maximumSize().height());
     EXPECT_EQ(text->font().pixelSize(), 12);
     EXPECT_TRUE(QFontInfo(text->font()).fixedPitch());
     EXPECT_EQ(viewer.findChild<QMenu*>("File1")->title(), "Printer options...");
     EXPECT_EQ(viewer.findChild<QAction*>("mnuPrint")->text(), "Print All");
     EXPECT_EQ(viewer.findChild<QAction*>("mnuPrintSelection")->text(), "Print Selection");
     EXPECT_EQ(QApplication::focusWidget(), viewer.findChild<QPushButton*>("cmdReturn"));
+}
+
+// Made larger (maximised on a large screen), the viewer shows more of the
+// text, its lines still whole, and the buttons stay whole at the bottom.
+TEST_F(Results_viewer, LargerWindowShowsMoreOfTheText)
+{
+    const QSize first = viewer.size();
+    const QSize text_first = text->size();
+    viewer.Append_lines({std::string(103, '_')});
+    viewer.resize(first + QSize(400, 300));
+    EXPECT_EQ(viewer.size(), first + QSize(400, 300));
+    EXPECT_EQ(text->size(), text_first + QSize(400, 300));
+    EXPECT_EQ(text->document()->firstBlock().lineCount(), 1);
+    for (const char* name : {"cmdSaveOutput", "cmdClearResults", "cmdReturn", "cmdExit"}) {
+        EXPECT_TRUE(Wholly_on_view(*viewer.findChild<QPushButton*>(name), viewer)) << name;
+        EXPECT_GT(viewer.findChild<QPushButton*>(name)->mapTo(&viewer, QPoint(0, 0)).y(), text_first.height() + 300);
+    }
 }
 
 TEST_F(Results_viewer, AppendedLinesStandBelowTextTheUserTyped)
