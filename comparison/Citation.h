@@ -19,15 +19,16 @@ inline constexpr std::size_t Title_break = Paper_title.find(" of ") + 3;
 inline constexpr std::string_view Title_start = Paper_title.substr(0, Title_break);
 inline constexpr std::string_view Title_rest = Paper_title.substr(Title_break + 1);
 
-inline constexpr std::string_view Line_1_lead = " The accompanying paper: \"";
+inline constexpr std::string_view Line_1_lead = " \"";
 inline constexpr std::string_view Line_2_lead = " ";
-inline constexpr std::string_view Line_2_tail = "\" (the paper that this program accompanies).";
+inline constexpr std::string_view Line_2_tail = "\".";
 inline constexpr std::string_view Sentence_lead = "the authors of \"";
 inline constexpr std::string_view Sentence_tail = "\" (the accompanying paper).";
 
 }  // namespace citation_detail
 
-// The two citation lines of the report, each beginning with one blank.
+// The two citation lines of the report, each beginning with one blank: the
+// paper's title in quotes, below the heading that introduces the paper.
 inline constexpr std::string_view Citation_line_1 =
     Joined_parts<citation_detail::Line_1_lead, citation_detail::Title_start>;
 inline constexpr std::string_view Citation_line_2 =

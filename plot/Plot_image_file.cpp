@@ -28,15 +28,6 @@ std::optional<Image_format> Image_format_of(const std::string& file_name)
     return std::nullopt;
 }
 
-std::string With_image_extension(const std::string& file_name)
-{
-    const auto start = file_name.rfind('/');
-    const std::string last = file_name.substr(start == std::string::npos ? 0 : start + 1);
-    if (last.find('.') != std::string::npos)
-        return file_name;
-    return file_name + "." + std::string(Image_format_table.front().Extension);
-}
-
 Plot_subject Program_plot_subject(const Comparison_request& request, const Comparison_result& result,
                                   char decimal_separator)
 {

@@ -38,9 +38,8 @@ inline constexpr double Png_pixels_per_unit = 2;
 Plot_subject Program_plot_subject(const Comparison_request& request, const Comparison_result& result,
                                   char decimal_separator);
 
-// The name as typed in the save dialog, with ".png" added when its last
-// component has no extension ("plot" gives "plot.png", "a.b/plot" too).
-std::string With_image_extension(const std::string& file_name);
+// The extension that a name without one gains: "png".
+inline constexpr std::string_view Default_image_extension = Image_format_table.front().Extension;
 
 // The format that the name's extension names; raises std::runtime_error
 // saying which names are written for any other name.

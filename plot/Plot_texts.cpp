@@ -1,6 +1,8 @@
 #include "Plot_texts.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 #include "Number_format.h"
 #include "Report.h"
@@ -14,13 +16,37 @@ constexpr int Fixed_tick_exponents_from = -5;
 constexpr int Fixed_tick_exponents_to = 8;
 constexpr int Tick_significant_digits = 3;
 
-// %.Pg with the user's separator.
+// The superscript digits 0 to 9 and the superscript minus, in UTF-8.
+constexpr std::array<std::string_view, 10> Superscript_digits = {"\u2070", "\u00B9", "\u00B2", "\u00B3", "\u2074",
+                                                                 "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
+constexpr std::string_view Superscript_minus = "\u207B";
+constexpr std::string_view Times_ten = " \u00D7 10";
+
+// %.Pg with the user's separator, an exponent written as a power of ten as a
+// reader writes it: 3.456e-06 becomes 3.456 × 10⁻⁶ (the exponent in
+// superscript digits, without its plus sign and leading zeros).
 std::string General(Extended value, int significant_digits, char separator)
 {
     std::string text = Format_general(value, significant_digits);
     if (const auto point = text.find('.'); point != std::string::npos)
         text[point] = separator;
-    return text;
+    const auto e = text.find('e');
+    if (e == std::string::npos)
+        return text;
+    std::string power = std::string(text, 0, e) + std::string(Times_ten);
+    if (text[e + 1] == '-')
+        power += Superscript_minus;
+    const auto digits = text.find_first_not_of('0', e + 2);
+    for (const char digit : std::string_view(text).substr(digits == std::string::npos ? text.size() - 1 : digits))
+        power += Superscript_digits[static_cast<std::size_t>(digit - '0')];
+    return power;
+}
+
+// A percentage: the sign follows the digits, or a power of ten after a
+// blank, where it would read as part of the exponent.
+std::string Percent(const std::string& number)
+{
+    return number + (number.find(Times_ten) == std::string::npos ? "%" : " %");
 }
 
 // A number with the report's decimals (Report_decimals), or significant
@@ -73,7 +99,7 @@ Plot_texts Texts_for(const Plot_subject& subject)
                    ", Case B = " + input(q.Case_B) + "; " + Level_text(q.Level, separator) + "% " +
                    std::string(Names_of(q.Limits_kind).Caption);
     texts.Difference = "Case A - Case B = " + number(r.Raw_difference, Report_decimals::Difference);
-    texts.Percentage = number(r.Percent_estimate, Report_decimals::Percentage) + "% of pairs of controls";
+    texts.Percentage = Percent(number(r.Percent_estimate, Report_decimals::Percentage)) + " of pairs of controls";
     texts.Percentage_meaning = "differ more, in the same direction";
     texts.P_value = "one-tailed p = " + number(r.P_one_tailed, Report_decimals::Probability);
     texts.Density_axis = "Density: " + distribution;

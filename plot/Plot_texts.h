@@ -27,13 +27,13 @@ Plot_texts Texts_for(const Plot_subject& subject);
 // A number of the picture: `fixed`, the report's text of value, where it
 // shows the value in at most Longest_fixed_number characters; otherwise
 // Picture_significant_digits significant digits (the %.Pg form) with the
-// separator.
+// separator, an exponent written as a power of ten: 3.456 × 10⁻⁶.
 std::string Picture_number(Extended value, const std::string& fixed, char separator);
 inline constexpr std::size_t Longest_fixed_number = 16;
 inline constexpr int Picture_significant_digits = 4;
 
 // A tick label: the value, a multiple of a round step of 10^step_exponent
 // times 1, 2 or 5, with the decimals the step needs while they are few and
-// the integer digits few, and otherwise in the %.3g form (a tick value has at
-// most three significant digits).
+// the integer digits few, and otherwise in the %.3g form, an exponent as a
+// power of ten (a tick value has at most three significant digits).
 std::string Tick_text(Extended value, int step_exponent, char separator);

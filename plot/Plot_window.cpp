@@ -1,17 +1,18 @@
 #include "Plot_window.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Client_area.h"
 #include "Picture_printer.h"
 #include "Platform.h"
 #include "Plot_file.h"
 #include "Plot_painter.h"
 #include "Plot_texts.h"
+#include "Save_name.h"
 #include "Window_keys.h"
 #include "Window_placement.h"
 
@@ -77,14 +78,16 @@ TfrmPlot::TfrmPlot(Platform& platform, Picture_printer& printer, char decimal_se
     buttons->addWidget(cmdSaveImage);
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdClose);
-    auto* layout = new QVBoxLayout(this);
+    auto* contents = new QWidget;
+    auto* layout = new QVBoxLayout(contents);
     layout->setContentsMargins(0, 0, 0, 8);
     layout->addWidget(Plot_view, 1);
     layout->addLayout(buttons);
     buttons->setContentsMargins(8, 0, 8, 0);
-    resize(sizeHint());
-    // Placed and keyed as the other windows; its title bar keeps the
-    // platform's buttons, resizing included.
+    // Sized and placed as the other windows: about 800 x 500 where that fits
+    // the screen, else as large as fits; its title bar keeps the platform's
+    // buttons, resizing included.
+    new Client_area(*this, contents->sizeHint(), 0, contents->minimumSizeHint(), contents);
     Place_on_screen(*this);
     Return_presses_buttons(*this);
 }
@@ -125,17 +128,12 @@ void TfrmPlot::cmdSaveImageClick()
 {
     if (!subject_)
         return;
-    const std::optional<std::string> file_name = platform_.Ask_save_file_name_for(last_image_name_, Image_file_filter());
-    if (!file_name)
+    const std::optional<std::string> name = Completed_save_name(
+        platform_, platform_.Ask_save_file_name_for(last_image_name_, Image_file_filter()), Default_image_extension);
+    if (!name)
         return;
-    // The dialog asked before replacing the name as typed; a name that gains
-    // its extension here is asked about here.
-    const std::string name = With_image_extension(*file_name);
-    if (name != *file_name && QFileInfo::exists(QString::fromStdString(name)) &&
-        !platform_.Confirm(name + " already exists.\rDo you want to replace it?"))
-        return;
-    last_image_name_ = name;
-    Save_plot_image(QString::fromStdString(name), *subject_);
+    last_image_name_ = *name;
+    Save_plot_image(QString::fromStdString(*name), *subject_);
 }
 
 void TfrmPlot::cmdPrintClick()

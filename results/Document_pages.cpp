@@ -1,5 +1,6 @@
 #include "Document_pages.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "Report.h"
@@ -37,11 +38,16 @@ std::string Joined(const std::vector<std::string>& characters, std::size_t from,
 }
 
 // One line of the text as the lines of at most `columns` characters it takes.
+// Blanks at the line's end show nothing: those beyond the columns are left
+// out rather than broken onto a line of their own.
 void Add_broken(std::vector<std::string>& lines, std::string_view line, std::size_t columns)
 {
     const std::vector<std::string> characters = Characters(line);
+    std::size_t shown = characters.size();
+    while (shown > 0 && characters[shown - 1] == " ")
+        --shown;
     std::size_t start = 0;
-    while (characters.size() - start > columns) {
+    while (shown - start > columns) {
         // After the last blank that the first `columns` characters hold.
         std::size_t end = start + columns;
         while (end > start + 1 && characters[end - 1] != " ")
@@ -51,7 +57,7 @@ void Add_broken(std::vector<std::string>& lines, std::string_view line, std::siz
         lines.push_back(Joined(characters, start, end));
         start = end;
     }
-    lines.push_back(Joined(characters, start, characters.size()));
+    lines.push_back(Joined(characters, start, std::min(characters.size(), std::max(shown, start + columns))));
 }
 
 // A report as its lines; a form feed as a report of its own that only ends

@@ -5,9 +5,10 @@
 //
 // The text is UTF-8 with CR LF (or LF) line ends; a column is one character.
 // Tabs move to the next stop (stops every 8 columns); a form feed starts a
-// new page. A line longer than the columns is broken after its last blank
-// within them (or at the columns when it has none there) and continues on the
-// next line. The text falls into reports, each beginning at a separator line
+// new page. A line longer than the columns (blanks at its end not counted,
+// and left out beyond the columns) is broken after its last blank within
+// them (or at the columns when it has none there) and continues on the next
+// line. The text falls into reports, each beginning at a separator line
 // (the report's width of underscores) or at the start of the text. A report
 // that does not fit on the rest of the page starts on a new page; one longer
 // than a whole page then runs on over as many pages as it needs.

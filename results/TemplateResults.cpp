@@ -1,6 +1,7 @@
 #include "TemplateResults.h"
 
 #include <QCloseEvent>
+#include <QResizeEvent>
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -21,11 +22,18 @@
 #include "Results_printer.h"
 #include "Results_text.h"
 #include "Save_file.h"
+#include "Save_name.h"
 #include "Title_buttons.h"
 #include "Window_keys.h"
 #include "Window_placement.h"
 
 namespace {
+
+// The client area's first size, that of the 96 dpi layout, and the least
+// to which the user can make it smaller: the whole width, where the report's
+// columns fit, and a text of some fifteen lines.
+constexpr QSize Client_design(792, 554);
+constexpr QSize Client_least(792, 300);
 
 QFrame* Make_panel(QWidget* parent, const QString& name, QFrame::Shadow bevel, const QRect& geometry)
 {
@@ -48,9 +56,10 @@ TfrmTemplateResults::TfrmTemplateResults(Platform& platform, Results_printer& pr
 
 void TfrmTemplateResults::Build_controls()
 {
-    // A fixed window whose title bar carries no buttons: the viewer is left
-    // only through "Return to Worksheet" or "Exit".
-    Set_title_buttons(*this, Title_buttons::None);
+    // The title bar carries no close button: the viewer is left through
+    // "Return to Worksheet" or "Exit". The user can make it larger, up to
+    // the whole screen, for the text to show more of the reports.
+    Set_title_buttons(*this, Title_buttons::Maximise);
     setWindowTitle("Output");
     setFont(System_font(11));
 
@@ -73,15 +82,14 @@ void TfrmTemplateResults::Build_controls()
     mnuPlot->setEnabled(false);
     new Menu_keys(*MainMenu1);
 
-    // The client area (792 x 554) lies below the menu bar.
+    // The client area lies below the menu bar.
     const int menu_height = MainMenu1->sizeHint().height();
-    MainMenu1->setGeometry(0, 0, 792, menu_height);
-    QWidget* client = &(new Client_area(*this, {792, 554}, menu_height))->Controls();
+    MainMenu1->setGeometry(0, 0, Client_design.width(), menu_height);
+    QWidget* client = &(new Client_area(*this, Client_design, menu_height, Client_least))->Controls();
 
-    Panel1 = Make_panel(client, "Panel1", QFrame::Raised, {12, 2, 765, 468});
+    Panel1 = Make_panel(client, "Panel1", QFrame::Raised, {});
     memoResults = new QPlainTextEdit(Panel1);
     memoResults->setObjectName("memoResults");
-    memoResults->setGeometry(8, 8, 749, 452);
     memoResults->setFont(Report_font());
     Keep_columns_on_a_line(*memoResults, Report_columns);
     QPalette palette = memoResults->palette();
@@ -92,20 +100,21 @@ void TfrmTemplateResults::Build_controls()
     memoResults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Tab_leaves_text_box(*memoResults);
 
-    Panel2 = Make_panel(client, "Panel2", QFrame::Sunken, {12, 482, 765, 49});
+    Panel2 = Make_panel(client, "Panel2", QFrame::Sunken, {});
     QFont button_font = System_font(13);
     button_font.setBold(true);
-    const auto make_button = [client, &button_font](const char* name, const char* caption, int left) {
+    const auto make_button = [client, &button_font](const char* name, const char* caption) {
         auto* button = new QPushButton(caption, client);
         button->setObjectName(name);
-        button->setGeometry(left, 488, 161, 37);
         button->setFont(button_font);
         return button;
     };
-    cmdSaveOutput = make_button("cmdSaveOutput", "Save Output", 28);
-    cmdClearResults = make_button("cmdClearResults", "Clear Results", 220);
-    cmdReturn = make_button("cmdReturn", "Return to Worksheet", 411);
-    cmdExit = make_button("cmdExit", "Exit", 603);
+    cmdSaveOutput = make_button("cmdSaveOutput", "Save Output");
+    cmdClearResults = make_button("cmdClearResults", "Clear Results");
+    cmdReturn = make_button("cmdReturn", "Return to Worksheet");
+    cmdExit = make_button("cmdExit", "Exit");
+    Lay_out_controls(client->size());
+    client->installEventFilter(this);
     connect(cmdSaveOutput, &QPushButton::clicked, this, &TfrmTemplateResults::cmdSaveOutputClick);
     connect(cmdClearResults, &QPushButton::clicked, this, &TfrmTemplateResults::cmdClearResultsClick);
     connect(cmdReturn, &QPushButton::clicked, this, &TfrmTemplateResults::cmdReturnClick);
@@ -116,6 +125,35 @@ void TfrmTemplateResults::Build_controls()
     setTabOrder(cmdSaveOutput, cmdClearResults);
     setTabOrder(cmdClearResults, cmdReturn);
     setTabOrder(cmdReturn, cmdExit);
+}
+
+// The 96 dpi layout at the design size; a larger client area widens and
+// deepens the panel and its text, and the button row keeps to the bottom,
+// centred.
+void TfrmTemplateResults::Lay_out_controls(QSize client)
+{
+    const QSize grown = client - Client_design;
+    Panel1->setGeometry(12, 2, 765 + grown.width(), 468 + grown.height());
+    memoResults->setGeometry(8, 8, 749 + grown.width(), 452 + grown.height());
+    Panel2->setGeometry(12, 482 + grown.height(), 765 + grown.width(), 49);
+    const int shift = grown.width() / 2;
+    const std::pair<QPushButton*, int> buttons[] = {
+        {cmdSaveOutput, 28}, {cmdClearResults, 220}, {cmdReturn, 411}, {cmdExit, 603}};
+    for (const auto& [button, left] : buttons)
+        button->setGeometry(left + shift, 488 + grown.height(), 161, 37);
+}
+
+bool TfrmTemplateResults::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched == Panel1->parentWidget())
+        Lay_out_controls(static_cast<const QResizeEvent&>(*event).size());
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmTemplateResults::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    MainMenu1->resize(width(), MainMenu1->height());
 }
 
 void TfrmTemplateResults::FormCreate()
@@ -134,10 +172,12 @@ void TfrmTemplateResults::closeEvent(QCloseEvent* event)
 {
     // Ending the application closes every window: allowed once "Exit" was
     // confirmed here, or while the viewer is hidden (the worksheet's own exit).
-    if (Exit_confirmed || !isVisible())
+    if (Exit_confirmed || !isVisible()) {
         QWidget::closeEvent(event);
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    cmdReturnClick();
 }
 
 void TfrmTemplateResults::FormShow()
@@ -194,7 +234,7 @@ void TfrmTemplateResults::Append_lines(const std::vector<std::string>& lines)
 
 void TfrmTemplateResults::cmdSaveOutputClick()
 {
-    const std::optional<std::string> file_name = platform_.Ask_save_file_name();
+    const std::optional<std::string> file_name = Completed_save_name(platform_, platform_.Ask_save_file_name(), "txt");
     if (!file_name)
         return;
     Save_file(*file_name, Results_file_contents(memoResults->toPlainText()).toStdString());
@@ -232,7 +272,8 @@ void TfrmTemplateResults::mnuPrintClick()
 // complete write.
 void TfrmTemplateResults::mnuSavePdfClick()
 {
-    const std::optional<std::string> file_name = platform_.Ask_save_file_name_for("results.pdf", "*.pdf");
+    const std::optional<std::string> file_name =
+        Completed_save_name(platform_, platform_.Ask_save_file_name_for("results.pdf", "*.pdf"), "pdf");
     if (!file_name)
         return;
     const std::string pdf = printer_.Pdf_document(Printer_text(memoResults->toPlainText()));

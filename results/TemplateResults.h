@@ -53,13 +53,17 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The viewer has no close box, and a close asked for otherwise (Alt+F4, a
-    // taskbar menu) is refused: the program leaves only through "Exit" with its
-    // confirmation, so the results are never lost by a stray close.
+    // The viewer has no close box; a close asked for all the same (a window
+    // manager's own close button, Alt+F4, a taskbar menu) returns to the
+    // worksheet as "Return to Worksheet" does: the program leaves only through
+    // "Exit" with its confirmation, so the results are never lost by a close.
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Build_controls();
+    void Lay_out_controls(QSize client);
     void FormCreate();
     void FormShow();
 

@@ -3,10 +3,12 @@
 # the worked example typed key by key (with a refused letter and a seventh
 # character), "Compute", the report saved through "Save Output" and compared
 # line by line, "Return to Worksheet", a second case typed over the first
-# without clearing it and computed with Return, "Printer options..." opened
-# with F10, "Exit" answered Yes, and a restart that must bring SD and N back.
-# Then once more at scale 2 on a 1920 x 1080 screen (under openbox when it is
-# installed), where each window's frame must lie on the screen. The title
+# without clearing it and computed with Return in Case B's field, "Printer
+# options..." opened with F10, "Exit" answered Yes, and a restart that must
+# bring SD and N back. Then at scales 1 and 2 on a 1920 x 1080 screen (under
+# openbox when it is installed), where each window's frame, the plot's
+# included, must lie on the screen, and the worksheet come back where it was
+# at every "Return to Worksheet" (and at the viewer's close, by wmctrl). The title
 # bars' window-manager hints are read back with xprop when it is installed.
 # A screenshot of every window goes to the output folder.
 #
@@ -164,16 +166,13 @@ sed -n '/^ INPUTS:$/,$p' "$OUT/report.lf" | diff -u "$OUT/expected_outputs.lf" -
 
 # ---- Return, and a second case with the scores exchanged, typed over the
 # old ones: the program selects Case A's text on the return, Tab selects
-# Case B's. Compute is pressed with Return: from Case B, Tab passes the
-# credible limits and the notes.
+# Case B's. Return in Case B's field presses Compute.
 keys Tab Tab Return               # from "Save Output" to "Return to Worksheet"
 wait_gone "^Results viewer: "
 focus "$WORKSHEET"
 screenshot worksheet-returned     # the focus is in Case A's field, selected
 type_text 30
 keys Tab; type_text 50
-keys Tab Tab Tab
-screenshot worksheet-compute-focused
 keys Return
 VIEWER=$(wait_window "^Results viewer: ")
 focus "$VIEWER"
@@ -191,7 +190,7 @@ keys Return; wait_gone "^Warning$"; focus "$VIEWER"
 keys F10 Escape                   # opened and closed again: nothing printed
 if command -v xprop >/dev/null; then
   hints "$WORKSHEET" "0x3, 0x2c, 0x3a" "the worksheet (minimise and close)"
-  hints "$VIEWER" "0x3, 0x4, 0xa" "the results viewer (no buttons)"
+  hints "$VIEWER" "0x3, 0x16, 0x4e" "the results viewer (maximise, resizable)"
 fi
 
 save_output save-dialog-again "results.txt|Save|save" "$OUT/two-reports.txt"
@@ -234,10 +233,13 @@ for _ in $(seq 100); do kill -0 "$VORAN_PID" 2>/dev/null || break; sleep 0.1; do
 kill -0 "$VORAN_PID" 2>/dev/null && fail "the program did not end after Yes"
 VORAN_PID=""
 
-# ---- Scale 2 on a 1920 x 1080 screen (960 x 540 for the program), where the
-# worksheet is taller than the screen: its frame, title bar included, must
-# start on the screen, and so must the viewer's. Under openbox, when it is
-# installed, the frames are the window manager's.
+# ---- Under openbox (when it is installed) on a 1920 x 1080 screen, at
+# scale 1 and at scale 2 (960 x 540 for the program, where the worksheet is
+# taller than the screen): every window's frame must lie on the screen, the
+# worksheet must open with its focused field and its buttons in view, and
+# come back where it was at every "Return to Worksheet"; the viewer's close
+# button, which openbox may show, returns to the worksheet; the plot window
+# lies whole on the screen.
 kill "$XVFB"; wait "$XVFB" 2>/dev/null || true; XVFB=""
 number=$((number + 1))
 start_display 1920x1080
@@ -249,40 +251,82 @@ if command -v openbox >/dev/null && command -v xprop >/dev/null && command -v xw
     sleep 0.1
   done
 fi
-# The frame of window $1 (its window manager's extents added to it) must
-# begin on the screen.
+# The frame of window $1 (its window manager's extents added to it): where
+# it begins, and that it lies whole on the screen.
 frame_on_screen() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   # Under a window manager xdotool counts the frame twice; xwininfo (beside
   # xprop) gives the window's place on the screen.
-  left=0; top=0
+  left=0; top=0; right=0; bottom=0
   if [ -n "$WM_PID" ]; then
     X=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: *//p')
     Y=$(xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left Y: *//p')
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/^_NET_FRAME_EXTENTS([^)]*) = //p')
-    [ -n "$extents" ] && { left=${extents%%,*}; top=$(echo "$extents" | cut -d, -f3 | tr -d ' '); }
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/^_NET_FRAME_EXTENTS([^)]*) = //p' | tr -d ' ')
+    [ -n "$extents" ] && IFS=, read -r left right top bottom <<EOF_EXTENTS
+$extents
+EOF_EXTENTS
   fi
   frame_x=$((X - left)); frame_y=$((Y - top))
-  echo "$2: frame at $frame_x,$frame_y, window ${WIDTH}x${HEIGHT}" >>"$OUT/scale2-frames.txt"
-  [ "$frame_x" -ge 0 ] && [ "$frame_y" -ge 0 ] && [ "$frame_x" -lt 1920 ] && [ "$frame_y" -lt 1080 ] ||
-    fail "$2 at scale 2: its frame begins at $frame_x,$frame_y, off the 1920x1080 screen"
+  frame_right=$((X + WIDTH + right)); frame_bottom=$((Y + HEIGHT + bottom))
+  echo "scale $QT_SCALE_FACTOR, $2: frame at $frame_x,$frame_y to $frame_right,$frame_bottom, window ${WIDTH}x${HEIGHT}" >>"$OUT/wm-frames.txt"
+  [ "$frame_x" -ge 0 ] && [ "$frame_y" -ge 0 ] && [ "$frame_right" -le 1920 ] && [ "$frame_bottom" -le 1080 ] ||
+    fail "$2 at scale $QT_SCALE_FACTOR: its frame $frame_x,$frame_y to $frame_right,$frame_bottom leaves the 1920x1080 screen"
 }
-QT_SCALE_FACTOR=2; export QT_SCALE_FACTOR
-start_program scale2
-screenshot worksheet-scale2
-frame_on_screen "$WORKSHEET" "the worksheet"
-type_text 50
-keys Tab; type_text 30
-keys Tab Tab Tab Return           # Compute, from Case B
-VIEWER=$(wait_window "^Results viewer: ")
-focus "$VIEWER"
-screenshot results-viewer-scale2
-frame_on_screen "$VIEWER" "the results viewer"
-keys Tab Return                   # from "Return to Worksheet" to "Exit"
-wait_window "^Confirm$" >/dev/null
-screenshot confirm-exit-scale2
-keys y
-for _ in $(seq 100); do kill -0 "$VORAN_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$VORAN_PID" 2>/dev/null && fail "the program did not end after Yes"
-VORAN_PID=""
+# The window's place on the screen.
+place() { xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left \([XY]\): *//p' | paste -sd,; }
+
+for QT_SCALE_FACTOR in 1 2; do
+  export QT_SCALE_FACTOR
+  rm -f "$OUT/program/VORAN.txt"
+  start_program "scale$QT_SCALE_FACTOR"
+  screenshot "worksheet-scale$QT_SCALE_FACTOR"
+  frame_on_screen "$WORKSHEET" "the worksheet"
+  first_place=$(place "$WORKSHEET")
+  type_text 10
+  keys Tab; type_text 20
+  keys Tab; type_text 50
+  keys Tab; type_text 30
+  keys KP_Enter                   # Compute, from Case B's field
+  VIEWER=$(wait_window "^Results viewer: ")
+  focus "$VIEWER"
+  screenshot "results-viewer-scale$QT_SCALE_FACTOR"
+  frame_on_screen "$VIEWER" "the results viewer"
+  # The plot of the comparison, from the View menu (Alt+V, Return).
+  keys alt+v Return
+  PLOT=$(wait_window "^Plot of the last comparison$")
+  focus "$PLOT"
+  screenshot "plot-scale$QT_SCALE_FACTOR"
+  frame_on_screen "$PLOT" "the plot window"
+  keys Escape; wait_gone "^Plot of the last comparison$"
+  # Three returns and computes: the worksheet comes back where it was.
+  for round in 1 2 3; do
+    focus "$VIEWER"
+    keys Return                   # "Return to Worksheet" has the focus
+    wait_gone "^Results viewer: "
+    [ "$(place "$WORKSHEET")" = "$first_place" ] ||
+      fail "at scale $QT_SCALE_FACTOR the worksheet came back at $(place "$WORKSHEET") after return $round, not at $first_place"
+    focus "$WORKSHEET"
+    keys Return                   # Case A's field has the focus: Compute
+    VIEWER=$(wait_window "^Results viewer: ")
+  done
+  # The window manager's close on the viewer: back to the worksheet.
+  if command -v wmctrl >/dev/null && [ -n "$WM_PID" ]; then
+    wmctrl -i -c "$VIEWER"
+    wait_gone "^Results viewer: "
+    wait_window "^VORAN.EXE: Bayesian" >/dev/null
+    screenshot "worksheet-after-close-scale$QT_SCALE_FACTOR"
+  else
+    focus "$VIEWER"
+    keys Return
+    wait_gone "^Results viewer: "
+  fi
+  focus "$WORKSHEET"
+  keys Tab Tab Tab Tab Tab Tab space  # from Case A past the limits and the notes to Exit
+  wait_window "^Confirm$" >/dev/null
+  screenshot "confirm-exit-scale$QT_SCALE_FACTOR"
+  keys y
+  for _ in $(seq 100); do kill -0 "$VORAN_PID" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$VORAN_PID" 2>/dev/null && fail "the program did not end after Yes"
+  VORAN_PID=""
+done
 echo "window session passed; screenshots in $OUT"

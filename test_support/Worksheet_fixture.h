@@ -89,13 +89,19 @@ protected:
         QTest::mouseClick(Find<QPushButton>(window, button), Qt::LeftButton);
     }
 
-    // Types the four entries and clicks "Compute".
-    void Compute(const QString& sd, const QString& n, const QString& case_a, const QString& case_b) const
+    // Types the four entries, one field after the other.
+    void Type_entries(const QString& sd, const QString& n, const QString& case_a, const QString& case_b) const
     {
         Type("txtInput1", sd);
         Type("txtInput2", n);
         Type("txtInput3", case_a);
         Type("txtInput4", case_b);
+    }
+
+    // Types the four entries and clicks "Compute".
+    void Compute(const QString& sd, const QString& n, const QString& case_a, const QString& case_b) const
+    {
+        Type_entries(sd, n, case_a, case_b);
         Click(*worksheet, "cmdCompute");
     }
 

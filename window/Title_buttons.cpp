@@ -20,13 +20,17 @@ namespace {
 enum : unsigned {
     Hints_functions = 1u << 0,
     Hints_decorations = 1u << 1,
+    Function_resize = 1u << 1,
     Function_move = 1u << 2,
     Function_minimise = 1u << 3,
+    Function_maximise = 1u << 4,
     Function_close = 1u << 5,
     Decoration_border = 1u << 1,
+    Decoration_resize = 1u << 2,
     Decoration_title = 1u << 3,
     Decoration_menu = 1u << 4,
     Decoration_minimise = 1u << 5,
+    Decoration_maximise = 1u << 6,
 };
 
 struct Choice {
@@ -40,7 +44,9 @@ struct Choice {
 constexpr Qt::WindowFlags Titled = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
 const std::array<Choice, 3> Choices{{
-    {Title_buttons::None, "none", Titled, Function_move, Decoration_border | Decoration_title},
+    {Title_buttons::Maximise, "maximise", Titled | Qt::WindowMaximizeButtonHint,
+     Function_move | Function_resize | Function_maximise,
+     Decoration_border | Decoration_resize | Decoration_title | Decoration_maximise},
     {Title_buttons::Minimise_and_close, "minimise and close",
      Titled | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint,
      Function_move | Function_minimise | Function_close,

@@ -10,7 +10,7 @@
 class QWidget;
 
 enum class Title_buttons {
-    None,                // the results viewer
+    Maximise,            // the results viewer, resizable
     Minimise_and_close,  // the worksheet
     Close,               // message boxes
 };
@@ -19,7 +19,7 @@ std::string_view Name(Title_buttons buttons);
 
 // Gives the window its title-bar buttons (keeping its window type) and
 // renews the X11 hints every time the window is shown. Moving and the
-// system menu stay; resizing and maximising are never offered.
+// system menu stay; resizing and maximising come only with Maximise.
 void Set_title_buttons(QWidget& window, Title_buttons buttons);
 
 // The Motif hints' five words (flags, functions, decorations, input mode,

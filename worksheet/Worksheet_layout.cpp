@@ -62,7 +62,8 @@ void TfrmTemplate::Build_controls()
     setAutoFillBackground(true);
     setFont(System_font(13));
     // The client area is 792 x 573; the controls lie on it.
-    QWidget* client = &(new Client_area(*this, {792, 573}))->Controls();
+    auto* area = new Client_area(*this, {792, 573});
+    QWidget* client = &area->Controls();
 
     DescripFld = Make<QPlainTextEdit>(client, "DescripFld", 12, 7, 768, 94);
     DescripFld->setReadOnly(true);
@@ -104,6 +105,8 @@ void TfrmTemplate::Build_controls()
 
     // The buttons lie over the pan1 strip, not inside it.
     pan1 = Make_panel(client, "pan1", QFrame::Sunken, 12, 500, 768, 49);
+    // Where the controls scroll, the window opens with its buttons whole.
+    area->Keep_in_view_when_shown(*pan1);
     cmdCompute = Make_button(client, "cmdCompute", "Compute", 28, 165);
     btnclearData = Make_button(client, "btnclearData", "Clear Data ", 220, 161);
     ExitBtn = Make_button(client, "ExitBtn", "Exit", 603, 161);
@@ -111,6 +114,10 @@ void TfrmTemplate::Build_controls()
     connect(btnclearData, &QPushButton::clicked, this, &TfrmTemplate::btnclearDataClick);
     connect(ExitBtn, &QPushButton::clicked, this, &TfrmTemplate::ExitBtnClick);
     Return_presses_buttons(*this);
+    // Return and Enter in an input field press "Compute", as a dialog's
+    // default button takes them; the notes keep them for their own lines.
+    for (QLineEdit* field : inputs_)
+        connect(field, &QLineEdit::returnPressed, cmdCompute, &QPushButton::click);
 
     Build_tab_order();
 }

@@ -1,8 +1,8 @@
 // The worksheet under the keyboard: the whole text of an input field is
 // selected when the program or Tab puts the focus there (so the next typed
 // score replaces the old one), a mouse click places the cursor, Return and
-// the keypad's Enter press the focused button, and Ctrl+Tab types a tab into
-// the notes.
+// the keypad's Enter press the focused button or, in an input field,
+// "Compute", and Ctrl+Tab types a tab into the notes.
 #include <QSignalSpy>
 
 #include <functional>
@@ -134,10 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Keyboard, ComputeByReturnMakesTheReport)
 {
     Start();
-    Type("txtInput1", "10");
-    Type("txtInput2", "20");
-    Type("txtInput3", "50");
-    Type("txtInput4", "30");
+    Type_entries("10", "20", "50", "30");
     // From Case B: Tab to the radio group, the notes and the Compute button.
     for (int step = 0; step < 3; ++step)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -147,14 +144,62 @@ TEST_F(Keyboard, ComputeByReturnMakesTheReport)
     EXPECT_TRUE(Result_lines().contains(" Test score for Case A= 50"));
 }
 
-TEST_F(Keyboard, ReturnInAFieldPressesNoButton)
+struct Field_key {
+    const char* Field;
+    Qt::Key Key;
+    Qt::KeyboardModifiers Modifiers;
+    const char* Name;
+};
+
+void PrintTo(const Field_key& row, std::ostream* out)
+{
+    *out << row.Name;
+}
+
+class Enter_in_a_field : public Worksheet_fixture, public ::testing::WithParamInterface<Field_key> {};
+
+TEST_P(Enter_in_a_field, PressesCompute)
+{
+    Start();
+    Type_entries("10", "20", "50", "30");
+    QLineEdit* field = Field(GetParam().Field);
+    field->setFocus();
+    QTest::keyClick(field, GetParam().Key, GetParam().Modifiers);
+    EXPECT_TRUE(results->isVisible());
+    EXPECT_FALSE(worksheet->isVisible());
+    EXPECT_TRUE(Result_lines().contains(" Test score for Case B= 30"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Worksheet, Enter_in_a_field,
+    ::testing::Values(Field_key{"txtInput1", Qt::Key_Return, Qt::NoModifier, "SdReturn"},
+                      Field_key{"txtInput2", Qt::Key_Enter, Qt::KeypadModifier, "NKeypadEnter"},
+                      Field_key{"txtInput3", Qt::Key_Return, Qt::NoModifier, "CaseAReturn"},
+                      Field_key{"txtInput4", Qt::Key_Enter, Qt::KeypadModifier, "CaseBKeypadEnter"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(Keyboard, ReturnInAnUnfinishedWorksheetIsRefusedAsComputeRefuses)
 {
     Start();
     Type("txtInput1", "10");
     QTest::keyClick(Field("txtInput1"), Qt::Key_Return);
     EXPECT_TRUE(worksheet->isVisible());
-    EXPECT_TRUE(platform.Warnings.empty());
+    EXPECT_EQ(platform.Warnings.size(), 1u);
+    EXPECT_EQ(Focus_name(), "txtInput2");
     EXPECT_EQ(Field("txtInput1")->text(), "10");
+}
+
+TEST_F(Keyboard, ReturnInTheNotesStartsANewLine)
+{
+    Start();
+    Type_entries("10", "20", "50", "30");
+    Notes()->setFocus();
+    QTest::keyClicks(Notes(), "a");
+    QTest::keyClick(Notes(), Qt::Key_Return);
+    QTest::keyClick(Notes(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClicks(Notes(), "b");
+    EXPECT_EQ(Notes()->toPlainText(), "a\n\nb");
+    EXPECT_TRUE(worksheet->isVisible());
 }
 
 TEST_F(Keyboard, ControlTabTypesATabIntoTheNotes)

@@ -2,11 +2,15 @@
 // program at several scale factors and at 144 dpi): every frame shows its four
 // edges, and each window's title bar lies on the screen.
 #include <QAbstractTextDocumentLayout>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QScreen>
 #include <QTextBlock>
 
 #include <string>
 
+#include "Picture_printer.h"
+#include "Plot_window.h"
 #include "Report.h"
 
 #include "Rendering_check.h"
@@ -15,6 +19,11 @@
 namespace {
 
 using Screen_scale = Worksheet_fixture;
+
+class Unused_picture_printer : public Picture_printer {
+public:
+    void Print(const Plot_subject&) override {}
+};
 
 TEST_F(Screen_scale, EveryFrameOfTheWorksheetIsWhole)
 {
@@ -83,6 +92,46 @@ TEST_F(Screen_scale, BothWindowsFitTheScreenAndEveryControlCanBeReached)
         const int menu_height = results->findChild<QWidget*>("MainMenu1")->height();
         EXPECT_EQ(results->size(), QSize(792, menu_height + 554));
     }
+}
+
+// The worksheet opens with the focused field and the row of buttons whole,
+// also where its controls scroll (scale 2).
+TEST_F(Screen_scale, TheWorksheetOpensWithItsFocusedFieldAndButtonsInView)
+{
+    Start();
+    ASSERT_NE(worksheet->focusWidget(), nullptr);
+    EXPECT_TRUE(Wholly_on_view(*worksheet->focusWidget(), *worksheet)) << Focus_name();
+    for (const char* button : {"cmdCompute", "btnclearData", "ExitBtn"})
+        EXPECT_TRUE(Wholly_on_view(*Find<QPushButton>(*worksheet, button), *worksheet)) << button;
+}
+
+// Where the viewer is too low for its first size, its text is made lower
+// rather than scrolled in the window: the text's own scroll bar is the only
+// vertical one.
+TEST_F(Screen_scale, TheViewerHasOneVerticalScrollBar)
+{
+    Start();
+    Compute("10", "20", "50", "30");
+    ASSERT_TRUE(results->isVisible());
+    auto* area = Find<QScrollArea>(*results, "ClientArea");
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+    for (const char* button : {"cmdSaveOutput", "cmdClearResults", "cmdReturn", "cmdExit"})
+        EXPECT_TRUE(Wholly_on_view(*Find<QPushButton>(*results, button), *results)) << button;
+}
+
+// The plot window is sized and placed as the other windows: on the screen,
+// its buttons whole, where 800 x 500 with its buttons does not fit (scale 2).
+TEST_F(Screen_scale, ThePlotWindowFitsTheScreen)
+{
+    Start();
+    Unused_picture_printer picture_printer;
+    TfrmPlot plot(platform, picture_printer, '.');
+    plot.Show_window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&plot));
+    EXPECT_EQ(Frame_off_the_screen(plot), "");
+    for (const char* button : {"cmdSaveImage", "cmdPrint", "cmdClose"})
+        EXPECT_TRUE(Wholly_on_view(*Find<QPushButton>(plot, button), plot)) << button;
 }
 
 // The lines of the results text that the view shows on more than one line,

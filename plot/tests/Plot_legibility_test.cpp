@@ -197,13 +197,29 @@ TEST(Picture_number, FixedWhereItShowsTheValueSignificantDigitsElsewhere)
         {"ExactZero", 0, "0.000", '.', "0.000"},
         {"Small", 1.41421356e-4L, "0.000", '.', "0.0001414"},
         {"SmallComma", 1.41421356e-4L, "0,000", ',', "0,0001414"},
-        {"SmallNegative", -2e-5L, "-0.000", '.', "-2e-05"},
-        {"TinyP", 3.5e-73L, "0.000000", '.', "3.5e-73"},
+        {"SmallNegative", -2e-5L, "-0.000", '.', "-2 \u00D7 10\u207B\u2075"},
+        {"TinyP", 3.5e-73L, "0.000000", '.', "3.5 \u00D7 10\u207B\u2077\u00B3"},
         {"Large", 12345.678L, "12345.678", '.', "12345.678"},
-        {"TooLong", 9.99e307L, std::string(308, '9') + ".000", ',', "9,99e+307"},
+        {"TooLong", 9.99e307L, std::string(308, '9') + ".000", ',', "9,99 \u00D7 10\u00B3\u2070\u2077"},
     };
     for (const Number_row& row : rows)
         EXPECT_EQ(Picture_number(row.Value, row.Fixed, row.Separator), row.Shown) << row.Name;
+}
+
+// Where the report prints 0.0000%, the picture writes a power of ten with a
+// superscript exponent, and its percent sign after a blank.
+TEST(Plot_texts, TinyNumbersArePowersOfTen)
+{
+    Plot_subject subject{"Title", {10, 20, 50, 30}, {}, ','};
+    subject.Result.Df = 19;
+    subject.Result.Percent_estimate = 3.456e-6L;
+    subject.Result.P_one_tailed = 3.456e-8L;
+    const Plot_texts texts = Texts_for(subject);
+    EXPECT_EQ(texts.Percentage, "3,456 \u00D7 10\u207B\u2076 % of pairs of controls");
+    EXPECT_EQ(texts.P_value, "one-tailed p = 3,456 \u00D7 10\u207B\u2078");
+    EXPECT_NE(texts.Description.find("3,456 \u00D7 10\u207B\u2076 % of pairs"), std::string::npos);
+    subject.Result.Percent_estimate = 8.6739L;
+    EXPECT_EQ(Texts_for(subject).Percentage, "8,6739% of pairs of controls");
 }
 
 TEST(Tick_text, DecimalsOfTheStepOrSignificantDigits)
@@ -216,8 +232,8 @@ TEST(Tick_text, DecimalsOfTheStepOrSignificantDigits)
     };
     const Row rows[] = {
         {20, 1, '.', "20"},          {-0.02L, -2, '.', "-0.02"},     {0, -2, ',', "0,00"},
-        {2e-5L, -5, '.', "0.00002"}, {1.5e-7L, -7, ',', "1,5e-07"}, {0, -7, '.', "0"},
-        {2e8L, 8, '.', "200000000"}, {4e9L, 9, '.', "4e+09"},       {-4e307L, 307, '.', "-4e+307"},
+        {2e-5L, -5, '.', "0.00002"}, {1.5e-7L, -7, ',', "1,5 \u00D7 10\u207B\u2077"}, {0, -7, '.', "0"},
+        {2e8L, 8, '.', "200000000"}, {4e9L, 9, '.', "4 \u00D7 10\u2079"},       {-4e307L, 307, '.', "-4 \u00D7 10\u00B3\u2070\u2077"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Tick_text(row.Value, row.Step_exponent, row.Separator), row.Shown) << row.Shown;

@@ -97,7 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
         Breaking{"TabsMoveToStopsEveryEightColumns", "a\tb\tc", {"a       b ", "      c"}},
         Breaking{"AMultiByteCharacterIsOneColumn", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 xxxx",
                  {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 xxxx"}},
-        Breaking{"EmptyLineStays", "", {""}}),
+        Breaking{"EmptyLineStays", "", {""}},
+        Breaking{"TrailingBlanksBeyondTheColumnsMakeNoBreak", "abcd efghi   ", {"abcd efghi"}},
+        Breaking{"TrailingBlanksOfABrokenLineStayWithinIt", "abcd efgh ijkl        ", {"abcd efgh ", "ijkl      "}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(Document_pages, RefusesAPageWithoutRoom)

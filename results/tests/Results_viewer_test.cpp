@@ -62,17 +62,35 @@ protected:
     }
 };
 
-TEST_F(Results_viewer, FixedWindowWithoutCloseBoxAndItsMenu)
+TEST_F(Results_viewer, ResizableWindowWithoutCloseBoxAndItsMenu)
 {
     EXPECT_EQ(viewer.windowTitle(), "Output");
     EXPECT_FALSE(viewer.windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(viewer.minimumSize(), viewer.maximumSize());
+    EXPECT_TRUE(viewer.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_LT(viewer.minimumSize().height(), viewer.maximumSize().height());
     EXPECT_EQ(text->font().pixelSize(), 12);
     EXPECT_TRUE(QFontInfo(text->font()).fixedPitch());
     EXPECT_EQ(viewer.findChild<QMenu*>("File1")->title(), "Printer options...");
     EXPECT_EQ(viewer.findChild<QAction*>("mnuPrint")->text(), "Print All");
     EXPECT_EQ(viewer.findChild<QAction*>("mnuPrintSelection")->text(), "Print Selection");
     EXPECT_EQ(QApplication::focusWidget(), viewer.findChild<QPushButton*>("cmdReturn"));
+}
+
+// Made larger (maximised on a large screen), the viewer shows more of the
+// text, its lines still whole, and the buttons stay whole at the bottom.
+TEST_F(Results_viewer, LargerWindowShowsMoreOfTheText)
+{
+    const QSize first = viewer.size();
+    const QSize text_first = text->size();
+    viewer.Append_lines({std::string(103, '_')});
+    viewer.resize(first + QSize(400, 300));
+    EXPECT_EQ(viewer.size(), first + QSize(400, 300));
+    EXPECT_EQ(text->size(), text_first + QSize(400, 300));
+    EXPECT_EQ(text->document()->firstBlock().lineCount(), 1);
+    for (const char* name : {"cmdSaveOutput", "cmdClearResults", "cmdReturn", "cmdExit"}) {
+        EXPECT_TRUE(Wholly_on_view(*viewer.findChild<QPushButton*>(name), viewer)) << name;
+        EXPECT_GT(viewer.findChild<QPushButton*>(name)->mapTo(&viewer, QPoint(0, 0)).y(), text_first.height() + 300);
+    }
 }
 
 TEST_F(Results_viewer, AppendedLinesStandBelowTextTheUserTyped)
@@ -177,6 +195,49 @@ TEST_F(Results_viewer, SaveAsPdfWritesThePrintoutOfTheWholeText)
     // The same text that "Print All" hands to the printer.
     Trigger("mnuPrint");
     EXPECT_EQ(printer.Pdf_texts, printer.Jobs);
+}
+
+struct Typed_name {
+    const char* Name;
+    void (TfrmTemplateResults::*Save)();
+    const char* Typed;
+    const char* Saved;
+};
+
+void PrintTo(const Typed_name& row, std::ostream* out)
+{
+    *out << row.Name;
+}
+
+class Save_names : public Results_viewer, public ::testing::WithParamInterface<Typed_name> {};
+
+// A name typed without an extension gains the one of the file's kind.
+TEST_P(Save_names, GainTheirKindsExtension)
+{
+    viewer.Append_lines({"report"});
+    platform.File_name = directory.filePath(GetParam().Typed).toStdString();
+    (viewer.*GetParam().Save)();
+    EXPECT_EQ(QDir(directory.path()).entryList(QDir::Files), QStringList{GetParam().Saved});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, Save_names,
+    ::testing::Values(Typed_name{"OutputWithout", &TfrmTemplateResults::cmdSaveOutputClick, "Patient AB report", "Patient AB report.txt"},
+                      Typed_name{"OutputWithItsOwn", &TfrmTemplateResults::cmdSaveOutputClick, "Patient AB.md", "Patient AB.md"},
+                      Typed_name{"PdfWithout", &TfrmTemplateResults::mnuSavePdfClick, "Patient AB report", "Patient AB report.pdf"},
+                      Typed_name{"PdfWithItsOwn", &TfrmTemplateResults::mnuSavePdfClick, "report.PDF", "report.PDF"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(Results_viewer, NameThatGainsItsExtensionAsksBeforeReplacing)
+{
+    viewer.Append_lines({"new"});
+    Save_as("old.txt");
+    Click("cmdClearResults");
+    viewer.Append_lines({"newer"});
+    platform.Answers = {false};
+    Save_as("old");
+    ASSERT_EQ(platform.Questions.size(), 1u);
+    EXPECT_EQ(Saved("old.txt"), "new\r\n");
 }
 
 TEST_F(Results_viewer, CancelledPdfWritesNothing)
@@ -492,12 +553,16 @@ TEST_F(Results_viewer, ExitAnsweredYesEndsTheProgram)
 
 }  // namespace
 
-TEST_F(Results_viewer, WindowManagerCloseIsRefusedAndKeepsTheText)
+// A window manager that shows a close button on the viewer all the same:
+// pressing it returns to the worksheet, as "Return to Worksheet" does.
+TEST_F(Results_viewer, WindowManagerCloseReturnsToTheWorksheetAndKeepsTheText)
 {
     viewer.Append_lines({"kept"});
+    QSignalSpy requested(&viewer, &TfrmTemplateResults::Worksheet_requested);
     // QWindow::close is the path a window manager's close request takes.
     ASSERT_NE(viewer.windowHandle(), nullptr);
-    EXPECT_FALSE(viewer.windowHandle()->close());
-    EXPECT_TRUE(viewer.isVisible());
+    viewer.windowHandle()->close();
+    EXPECT_FALSE(viewer.isVisible());
+    EXPECT_EQ(requested.count(), 1);
     EXPECT_EQ(text->toPlainText(), "kept\n");
 }

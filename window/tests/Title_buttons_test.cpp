@@ -1,7 +1,6 @@
 // The Motif window-manager hints of each title-bar choice: every window can
-// be moved and none resized or maximised (the windows have a fixed size);
-// the minimise and close functions come with the choice, each with its
-// decoration.
+// be moved; resizing and maximising, minimising and closing come with the
+// choice, each with its decoration.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,6 +20,7 @@ struct Expected_buttons {
     Title_buttons Buttons;
     bool Minimise;
     bool Close;
+    bool Maximise;  // and resize
 };
 
 void PrintTo(const Expected_buttons& row, std::ostream* out)
@@ -34,19 +34,23 @@ TEST_P(Title_button_hints, OfferExactlyTheChosenButtons)
 {
     const Motif_hints hints = Motif_hints_for(GetParam().Buttons);
     EXPECT_EQ(hints.Flags, Flag_functions | Flag_decorations);
-    EXPECT_EQ(hints.Functions & (Function_all | Function_resize | Function_maximise), 0u);
+    EXPECT_EQ(hints.Functions & Function_all, 0u);
+    EXPECT_EQ(hints.Functions & (Function_resize | Function_maximise),
+              GetParam().Maximise ? Function_resize | Function_maximise : 0u);
+    EXPECT_EQ(hints.Decorations & (Decoration_resize | Decoration_maximise),
+              GetParam().Maximise ? Decoration_resize | Decoration_maximise : 0u);
     EXPECT_NE(hints.Functions & Function_move, 0u);
     EXPECT_EQ((hints.Functions & Function_minimise) != 0, GetParam().Minimise);
     EXPECT_EQ((hints.Decorations & Decoration_minimise) != 0, GetParam().Minimise);
     EXPECT_EQ((hints.Functions & Function_close) != 0, GetParam().Close);
-    EXPECT_EQ(hints.Decorations & (Decoration_all | Decoration_resize | Decoration_maximise), 0u);
+    EXPECT_EQ(hints.Decorations & Decoration_all, 0u);
     EXPECT_NE(hints.Decorations & Decoration_title, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, Title_button_hints,
-                         ::testing::Values(Expected_buttons{Title_buttons::None, false, false},
-                                           Expected_buttons{Title_buttons::Minimise_and_close, true, true},
-                                           Expected_buttons{Title_buttons::Close, false, true}),
+                         ::testing::Values(Expected_buttons{Title_buttons::Maximise, false, false, true},
+                                           Expected_buttons{Title_buttons::Minimise_and_close, true, true, false},
+                                           Expected_buttons{Title_buttons::Close, false, true, false}),
                          [](const auto& info) {
                              std::string name(Name(info.param.Buttons));
                              for (char& c : name)
