@@ -32,6 +32,8 @@ struct Batch_options {
     // row in hand and returns the status requested. A failed write is
     // requested here too, to wake a reader waiting for input. May be null.
     Stop_request* Stop = nullptr;
+    // The language of the columns summary and statistics; empty for none.
+    std::optional<Summary_language> Summary;
 };
 
 // The delimiter of a table whose first line is given: a semicolon when the

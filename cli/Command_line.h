@@ -45,7 +45,7 @@ struct Option {
 };
 
 // Every option, in the order --help lists them.
-inline constexpr std::array<Option, 14> Options = {{
+inline constexpr std::array<Option, 15> Options = {{
     {"--sd", "TEXT", Option_use::Single, "standard deviation of scores in the control sample"},
     {"--n", "TEXT", Option_use::Single, "sample size of the control sample"},
     {"--case-a", "TEXT", Option_use::Single, "test score for Case A"},
@@ -58,6 +58,9 @@ inline constexpr std::array<Option, 14> Options = {{
     {"--delimiter", "CHAR", Option_use::Table,
      "the table's delimiter (a comma, or a semicolon when its first line has semicolons and no comma)"},
     {"--format", Output_format_words, Option_use::Table, "the output of a table run (csv unless given)"},
+    {"--summary", Summary_language_words, Option_use::Both,
+     "instead of the report, its summary in that language: the sentences on one line, the statistics line on the "
+     "next; with --csv, the columns summary and statistics after the numbers"},
     {"--jobs", "N", Option_use::Table,
      "threads computing the table's rows, 1 to 256 (the processors available unless given); rows stay in input order"},
     {"--help", "", Option_use::Alone, "this text"},
@@ -71,6 +74,7 @@ struct Table_request {
     Output_format Format = Output_format::Csv;
     Extended Level = Default_level;
     std::optional<unsigned> Jobs;  // empty: the processors available
+    std::optional<Summary_language> Summary;  // the summary columns' language; empty for none
 };
 
 inline constexpr unsigned Max_jobs = 256;

@@ -13,6 +13,11 @@ void Csv_row_writer::Begin(const std::vector<std::string>& echoed_columns, Text_
         out.Append(column.Name);
         out.Append(',');
     }
+    if (summary_columns_)
+        for (const std::string_view name : Summary_columns) {
+            out.Append(name);
+            out.Append(',');
+        }
     out.Append(Error_column);
     out.Append('\n');
 }
@@ -30,6 +35,11 @@ void Csv_row_writer::Write(const Batch_row& row, Text_sink& out) const
         *end++ = ',';
         out.Keep(end);
     }
+    if (summary_columns_)
+        for (const std::string_view text : Summary_column_texts(row)) {
+            Write_csv_field(out, text);
+            out.Append(',');
+        }
     Write_csv_field(out, row.Error);
     out.Append('\n');
 }

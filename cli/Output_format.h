@@ -28,4 +28,5 @@ inline constexpr std::string_view Output_format_words = Joined_words<Output_form
 // The format a word names (exactly as in the table); empty for any other text.
 std::optional<Output_format> Output_format_from_word(std::string_view word);
 
-std::unique_ptr<Row_writer> Make_row_writer(Output_format format);
+// The writer of a format, with the summary columns or without them.
+std::unique_ptr<Row_writer> Make_row_writer(Output_format format, bool summary_columns = false);
