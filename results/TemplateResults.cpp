@@ -71,6 +71,9 @@ void TfrmTemplateResults::Build_controls()
     mnuPlot->setObjectName("mnuPlot");
     // Enabled by the first comparison.
     mnuPlot->setEnabled(false);
+    mnuSummary = mnuView->addAction("Summary of the last comparison...", this, &TfrmTemplateResults::mnuSummaryClick);
+    mnuSummary->setObjectName("mnuSummary");
+    mnuSummary->setEnabled(false);
     new Menu_keys(*MainMenu1);
 
     // The client area (792 x 554) lies below the menu bar.
@@ -242,6 +245,16 @@ void TfrmTemplateResults::mnuSavePdfClick()
 void TfrmTemplateResults::mnuPlotClick()
 {
     emit Plot_requested();
+}
+
+void TfrmTemplateResults::mnuSummaryClick()
+{
+    emit Summary_requested();
+}
+
+void TfrmTemplateResults::Enable_summary()
+{
+    mnuSummary->setEnabled(true);
 }
 
 void TfrmTemplateResults::Enable_plot()
