@@ -137,7 +137,7 @@ Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& 
                                            : Delimiter_of_first_line(reader.Peek_line(Delimiter_sample_bytes)));
     Csv_record header;
     Read_header(reader, header);
-    const Table_layout layout = Layout_of_header(header);
+    const Table_layout layout = Layout_of_header(header, options.Summary.has_value());
     // A longer row is refused whatever its extra fields hold.
     reader.Set_kept_fields(layout.Column_count);
 

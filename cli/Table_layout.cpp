@@ -20,9 +20,10 @@ std::string Joined(const std::vector<std::string_view>& names)
     return text;
 }
 
-bool Is_result_name(std::string_view key)
+bool Is_result_name(std::string_view key, bool summary_columns)
 {
     return key == Error_column ||
+           (summary_columns && std::find(Summary_columns.begin(), Summary_columns.end(), key) != Summary_columns.end()) ||
            std::find_if(Result_columns.begin(), Result_columns.end(),
                         [key](const Result_column& column) { return column.Name == key; }) != Result_columns.end();
 }
@@ -42,7 +43,7 @@ std::string Column_key(std::string_view name)
     return key;
 }
 
-Table_layout Layout_of_header(const Csv_record& header)
+Table_layout Layout_of_header(const Csv_record& header, bool summary_columns)
 {
     if (!header.Problem().empty())
         throw ETable_error(header.Problem());
@@ -65,7 +66,7 @@ Table_layout Layout_of_header(const Csv_record& header)
         std::string key = Column_key(header.Field(column));
         if (std::find(keys.begin(), keys.end(), key) != keys.end())
             throw ETable_error("the first row names the column '" + key + "' twice");
-        if (Is_result_name(key))
+        if (Is_result_name(key, summary_columns))
             throw ETable_error("the first row names the column '" + key +
                               "', which the output gives to a result");
         const auto named = std::find(Input_columns.begin(), Input_columns.end(), key);

@@ -87,12 +87,18 @@ TEST(Summary_option, TableRowsGetTheSummaryColumnsAfterTheNumbers)
     EXPECT_NE(json.str().find("\"summary\":null,\"statistics\":null,\"error\":\""), std::string::npos) << json.str();
 }
 
-TEST(Summary_option, WithoutItTheTableHasNoSummaryColumns)
+TEST(Summary_option, WithoutItTheTableHasNoSummaryColumnsAndMayNameThem)
 {
-    std::istringstream in("sd,n,case_a,case_b\n10,20,50,30\n");
+    const std::string table = "sd,n,case_a,case_b,Summary\n10,20,50,30,seen\n";
+    std::istringstream in(table);
     std::ostringstream out;
-    Run_batch(in, out, Batch_options{});
-    EXPECT_EQ(out.str().find("summary"), std::string::npos);
+    EXPECT_EQ(Run_batch(in, out, Batch_options{}), Exit_status::Done);
+    EXPECT_EQ(out.str().find("statistics"), std::string::npos);
+    // With them, a column of that name would stand twice in the output.
+    std::istringstream again(table);
+    Batch_options options;
+    options.Summary = Summary_language::English;
+    EXPECT_THROW(Run_batch(again, out, options), ETable_error);
 }
 
 }  // namespace
