@@ -160,7 +160,7 @@ public:
     // zero but would show as zero.
     std::string Amount(Extended value) const
     {
-        const std::string text = Fixed(value);
+        std::string text = Fixed(value);
         if (value != 0 && Shows_only_zeros(text))
             return "< " + Fixed(std::pow(10.0L, -Decimals));
         return text;
