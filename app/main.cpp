@@ -1,9 +1,11 @@
 // The program entry: the Qt application with its error report, the folder
 // of the control data file (decided here, once), the windows and the event
 // loop. The worksheet is the main window; closing it, or "Exit" answered
-// with Yes, ends the program. The plot window follows the worksheet's
-// comparisons and opens from the results viewer's "View" menu.
+// with Yes, ends the program. The plot and summary windows follow the
+// worksheet's comparisons and open from the results viewer's "View" menu.
 #include <QFile>
+#include <QLocale>
+#include <QSettings>
 
 #include "Data_folder.h"
 #include "Default_printer.h"
@@ -11,6 +13,7 @@
 #include "Picture_printer.h"
 #include "Plot_window.h"
 #include "Qt_platform.h"
+#include "Summary_window.h"
 #include "Window_fonts.h"
 #include "TemplateForm.h"
 #include "TemplateResults.h"
@@ -37,9 +40,21 @@ int main(int argc, char** argv)
 
     const std::unique_ptr<Picture_printer> picture_printer = Make_default_picture_printer();
     TfrmPlot frmPlot(platform, *picture_printer, separator);
-    frmTemplate.Set_comparison_listener(&frmPlot);
+    // The program's settings (the summary's language) in the user's
+    // configuration folder: ~/.config/voran/voran.conf.
+    QSettings settings("voran", "voran");
+    TfrmSummary frmSummary(settings, QLocale::system().name());
+    // The summary first: the plot raises for numbers it cannot draw.
+    Comparison_listeners listeners;
+    listeners.Add(frmSummary);
+    listeners.Add(frmPlot);
+    frmTemplate.Set_comparison_listener(&listeners);
     QObject::connect(&frmPlot, &TfrmPlot::Comparison_available, &frmTemplateResults, &TfrmTemplateResults::Enable_plot);
     QObject::connect(&frmTemplateResults, &TfrmTemplateResults::Plot_requested, &frmPlot, &TfrmPlot::Show_window);
+    QObject::connect(&frmSummary, &TfrmSummary::Comparison_available, &frmTemplateResults,
+                     &TfrmTemplateResults::Enable_summary);
+    QObject::connect(&frmTemplateResults, &TfrmTemplateResults::Summary_requested, &frmSummary,
+                     &TfrmSummary::Show_window);
     frmTemplate.show();
     return application.exec();
 }

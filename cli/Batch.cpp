@@ -58,6 +58,7 @@ std::optional<Comparison_request> Read_row(const Csv_record& record, const Table
     row.Fields.clear();
     row.Limits_kind = Limits::Two_sided;
     row.Result.reset();
+    row.Summary_texts.reset();
     row.Error.clear();
     for (std::size_t i = 0; i < layout.Column_count; ++i)
         row.Fields.push_back(i < record.Kept_count() ? record.Field(i) : std::string_view());
@@ -110,6 +111,8 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
         return;
     try {
         row.Result = Compare_two_cases(*request, memo);
+        if (options.Summary)
+            row.Summary_texts = Compose_summary(*request, *row.Result, *options.Summary);
     } catch (const std::exception& error) {
         row.Error = One_line(Error_report_text(error.what()));
     }
@@ -143,11 +146,11 @@ Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& 
     Csv_record header;
     if (const auto stop = Read_header(reader, options, header))
         return *stop;
-    const Table_layout layout = Layout_of_header(header);
+    const Table_layout layout = Layout_of_header(header, options.Summary.has_value());
     // A longer row is refused whatever its extra fields hold.
     reader.Set_kept_fields(layout.Column_count);
 
-    const auto writer = Make_row_writer(options.Format, options.Output_delimiter_kind);
+    const auto writer = Make_row_writer(options.Format, options.Output_delimiter_kind, options.Summary.has_value());
     Text_sink sink(&out);
     writer->Begin(layout.Echoed_names, sink);
     sink.Flush();

@@ -33,6 +33,8 @@ struct Batch_options {
     // row in hand and returns the status requested. A failed write is
     // requested here too, to wake a reader waiting for input. May be null.
     Stop_request* Stop = nullptr;
+    // The language of the columns summary and statistics; empty for none.
+    std::optional<Summary_language> Summary;
 };
 
 // How much of a table's first line decides its delimiter.

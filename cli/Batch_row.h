@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Comparison.h"
+#include "Summary.h"
 #include "Text_sink.h"
 
 // The input columns that the first row must name, in reading order, and the
@@ -26,6 +27,7 @@ struct Batch_row {
     Limits Limits_kind = Limits::Two_sided;   // as applied, when the row was computed
     std::optional<Comparison_result> Result;  // empty when the row was refused
     std::string Error;                        // why, on one line; empty when it passed
+    std::optional<Summary> Summary_texts;     // when asked for and the row passed
 };
 
 // Which computed rows fill a column: every one, or those whose limits have
@@ -65,15 +67,33 @@ inline constexpr std::array<Result_column, 11> Result_columns = {{
     {"percent_upper", &Comparison_result::Percent_upper, Filled_for::Upper_side},
 }};
 
+// With --summary: the summary's sentences and statistics line, after the
+// result columns.
+inline constexpr std::array<std::string_view, 2> Summary_columns = {"summary", "statistics"};
+
 inline constexpr std::string_view Error_column = "error";
 
 // An output format of the table: told the echoed input columns once (and
 // writing what comes before the first row), then formatting each row, which
-// it may do for several rows at once on several threads.
+// it may do for several rows at once on several threads. With the summary
+// columns, they follow the result columns.
 class Row_writer {
 public:
+    explicit Row_writer(bool summary_columns = false) : summary_columns_(summary_columns) {}
     virtual ~Row_writer() = default;
 
     virtual void Begin(const std::vector<std::string>& echoed_columns, Text_sink& out) = 0;
     virtual void Write(const Batch_row& row, Text_sink& out) const = 0;
+
+protected:
+    bool summary_columns_;
 };
+
+// The texts of the summary columns for a row, in the order of Summary_columns;
+// empty when the row was refused.
+inline std::array<std::string_view, 2> Summary_column_texts(const Batch_row& row)
+{
+    if (!row.Summary_texts)
+        return {};
+    return {row.Summary_texts->Sentences, row.Summary_texts->Statistics};
+}

@@ -65,6 +65,14 @@ Output_format Format_from_text(const std::string& text)
     return *format;
 }
 
+Summary_language Summary_from_text(const std::string& text)
+{
+    const auto language = Summary_language_from_word(text);
+    if (!language)
+        throw EUsage_error("--summary must be one of " + std::string(Summary_language_words));
+    return *language;
+}
+
 unsigned Jobs_from_text(const std::string& text)
 {
     unsigned jobs = 0;
@@ -132,6 +140,9 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
             throw EUsage_error(std::string(name) + " needs --csv");
     }
     const auto level = Value(given, "--level");
+    std::optional<Summary_language> summary;
+    if (const auto language = Value(given, "--summary"))
+        summary = Summary_from_text(*language);
 
     if (table) {
         command.What = Command::Kind::Batch;
@@ -146,6 +157,7 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
             command.Table.Level = Level_from_text(*level);
         if (const auto jobs = Value(given, "--jobs"))
             command.Table.Jobs = Jobs_from_text(*jobs);
+        command.Table.Summary = summary;
         return command;
     }
 
@@ -159,6 +171,7 @@ Command Parse_command_line(const std::vector<std::string>& arguments)
     }
     if (level)
         command.Single.Level = Level_from_text(*level);
+    command.Single.Summary = summary;
     if (given.contains("--note"))
         command.Single.Notes = given.at("--note");
     if (const auto plot = Value(given, "--plot")) {

@@ -69,6 +69,9 @@ inline constexpr std::array<Option, 15> Options = {{
      "separated otherwise than by commas, a passed-through text that a spreadsheet would read as "
      "a formula gets a leading apostrophe"},
     {"--format", Output_format_words, Option_use::Table, "the output of a table run (csv unless given)"},
+    {"--summary", Summary_language_words, Option_use::Both,
+     "instead of the report, its summary in that language: the sentences on one line, the statistics line on the "
+     "next; with --csv, the columns summary and statistics after the numbers"},
     {"--jobs", "N", Option_use::Table,
      "threads computing the table's rows, 1 to 256 (the processors available unless given); rows stay in input order"},
     {"--help", "", Option_use::Alone, "this text"},
@@ -83,6 +86,7 @@ struct Table_request {
     Output_format Format = Output_format::Csv;
     Extended Level = Default_level;
     std::optional<unsigned> Jobs;  // empty: the processors available
+    std::optional<Summary_language> Summary;  // the summary columns' language; empty for none
 };
 
 inline constexpr unsigned Max_jobs = 256;

@@ -5,8 +5,9 @@
 #include "Csv_writer.h"
 #include "Table_number.h"
 
-Csv_row_writer::Csv_row_writer(Output_delimiter delimiter)
-    : Delimiter_(Names_of(delimiter).Delimiter),
+Csv_row_writer::Csv_row_writer(Output_delimiter delimiter, bool summary_columns)
+    : Row_writer(summary_columns),
+      Delimiter_(Names_of(delimiter).Delimiter),
       Decimal_point_(Names_of(delimiter).Decimal_point),
       For_spreadsheet_(delimiter != Output_delimiter::Comma)
 {
@@ -29,6 +30,11 @@ void Csv_row_writer::Begin(const std::vector<std::string>& echoed_columns, Text_
         out.Append(column.Name);
         out.Append(Delimiter_);
     }
+    if (summary_columns_)
+        for (const std::string_view name : Summary_columns) {
+            out.Append(name);
+            out.Append(',');
+        }
     out.Append(Error_column);
     out.Append('\n');
 }
@@ -48,6 +54,11 @@ void Csv_row_writer::Write(const Batch_row& row, Text_sink& out) const
         *end++ = Delimiter_;
         out.Keep(end);
     }
+    if (summary_columns_)
+        for (const std::string_view text : Summary_column_texts(row)) {
+            Write_csv_field(out, text, Delimiter_);
+            out.Append(Delimiter_);
+        }
     Write_csv_field(out, row.Error, Delimiter_);
     out.Append('\n');
 }

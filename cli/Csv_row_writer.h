@@ -1,5 +1,6 @@
 // The table's rows as delimiter-separated values: a header of the echoed
-// input columns, the result columns and error, then per row the inputs as
+// input columns, the result columns (and the summary columns when asked
+// for) and error, then per row the inputs as
 // given, the numbers (Table_number; empty for a refused row and for a limit
 // that the row's limits leave out) and the error. Separated by commas, the
 // output is the plain CSV that programs read; separated otherwise, it is
@@ -13,7 +14,7 @@
 
 class Csv_row_writer : public Row_writer {
 public:
-    explicit Csv_row_writer(Output_delimiter delimiter = Output_delimiter::Comma);
+    explicit Csv_row_writer(Output_delimiter delimiter = Output_delimiter::Comma, bool summary_columns = false);
 
     void Begin(const std::vector<std::string>& echoed_columns, Text_sink& out) override;
     void Write(const Batch_row& row, Text_sink& out) const override;

@@ -62,7 +62,8 @@ std::string Help_text()
             std::string(Limits_column) + " when the input has none, then";
     for (const Result_column& column : Result_columns)
         text += " " + std::string(column.Name);
-    text += " " + std::string(Error_column) + ".\n";
+    text += " " + std::string(Error_column) + ".\nWith --summary, the columns " + std::string(Summary_columns[0]) +
+            " and " + std::string(Summary_columns[1]) + " come before " + std::string(Error_column) + ".\n";
     text += "A one-sided row fills only the limits asked for (lower:" + Columns_filled_for(Filled_for::Lower_side) +
             "; upper:" + Columns_filled_for(Filled_for::Upper_side) +
             "); the other two are empty (null in JSON Lines). A two-sided row fills all four.\n";

@@ -37,6 +37,19 @@ void Jsonl_row_writer::Write(const Batch_row& row, Text_sink& out) const
             out.Append("null");
         out.Append(',');
     }
+    if (summary_columns_) {
+        const auto texts = Summary_column_texts(row);
+        for (std::size_t i = 0; i < Summary_columns.size(); ++i) {
+            out.Append('"');
+            out.Append(Summary_columns[i]);
+            out.Append("\":");
+            if (row.Summary_texts)
+                Write_json_string(out, texts[i]);
+            else
+                out.Append("null");
+            out.Append(',');
+        }
+    }
     out.Append('"');
     out.Append(Error_column);
     out.Append("\":");

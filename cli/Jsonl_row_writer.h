@@ -15,6 +15,8 @@
 
 class Jsonl_row_writer : public Row_writer {
 public:
+    using Row_writer::Row_writer;
+
     void Begin(const std::vector<std::string>& echoed_columns, Text_sink& out) override;
     void Write(const Batch_row& row, Text_sink& out) const override;
 

@@ -29,5 +29,7 @@ inline constexpr std::string_view Output_format_words = Joined_words<Output_form
 // The format a word names (exactly as in the table); empty for any other text.
 std::optional<Output_format> Output_format_from_word(std::string_view word);
 
-// The writer of the format; the delimiter is that of CSV (JSON Lines has none).
-std::unique_ptr<Row_writer> Make_row_writer(Output_format format, Output_delimiter delimiter);
+// The writer of the format, with the summary columns or without them; the
+// delimiter is that of CSV (JSON Lines has none).
+std::unique_ptr<Row_writer> Make_row_writer(Output_format format, Output_delimiter delimiter,
+                                            bool summary_columns = false);

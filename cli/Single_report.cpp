@@ -9,6 +9,7 @@
 #include "One_line.h"
 #include "Plot_writer.h"
 #include "Report_for.h"
+#include "Summary.h"
 
 Exit_status Run_single_report(const Single_request& request, char decimal_separator,
                               std::ostream& out, std::ostream& err)
@@ -38,9 +39,13 @@ Exit_status Run_single_report(const Single_request& request, char decimal_separa
         err << One_line("voran-report: " + Error_report_text(error.what())) << '\n';
         return Exit_status::Comparison_failed;
     }
-    const std::vector<std::string> lines = Compose_report(report);
-    for (const std::string& line : lines)
-        out << line << '\n';
+    if (request.Summary) {
+        const Summary summary = Compose_summary(comparison, report.Result, *request.Summary);
+        out << summary.Sentences << '\n' << summary.Statistics << '\n';
+    } else {
+        for (const std::string& line : Compose_report(report))
+            out << line << '\n';
+    }
     if (request.Plot_path.empty())
         return Exit_status::Done;
     // The report is out before the picture is drawn: a picture that fails

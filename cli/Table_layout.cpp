@@ -20,9 +20,10 @@ std::string Joined(const std::vector<std::string_view>& names)
     return text;
 }
 
-bool Is_result_name(std::string_view key)
+bool Is_result_name(std::string_view key, bool summary_columns)
 {
     return key == Error_column ||
+           (summary_columns && std::find(Summary_columns.begin(), Summary_columns.end(), key) != Summary_columns.end()) ||
            std::find_if(Result_columns.begin(), Result_columns.end(),
                         [key](const Result_column& column) { return column.Name == key; }) != Result_columns.end();
 }
@@ -42,7 +43,7 @@ std::string Column_key(std::string_view name)
     return key;
 }
 
-Table_layout Layout_of_header(const Csv_record& header)
+Table_layout Layout_of_header(const Csv_record& header, bool summary_columns)
 {
     if (!header.Problem().empty())
         throw ETable_error(header.Problem());
@@ -62,7 +63,7 @@ Table_layout Layout_of_header(const Csv_record& header)
     std::array<std::optional<std::size_t>, Input_columns.size()> input_at;
     for (std::size_t column = 0; column < header.Field_count(); ++column) {
         const std::string key = Column_key(header.Field(column));
-        if (Is_result_name(key))
+        if (Is_result_name(key, summary_columns))
             throw ETable_error("the first row names the column '" + key +
                               "', which the output gives to a result");
         // Only the columns read must be unique; any other name (an empty

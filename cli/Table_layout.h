@@ -39,5 +39,6 @@ std::string Column_key(std::string_view name);
 // broken, has more columns than the reader keeps or more than 64 KiB of
 // names, lacks a required name
 // (the message names every missing one), names a column that it reads twice
-// or names one of the result columns.
-Table_layout Layout_of_header(const Csv_record& header);
+// or names one of the result columns (the summary columns too when the output
+// has them).
+Table_layout Layout_of_header(const Csv_record& header, bool summary_columns = false);

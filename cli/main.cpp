@@ -186,6 +186,7 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
     options.Decimal_separator = separator;
     options.Flush_each_row = !Is_regular_file(table.Csv_path);
     options.Jobs = table.Jobs.value_or(Processors_available());
+    options.Summary = table.Summary;
     options.Stop = &Table_stop;
     Fd_input buffer(fd, Stop_on_signals());
     std::istream in(&buffer);

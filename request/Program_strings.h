@@ -26,3 +26,13 @@ inline constexpr std::array<std::string_view, 4> Input_captions = {
 
 // The caption of the notes label.
 inline constexpr std::string_view Notes_caption = "User's Notes:";
+
+// The summary of a comparison: the desktop window's title, the caption of
+// the choice of its language, and on the web page the region with the key
+// figures and the button that copies the summary.
+inline constexpr std::string_view Summary_window_title = "Summary of the last comparison";
+inline constexpr std::string_view Summary_language_caption = "Language of the summary";
+inline constexpr std::string_view Result_region_name = "Result";
+inline constexpr std::string_view Copy_summary_caption = "Copy summary";
+inline constexpr std::string_view Summary_copied = "The summary is on the clipboard.";
+inline constexpr std::string_view Summary_not_copied = "The summary could not be copied; select it and copy it.";

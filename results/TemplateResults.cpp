@@ -80,6 +80,9 @@ void TfrmTemplateResults::Build_controls()
     mnuPlot->setObjectName("mnuPlot");
     // Enabled by the first comparison.
     mnuPlot->setEnabled(false);
+    mnuSummary = mnuView->addAction("Summary of the last comparison...", this, &TfrmTemplateResults::mnuSummaryClick);
+    mnuSummary->setObjectName("mnuSummary");
+    mnuSummary->setEnabled(false);
     new Menu_keys(*MainMenu1);
 
     // The client area lies below the menu bar.
@@ -283,6 +286,16 @@ void TfrmTemplateResults::mnuSavePdfClick()
 void TfrmTemplateResults::mnuPlotClick()
 {
     emit Plot_requested();
+}
+
+void TfrmTemplateResults::mnuSummaryClick()
+{
+    emit Summary_requested();
+}
+
+void TfrmTemplateResults::Enable_summary()
+{
+    mnuSummary->setEnabled(true);
 }
 
 void TfrmTemplateResults::Enable_plot()

@@ -1,7 +1,7 @@
 // The results viewer: one editable, scrolling text to which every successful
 // "Compute" appends its report. From here the user saves the text to a file,
 // clears it, prints all of it or the selection, saves it as a PDF document,
-// asks for the plot of the last comparison, returns to the worksheet or
+// asks for the plot or the summary of the last comparison, returns to the worksheet or
 // leaves the program. The window lives from start-up to the end and is only
 // shown and hidden, so its text survives a return to the worksheet.
 #pragma once
@@ -41,15 +41,20 @@ public:
     void mnuPrintSelectionClick();
     void mnuSavePdfClick();
     void mnuPlotClick();
+    void mnuSummaryClick();
 
     // A comparison has been made: "Plot of the last comparison..." can show it.
     void Enable_plot();
+    // ... and "Summary of the last comparison..." can show its summary.
+    void Enable_summary();
 
 signals:
     // "Return to Worksheet": the viewer has hidden itself; the worksheet shows.
     void Worksheet_requested();
     // "Plot of the last comparison...": the plot window is to be shown.
     void Plot_requested();
+    // "Summary of the last comparison...": the summary window is to be shown.
+    void Summary_requested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -77,6 +82,7 @@ private:
     QAction* mnuSavePdf = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuPlot = nullptr;
+    QAction* mnuSummary = nullptr;
     QFrame* Panel1 = nullptr;
     QPlainTextEdit* memoResults = nullptr;
     QFrame* Panel2 = nullptr;

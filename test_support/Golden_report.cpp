@@ -5,16 +5,30 @@
 #include <sstream>
 #include <stdexcept>
 
-std::string Worked_example_report_text(Limits limits)
+namespace {
+
+std::string Golden_text(const std::string& name)
 {
-    const std::string path = std::string(VORAN_GOLDEN_FOLDER) + "/worked_example_" +
-                             std::string(Names_of(limits).Word) + ".txt";
+    const std::string path = std::string(VORAN_GOLDEN_FOLDER) + "/" + name;
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        throw std::runtime_error("cannot read the golden report " + path);
+        throw std::runtime_error("cannot read the golden file " + path);
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
+}
+
+}  // namespace
+
+std::string Worked_example_report_text(Limits limits)
+{
+    return Golden_text("worked_example_" + std::string(Names_of(limits).Word) + ".txt");
+}
+
+std::string Worked_example_summary_text(Summary_language language, Limits limits)
+{
+    return Golden_text("summaries/" + std::string(Words_of(language).Word) + "_" + std::string(Names_of(limits).Word) +
+                       ".txt");
 }
 
 std::vector<std::string> Worked_example_report(Limits limits)

@@ -12,6 +12,7 @@
 #include "Kept_control_data.h"
 #include "Page_compute.h"
 #include "Page_plot.h"
+#include "Page_summary.h"
 #include "Page_texts.h"
 #include "Print_blocks.h"
 #include "Results_file.h"
@@ -110,6 +111,32 @@ val Plot(val fields, int limits_item, const std::string& separator, double width
     return Object_of({{"svg", plot.Svg}, {"description", plot.Description}, {"error", plot.Error}});
 }
 
+val Summary_of(val fields, int limits_item, const std::string& separator, const std::string& language)
+{
+    const Page_summary summary = Summary_for(Input_of(std::move(fields), limits_item, "", "", separator), language);
+    val figures = val::array();
+    for (const Key_figure& figure : summary.Figures)
+        figures.call<void>("push", Object_of({{"caption", figure.Caption}, {"value", figure.Value}, {"limits", figure.Limits}}));
+    return Object_of({{"figures", figures},
+                      {"sentences", summary.Sentences},
+                      {"statistics", summary.Statistics},
+                      {"error", summary.Error}});
+}
+
+val Summary_texts()
+{
+    const Summary_page_texts texts = The_summary_page_texts();
+    val languages = val::array();
+    for (const Summary_language_choice& language : texts.Languages)
+        languages.call<void>("push", Object_of({{"code", language.Code}, {"name", language.Name}}));
+    return Object_of({{"region", texts.Region},
+                      {"languageCaption", texts.Language_caption},
+                      {"copyCaption", texts.Copy_caption},
+                      {"copied", texts.Copied},
+                      {"notCopied", texts.Not_copied},
+                      {"languages", languages}});
+}
+
 val Restore(const std::string& kept)
 {
     const Restored_fields fields = Restore_control_data(kept);
@@ -164,6 +191,9 @@ EMSCRIPTEN_BINDINGS(voran)
     emscripten::function("limitLength", &Limit_length);
     emscripten::function("compute", &Compute_report);
     emscripten::function("plot", &Plot);
+    emscripten::function("summary", &Summary_of);
+    emscripten::function("summaryTexts", &Summary_texts);
+    emscripten::function("proposedSummaryLanguage", &Proposed_summary_language);
     emscripten::function("restoreControlData", &Restore);
     emscripten::function("keptControlData", &Kept_control_data_text);
     emscripten::function("resultsFile", &Results_file_contents);

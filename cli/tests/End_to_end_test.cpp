@@ -451,6 +451,25 @@ TEST(Csv_batch, ReadsAFile)
     EXPECT_EQ(Csv_records(run.Out).size(), 2u);
 }
 
+// --summary through the program: the summary instead of the report, in the
+// language asked for whatever the locale, and in a table its two columns.
+TEST(Summary_option, PrintsTheSummaryOrItsColumns)
+{
+    std::vector<std::string> arguments = Worked_example_arguments("upper");
+    arguments.insert(arguments.end(), {"--summary", "es"});
+    const Run_result single = Run_report(arguments);
+    EXPECT_EQ(single.Status, 0);
+    EXPECT_EQ(single.Out, Worked_example_summary_text(Summary_language::Spanish, Limits::Upper));
+
+    const Run_result table = Run_report({"--csv", "-", "--summary", "nl"}, "sd,n,case_a,case_b\n10,20,50,30\n");
+    EXPECT_EQ(table.Status, 0);
+    const auto records = Csv_records(table.Out);
+    ASSERT_EQ(records.size(), 2u);
+    ASSERT_GE(records[1].size(), 3u);
+    EXPECT_EQ(records[1][records[1].size() - 3] + "\n" + records[1][records[1].size() - 2] + "\n",
+              Worked_example_summary_text(Summary_language::Dutch));
+}
+
 TEST(Csv_batch, InputProblemsAreReportedWithTheirOwnStatus)
 {
     const Run_result missing = Run_report({"--csv", "/nonexistent/table.csv"});

@@ -215,6 +215,47 @@ test('SD and N come back after a reload, as the worksheet restores them', async 
   await context.close();
 });
 
+// The summary that voran-report prints for the worked example in a language.
+function Native_summary(language, limits = 'two-sided') {
+  const native = spawnSync(Voran_report, ['--sd', '10', '--n', '20', '--case-a', '50', '--case-b', '30',
+    '--limits', limits, '--summary', language], { env: { ...process.env, LC_ALL: 'C' }, encoding: 'utf8' });
+  assert.equal(native.status, 0, native.stderr);
+  return native.stdout;
+}
+
+test('the Result region shows the summary in the browser language and copies what voran-report prints', async () => {
+  for (const [locale, language, limits] of [['de-DE', 'de', 'two-sided'], ['fr-CA', 'fr', 'lower'],
+    ['pt-BR', 'en', 'upper']]) {
+    const { context, page } = await Open_page({ locale });
+    await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    await page.getByRole('radio', { name: { 'two-sided': 'Two-sided', lower: 'One-sided Lower', upper: 'One-sided Upper' }[limits] }).check();
+    await Compute(page);
+    const region = page.getByRole('region', { name: 'Result', exact: true });
+    await region.waitFor();
+    assert.equal(await region.getByLabel('Language of the summary').inputValue(), language, locale);
+    await region.getByRole('button', { name: 'Copy summary' }).click();
+    await page.waitForFunction(() => document.getElementById('copy-status').textContent !== '');
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), Native_summary(language, limits), locale);
+    await context.close();
+  }
+});
+
+test('the language of the summary is kept for the next visit', async () => {
+  const { context, page } = await Open_page({ locale: 'en-US' });
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  await Compute(page);
+  const region = page.getByRole('region', { name: 'Result', exact: true });
+  await region.getByLabel('Language of the summary').selectOption('nl');
+  const [sentences, statistics] = Native_summary('nl').split('\n');
+  await region.getByText(sentences).waitFor();
+  await region.getByText(statistics).waitFor();
+  await page.reload();
+  await Ready(page);
+  assert.equal(await page.evaluate(() => document.getElementById('summary-language').value), 'nl');
+  await context.close();
+});
+
 test('the browser language decimal separator is used in the report', async () => {
   const { context, page } = await Open_page({ locale: 'de-DE' });
   await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });

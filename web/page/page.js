@@ -183,6 +183,72 @@
       picture.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(plot_svg);
     });
 
+    // The "Result" region: the key figures and the summary of the last
+    // comparison, in the language chosen (proposed from the browser's and
+    // kept in the storage).
+    const Summary_language_key = 'VORAN summary language';
+    const summary_texts = core.summaryTexts();
+    const summary_language = $('summary-language');
+    $('result-heading').textContent = summary_texts.region;
+    $('summary-language-caption').textContent = summary_texts.languageCaption;
+    $('copy-summary').textContent = summary_texts.copyCaption;
+    summary_language.replaceChildren(...summary_texts.languages.map((language) => new Option(language.name, language.code)));
+    let kept_language = null;
+    try {
+      kept_language = storage ? storage.getItem(Summary_language_key) : null;
+    } catch (error) {
+      // Nothing kept.
+    }
+    summary_language.value = kept_language || core.proposedSummaryLanguage(navigator.language || '');
+    if (!summary_language.value) summary_language.value = core.proposedSummaryLanguage('');
+    let summary_of = null;  // the inputs of the last comparison
+    let summary_text = '';
+    function Show_summary() {
+      if (!summary_of) return;
+      const summary = core.summary(summary_of.texts, summary_of.limits_item, separator, summary_language.value);
+      $('key-figures').replaceChildren(...summary.figures.map((figure) => {
+        const pair = document.createElement('div');
+        const caption = document.createElement('dt');
+        caption.textContent = figure.caption;
+        const value = document.createElement('dd');
+        const number = document.createElement('span');
+        number.className = 'figure';
+        number.textContent = figure.value;
+        value.append(number);
+        if (figure.limits) {
+          const limits = document.createElement('span');
+          limits.className = 'figure-limits';
+          limits.textContent = figure.limits;
+          value.append(' ', limits);
+        }
+        pair.append(caption, value);
+        return pair;
+      }));
+      $('summary-sentences').textContent = summary.sentences;
+      $('summary-statistics').textContent = summary.statistics;
+      $('summary-error').textContent = summary.error;
+      summary_text = summary.sentences ? summary.sentences + '\n' + summary.statistics + '\n' : '';
+      $('copy-summary').disabled = !summary_text;
+      $('result-section').hidden = false;
+    }
+    summary_language.addEventListener('change', () => {
+      try {
+        if (storage) storage.setItem(Summary_language_key, summary_language.value);
+      } catch (error) {
+        // Not kept; the summary changes all the same.
+      }
+      Show_summary();
+    });
+    $('copy-summary').addEventListener('click', async () => {
+      try {
+        await navigator.clipboard.writeText(summary_text);
+        $('copy-status').textContent = summary_texts.copied;
+      } catch (error) {
+        // No clipboard: the summary stays selectable on the page.
+        $('copy-status').textContent = summary_texts.notCopied;
+      }
+    });
+
     let reports_made = 0;
     $('compute').addEventListener('click', () => {
       const texts = fields.map((field) => field.value);
@@ -199,6 +265,8 @@
       }
       const report_line = results.value.split('\n').length - 1;
       results.value += outcome.addition;
+      summary_of = { texts, limits_item };
+      Show_summary();
       // Show the new report from its top, and the results on a narrow
       // screen, where they stand below the worksheet.
       const line_height = parseFloat(getComputedStyle(results).lineHeight) || 16;
