@@ -1,8 +1,9 @@
 // The command line of voran-report:
 //   voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT
 //                [--limits two-sided|lower|upper] [--level P] [--note LINE]... [--plot FILE]
+//                [--summary en|de|fr|es|it|nl]
 //   voran-report --csv FILE|- [--delimiter CHAR] [--output-delimiter CHAR] [--format csv|jsonl]
-//                [--level P] [--jobs N]
+//                [--level P] [--jobs N] [--summary en|de|fr|es|it|nl]
 //   voran-report --help
 //   voran-report --version
 // An option's value is the next argument, taken as it stands even when it
@@ -28,8 +29,8 @@ public:
 namespace usage_detail {
 inline constexpr std::string_view Single = "usage: voran-report --sd TEXT --n TEXT --case-a TEXT --case-b TEXT [--limits ";
 inline constexpr std::string_view Table =
-    "] [--level P] [--note LINE]... [--plot FILE] | --csv FILE|- [--delimiter CHAR] [--output-delimiter CHAR] [--format ";
-inline constexpr std::string_view Alone = "] [--level P] [--jobs N] | --help | --version";
+    "] [--level P] [--note LINE]... [--plot FILE] [--summary LANG] | --csv FILE|- [--delimiter CHAR] [--output-delimiter CHAR] [--format ";
+inline constexpr std::string_view Alone = "] [--level P] [--jobs N] [--summary LANG] | --help | --version";
 }  // namespace usage_detail
 
 // The usage line, with the words of the limits' and the formats' tables.
@@ -51,7 +52,7 @@ struct Option {
 };
 
 // Every option, in the order --help lists them.
-inline constexpr std::array<Option, 15> Options = {{
+inline constexpr std::array<Option, 16> Options = {{
     {"--sd", "TEXT", Option_use::Single, "standard deviation of scores in the control sample"},
     {"--n", "TEXT", Option_use::Single, "sample size of the control sample"},
     {"--case-a", "TEXT", Option_use::Single, "test score for Case A"},

@@ -255,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.Name); });
 
 // Standard error is often a terminal: text of the user's that a message
-// echoes (a column name, an argument, a path, a typed number) reaches it with
+// echoes (an option's value, an argument, a path, a typed number) reaches it with
 // its control characters as blanks, so that it cannot clear the screen or
 // retitle the window.
 TEST(Messages, WriteControlCharactersAsBlanks)
@@ -268,10 +268,10 @@ TEST(Messages, WriteControlCharactersAsBlanks)
         int Status;
         std::string Shown;  // in the message, as the terminal gets it
     } rows[] = {
-        {"HeaderNamedTwice", {"--csv", "-"}, hostile + "," + hostile + "\n", 65,
-         "voran-report: standard input, the first row names the column 'x [2j ]0;owned ' twice\n"},
-        {"C1Controls", {"--csv", "-"}, "a\xc2\x9b" "2J,a\xc2\x9b" "2J\n", 65,
-         "voran-report: standard input, the first row names the column 'a 2j' twice\n"},
+        {"LimitsWord", {"--sd", "1", "--n", "20", "--case-a", "1", "--case-b", "2", "--limits", hostile}, "", 64,
+         "voran-report: --limits must be one of two-sided|lower|upper, not 'x [2J ]0;owned '\n"},
+        {"C1Controls", {"--sd", "1", "--n", "20", "--case-a", "1", "--case-b", "2", "--limits", "a\xc2\x9b" "2J"}, "",
+         64, "voran-report: --limits must be one of two-sided|lower|upper, not 'a 2J'\n"},
         {"Argument", {"--sd", "1", hostile}, "", 64, "voran-report: unknown argument 'x [2J ]0;owned '\nTry "},
         {"TablePath", {"--csv", "/nonexistent/" + hostile}, "", 66,
          "voran-report: cannot open /nonexistent/x [2J ]0;owned : "},
