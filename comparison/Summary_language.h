@@ -72,7 +72,7 @@ inline constexpr std::array<Summary_words, 6> Summary_languages = {{
      "An estimated {percent} of pairs of people from the control population would show a larger difference "
      "in the same direction ({limits}).",
      "The effect size is Z-PCC = {z} ({limits}), with a control sample of N = {n}.",
-     "With more than {above} degrees of freedom, the estimate uses the normal approximation to the t "
+     "With more than {above} degrees of freedom, the p values use the normal approximation to the t "
      "distribution.",
      "{level}% credible interval {lo} to {hi}",
      "{level}% one-sided lower credible limit {lo}",
@@ -91,7 +91,7 @@ inline constexpr std::array<Summary_words, 6> Summary_languages = {{
      "Schätzungsweise {percent} der Paare von Personen aus der Kontrollpopulation würden einen größeren "
      "Unterschied in derselben Richtung zeigen ({limits}).",
      "Die Effektstärke beträgt Z-PCC = {z} ({limits}) bei einer Kontrollstichprobe von N = {n}.",
-     "Bei mehr als {above} Freiheitsgraden beruht die Schätzung auf der Normalverteilung als Näherung der "
+     "Bei mehr als {above} Freiheitsgraden beruhen die p-Werte auf der Normalverteilung als Näherung der "
      "t-Verteilung.",
      "{level}-%-Kredibilitätsintervall {lo} bis {hi}",
      "einseitige untere {level}-%-Kredibilitätsgrenze {lo}",
@@ -110,7 +110,7 @@ inline constexpr std::array<Summary_words, 6> Summary_languages = {{
      "On estime que {percent} des paires de personnes de la population de contrôle présenteraient une "
      "différence plus grande dans le même sens ({limits}).",
      "La taille d'effet est de Z-PCC = {z} ({limits}), pour un échantillon de contrôle de N = {n}.",
-     "Au-delà de {above} degrés de liberté, l'estimation repose sur l'approximation normale de la loi t.",
+     "Au-delà de {above} degrés de liberté, les valeurs p reposent sur l'approximation normale de la loi t.",
      "intervalle de crédibilité à {level}\u00a0% de {lo} à {hi}",
      "limite de crédibilité inférieure unilatérale à {level}\u00a0%\u00a0: {lo}",
      "limite de crédibilité supérieure unilatérale à {level}\u00a0%\u00a0: {hi}",
@@ -128,7 +128,7 @@ inline constexpr std::array<Summary_words, 6> Summary_languages = {{
      "Se estima que el {percent} de los pares de personas de la población de control mostraría una "
      "diferencia mayor en la misma dirección ({limits}).",
      "El tamaño del efecto es Z-PCC = {z} ({limits}), con una muestra de control de N = {n}.",
-     "Con más de {above} grados de libertad, la estimación se basa en la aproximación normal a la "
+     "Con más de {above} grados de libertad, los valores p se basan en la aproximación normal a la "
      "distribución t.",
      "intervalo de credibilidad al {level}\u00a0%: de {lo} a {hi}",
      "límite inferior unilateral de credibilidad al {level}\u00a0%: {lo}",
@@ -147,7 +147,7 @@ inline constexpr std::array<Summary_words, 6> Summary_languages = {{
      "Si stima che una quota pari a {percent} delle coppie di persone della popolazione di controllo "
      "mostrerebbe una differenza maggiore nella stessa direzione ({limits}).",
      "La dimensione dell'effetto è Z-PCC = {z} ({limits}), con un campione di controllo di N = {n}.",
-     "Con più di {above} gradi di libertà, la stima si basa sull'approssimazione normale della "
+     "Con più di {above} gradi di libertà, i valori p si basano sull'approssimazione normale della "
      "distribuzione t.",
      "intervallo di credibilità al {level}% da {lo} a {hi}",
      "limite di credibilità inferiore unilaterale al {level}%: {lo}",
@@ -167,7 +167,7 @@ inline constexpr std::array<Summary_words, 6> Summary_languages = {{
      "Naar schatting {percent} van de paren personen uit de controlepopulatie zou een groter verschil in "
      "dezelfde richting laten zien ({limits}).",
      "De effectgrootte is Z-PCC = {z} ({limits}), bij een controlesteekproef van N = {n}.",
-     "Bij meer dan {above} vrijheidsgraden berust de schatting op de normale benadering van de t-verdeling.",
+     "Bij meer dan {above} vrijheidsgraden berusten de p-waarden op de normale benadering van de t-verdeling.",
      "{level}%-geloofwaardigheidsinterval {lo} tot {hi}",
      "eenzijdige {level}%-ondergrens {lo}",
      "eenzijdige {level}%-bovengrens {hi}",

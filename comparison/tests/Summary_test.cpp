@@ -110,7 +110,7 @@ TEST(Summary, Negative_and_zero_differences_and_the_normal_clause)
          "one-tailed p = .500, two-tailed p = 1.000; Z-PCC = 0.00, 95% CrI [0.00, 0.00]; percentage of control "
          "pairs 50.00%, 95% CrI [50.00%, 50.00%]; N = 20."},
         {"1000 df: t distribution", 1001, 50, 30, "N = 1001.", "two-tailed p = .158; Z-PCC"},
-        {"1001 df: normal", 1002, 50, 30, "N = 1002. With more than 1000 degrees of freedom, the estimate uses",
+        {"1001 df: normal", 1002, 50, 30, "N = 1002. With more than 1000 degrees of freedom, the p values use",
          "two-tailed p = .157 (normal approximation, df > 1000); Z-PCC"},
     };
     for (const Computed_row& row : rows) {
