@@ -450,3 +450,49 @@ test('the page at 360 and 1280 pixels wide', async () => {
     await context.close();
   }
 });
+
+test('Ctrl+Z brings back what Clear Results removed, on its button and in the results', async () => {
+  const { context, page } = await Open_page();
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  await Compute(page);
+  await Wait_for_results(page, Golden);
+  for (const where of ['Clear Results', 'Results']) {
+    await page.getByRole('button', { name: 'Clear Results' }).click();
+    await Wait_for_results(page, '');
+    if (where === 'Results') await Results(page).focus();
+    await page.keyboard.press('Control+Z');
+    await Wait_for_results(page, Golden);
+  }
+  await context.close();
+});
+
+// Closes the page as the user closes the tab: 'closed', or the type of the
+// dialog the browser asked with (answered "stay").
+function Leave(page) {
+  return new Promise((done) => {
+    const on_close = () => { page.off('dialog', on_dialog); done('closed'); };
+    const on_dialog = (dialog) => { page.off('close', on_close); dialog.dismiss().then(() => done(dialog.type())); };
+    page.once('close', on_close);
+    page.once('dialog', on_dialog);
+    page.close({ runBeforeUnload: true });
+  });
+}
+
+test('leaving the page warns while the results are not saved', async () => {
+  const { context, page } = await Open_page();
+  const leaving_is_free = () => page.evaluate(() => dispatchEvent(new Event('beforeunload', { cancelable: true })));
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  assert.equal(await leaving_is_free(), true, 'no results yet');
+  await Compute(page);
+  await Wait_for_results(page, Golden);
+  assert.equal(await Leave(page), 'beforeunload');
+  assert.equal(page.isClosed(), false);
+  await Download(page, 'Save Output');
+  assert.equal(await leaving_is_free(), true, 'saved');
+  await Compute(page);
+  await Wait_for_results(page, Golden + Rule + '\n' + Golden);
+  assert.equal(await leaving_is_free(), false, 'a report since');
+  await page.getByRole('button', { name: 'Clear Results' }).click();
+  assert.equal(await Leave(page), 'closed');
+  await context.close();
+});

@@ -292,10 +292,37 @@
       Focus_field(fields[0]);
     });
 
+    // The results as Save Output last wrote them: leaving the page with
+    // other results asks first, through the browser's own question.
+    let saved_results = '';
     $('save-output').addEventListener('click', () => {
       Download('results.txt', new Blob([core.resultsFile(results.value)], { type: 'text/plain' }));
+      saved_results = results.value;
     });
-    $('clear-results').addEventListener('click', () => { results.value = ''; });
+    window.addEventListener('beforeunload', (event) => {
+      if (results.value === '' || results.value === saved_results) return;
+      event.preventDefault();
+      event.returnValue = '';
+    });
+
+    // Clear Results is one edit that Ctrl+Z undoes, as in the viewer: the
+    // text comes back while the results stay empty, with the focus on the
+    // results or anywhere but another text field, which has its own undo.
+    let cleared_results = '';
+    $('clear-results').addEventListener('click', () => {
+      if (results.value === '') return;
+      cleared_results = results.value;
+      results.value = '';
+    });
+    results.addEventListener('input', () => { cleared_results = ''; });
+    document.addEventListener('keydown', (event) => {
+      const undo = (event.ctrlKey || event.metaKey) && !event.altKey && !event.shiftKey && event.key.toLowerCase() === 'z';
+      const other_field = event.target !== results && event.target.matches('input, textarea, select');
+      if (!undo || other_field || cleared_results === '' || results.value !== '') return;
+      event.preventDefault();
+      results.value = cleared_results;
+      cleared_results = '';
+    });
 
     // The printed copy: one block per report, kept on one page where it fits.
     function Prepare_print() {
