@@ -70,11 +70,6 @@ val Filter_typed(const std::string& typed)
     return Key_object(Filter_typed_text(typed));
 }
 
-val Filter_control(int code)
-{
-    return Key_object(Filter_control_key(code));
-}
-
 val Limit_length(const std::string& text)
 {
     return Key_object(Limit_field_length(text));
@@ -187,7 +182,6 @@ EMSCRIPTEN_BINDINGS(voran)
 {
     emscripten::function("texts", &Texts);
     emscripten::function("filterTyped", &Filter_typed);
-    emscripten::function("filterControl", &Filter_control);
     emscripten::function("limitLength", &Limit_length);
     emscripten::function("compute", &Compute_report);
     emscripten::function("plot", &Plot);

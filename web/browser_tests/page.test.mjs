@@ -267,7 +267,7 @@ test('the browser language decimal separator is used in the report', async () =>
 test('an error of the core at extreme inputs shows as the error report', async () => {
   const { context, page } = await Open_page();
   await Type_inputs(page, { sd: '1', a: '1', b: '0' });
-  // Pasted, as only pasting gets more than six characters into a field.
+  // Filled in at once: no key release or paste cuts it to six characters.
   await page.getByLabel(Captions.n).fill('2147483647');
   await Compute(page);
   const text = await Answer_ok(page, 'VORAN');
@@ -494,5 +494,59 @@ test('leaving the page warns while the results are not saved', async () => {
   assert.equal(await leaving_is_free(), false, 'a report since');
   await page.getByRole('button', { name: 'Clear Results' }).click();
   assert.equal(await Leave(page), 'closed');
+  await context.close();
+});
+
+test('Enter in any of the four fields runs Compute', async () => {
+  const { context, page } = await Open_page();
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  let expected = '';
+  for (const caption of Object.values(Captions)) {
+    assert.equal(await page.getByLabel(caption).getAttribute('inputmode'), 'decimal', caption);
+    await page.getByLabel(caption).press('Enter');
+    expected += (expected ? Rule + '\n' : '') + Golden;
+    await Wait_for_results(page, expected);
+  }
+  await context.close();
+});
+
+test('pasted text passes the key filter; the editing shortcuts work as in any field', async () => {
+  const { context, page } = await Open_page();
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  const sd = page.getByLabel(Captions.sd);
+  const paste = async (text) => {
+    await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), text);
+    await sd.press('Control+V');
+  };
+  // Character by character: a comma is a point, anything else refused.
+  const rows = [
+    { pasted: '-1,5', value: '-1.5', message: null },
+    { pasted: '2 x\t', value: '2', message: 'INPUT ERROR\n\nEnter numeric data only.' },
+    { pasted: '12345678', value: '123456', message: 'Maximum length of input is 6 characters.' },
+  ];
+  for (const row of rows) {
+    await sd.fill('');
+    await paste(row.pasted);
+    if (row.message) assert.equal(await Answer_ok(page, 'Warning'), row.message, row.pasted);
+    await page.waitForFunction(() => !document.getElementById('message').open);
+    assert.equal(await sd.inputValue(), row.value, row.pasted);
+  }
+  // The context menu's paste is the same paste event.
+  await sd.fill('');
+  await sd.evaluate((field) => {
+    const data = new DataTransfer();
+    data.setData('text/plain', '7,25');
+    field.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+  });
+  assert.equal(await sd.inputValue(), '7.25');
+
+  await sd.press('Control+A');
+  await sd.press('Control+C');
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '7.25');
+  await sd.press('Control+X');
+  assert.equal(await sd.inputValue(), '');
+  await sd.press('Control+Z');
+  assert.equal(await sd.inputValue(), '7.25');
+  assert.equal(await page.getByRole('dialog').count(), 0);
   await context.close();
 });

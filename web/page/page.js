@@ -108,41 +108,56 @@
       if (verdict.warning) Show_message('warning', verdict.warning, () => { if (then) then(); else field.focus(); });
     }
 
+    // Puts the accepted characters in place of the field's selection as an
+    // edit of the field's own, which its undo takes back.
+    function Insert(field, text) {
+      if (!document.execCommand('insertText', false, text)) {
+        field.setRangeText(text, field.selectionStart, field.selectionEnd, 'end');
+      }
+    }
+
+    // At most six characters, checked as each key is released and after a
+    // paste. Not while a message is open or still closing: the release of
+    // the Enter that answered it may reach the field before the message's
+    // close has put the field right (the close event comes later), and must
+    // not warn again.
+    function Check_length(field) {
+      if (dialog.open || after_message) return;
+      const verdict = core.limitLength(field.value);
+      if (verdict.warning) {
+        Say(verdict, field, () => {
+          field.value = verdict.text;
+          Focus_field(field);
+        });
+      }
+    }
+
     for (const field of fields) {
-      // Each typed character passes the key filter; pasted text does not,
-      // as on the desktop, where only typing is filtered.
+      // Each typed character passes the key filter.
       field.addEventListener('beforeinput', (event) => {
         if (event.inputType !== 'insertText' || event.data === null) return;
         const verdict = core.filterTyped(event.data);
         if (verdict.text !== event.data) {
           event.preventDefault();
-          if (verdict.text) field.setRangeText(verdict.text, field.selectionStart, field.selectionEnd, 'end');
+          if (verdict.text) Insert(field, verdict.text);
         }
         Say(verdict, field);
       });
-      // The editing shortcuts deliver control codes, which the filter refuses.
+      // So does each pasted one (Ctrl+V or the context menu), as if typed.
+      field.addEventListener('paste', (event) => {
+        event.preventDefault();
+        const verdict = core.filterTyped(event.clipboardData ? event.clipboardData.getData('text/plain') : '');
+        if (verdict.text) Insert(field, verdict.text);
+        if (verdict.warning) Say(verdict, field, () => { field.focus(); Check_length(field); });
+        else Check_length(field);
+      });
+      // Enter computes, as the Compute button does.
       field.addEventListener('keydown', (event) => {
-        if (!(event.ctrlKey || event.metaKey) || event.altKey || !/^[acvxyz]$/i.test(event.key)) return;
-        const verdict = core.filterControl(event.key.toUpperCase().charCodeAt(0) - 64);
-        if (verdict.warning) {
-          event.preventDefault();
-          Say(verdict, field);
-        }
+        if (event.key !== 'Enter' || event.isComposing || event.ctrlKey || event.altKey || event.metaKey) return;
+        event.preventDefault();
+        $('compute').click();
       });
-      // After each key release: at most six characters. Not while a message
-      // is open or still closing: the release of the Enter that answered it
-      // may reach the field before the message's close has put the field
-      // right (the close event comes later), and must not warn again.
-      field.addEventListener('keyup', () => {
-        if (dialog.open || after_message) return;
-        const verdict = core.limitLength(field.value);
-        if (verdict.warning) {
-          Say(verdict, field, () => {
-            field.value = verdict.text;
-            Focus_field(field);
-          });
-        }
-      });
+      field.addEventListener('keyup', () => Check_length(field));
     }
 
     function Limits_item() {
