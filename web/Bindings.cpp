@@ -62,7 +62,11 @@ val Texts()
     return Object_of({{"title", texts.Title},
                       {"description", texts.Description},
                       {"captions", Array_of(texts.Captions)},
-                      {"notesCaption", texts.Notes_caption}});
+                      {"notesCaption", texts.Notes_caption},
+                      {"descriptionName", texts.Description_name},
+                      {"reportColumns", texts.Report_columns},
+                      {"pageNumberLead", texts.Page_number_lead},
+                      {"pageCountLead", texts.Page_count_lead}});
 }
 
 val Filter_typed(const std::string& typed)

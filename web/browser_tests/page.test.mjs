@@ -550,3 +550,87 @@ test('pasted text passes the key filter; the editing shortcuts work as in any fi
   assert.equal(await page.getByRole('dialog').count(), 0);
   await context.close();
 });
+
+test('the report\'s columns fit the results box from 1024 pixels up; narrower, the box scrolls sideways', async () => {
+  for (const width of [360, 800, 1024, 1100, 1280, 1920]) {
+    const { context, page } = await Open_page({ width, height: 800 });
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    await Compute(page);
+    await Compute(page);
+    await Wait_for_results(page, Golden + Rule + '\n' + Golden);
+    // The separator line holds no blank: it fits only where all 103 columns do.
+    const overflow = await Results(page).evaluate((box) => box.scrollWidth - box.clientWidth);
+    if (width >= 1024) assert.ok(overflow <= 0, `${width} px: the lines are cut by ${overflow} px`);
+    else assert.ok(overflow > 0, `${width} px: the results box does not scroll sideways`);
+    const page_overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+    assert.ok(page_overflow <= 0, `${width} px: the page is ${page_overflow} px wider than the window`);
+    await context.close();
+  }
+});
+
+test('the instructions scroll from the keyboard', async () => {
+  const { context, page } = await Open_page({ width: 360 });
+  const instructions = page.getByRole('region', { name: 'Instructions' });
+  assert.equal(await instructions.getAttribute('tabindex'), '0');
+  await instructions.focus();
+  await page.keyboard.press('PageDown');
+  await instructions.evaluate((box) => new Promise((done) => {
+    const check = () => (box.scrollTop > 0 ? done() : requestAnimationFrame(check));
+    check();
+  }));
+  await context.close();
+});
+
+test('the message icons are drawn, not taken from a font', async () => {
+  const { context, page } = await Open_page();
+  const rows = [
+    { title: 'Warning', act: () => page.getByLabel(Captions.sd).press('x') },
+    { title: 'VORAN', act: async () => {
+      await Type_inputs(page, { sd: '1', a: '1', b: '0' });
+      await page.getByLabel(Captions.n).fill('2147483647');
+      await Compute(page);
+    } },
+  ];
+  for (const row of rows) {
+    await row.act();
+    const { dialog } = await Message(page, row.title);
+    // Any character a font must supply is plain ASCII.
+    const drawn = await dialog.evaluate((box) => [...box.querySelectorAll('*')].flatMap((element) =>
+      ['::before', '::after'].map((pseudo) => getComputedStyle(element, pseudo).content))
+      .filter((content) => content !== 'none' && content !== 'normal').join(''));
+    assert.match(drawn, /^[\x20-\x7e]*$/, row.title);
+    const icon = await dialog.locator('.icon').boundingBox();
+    assert.ok(icon && icon.width >= 12 && icon.height >= 12, `${row.title}: no icon`);
+    await Answer_ok(page, row.title);
+  }
+  await context.close();
+});
+
+test('the printed results carry the date and "page N of M" on every page', async (t) => {
+  const pdftotext = spawnSync('pdftotext', ['-v']);
+  if (pdftotext.error) {
+    t.skip('no pdftotext (poppler-utils) to read the printed pages');
+    return;
+  }
+  const folder = mkdtempSync(join(tmpdir(), 'voran web print '));
+  const { context, page } = await Open_page({ locale: 'en-GB' });
+  try {
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    for (let report = 0; report < 3; ++report) await Compute(page);
+    const date = await page.evaluate(() => new Intl.DateTimeFormat('en-GB', { dateStyle: 'full' }).format(new Date()));
+    const file = join(folder, 'results.pdf');
+    await page.emulateMedia({ media: 'print' });
+    await page.pdf({ path: file, format: 'A4' });
+    const text = spawnSync('pdftotext', ['-layout', file, '-'], { encoding: 'utf8' }).stdout;
+    const pages = text.split('\f').filter((sheet) => sheet.trim() !== '');
+    assert.ok(pages.length >= 2, `${pages.length} page(s)`);
+    pages.forEach((sheet, index) => {
+      const footer = sheet.trimEnd().split('\n').pop();
+      assert.match(footer, new RegExp(`^\\s*${date}\\s+page ${index + 1} of ${pages.length}$`), `page ${index + 1}`);
+    });
+    assert.equal(text.split('VORAN.EXE: Bayesian').length - 1, 3);
+  } finally {
+    await context.close();
+    rmSync(folder, { recursive: true, force: true });
+  }
+});

@@ -17,16 +17,35 @@
     return { wasmBinary: bytes };
   }
 
-  // The decimal separator of the browser's language, as the desktop program
-  // follows the regional settings.
+  // The browser's languages, as the desktop program follows the regional
+  // settings; the browser's default where it names none.
+  function Languages() {
+    return navigator.languages && navigator.languages.length ? navigator.languages : undefined;
+  }
+
+  // The decimal separator of the browser's language.
   function Decimal_separator() {
     try {
-      const languages = navigator.languages && navigator.languages.length ? navigator.languages : undefined;
-      const part = new Intl.NumberFormat(languages).formatToParts(1.5).find((p) => p.type === 'decimal');
+      const part = new Intl.NumberFormat(Languages()).formatToParts(1.5).find((p) => p.type === 'decimal');
       return part ? part.value : '.';
     } catch (error) {
       return '.';
     }
+  }
+
+  // Today's date as the user reads dates, in full, as the PDF document's
+  // foot gives it.
+  function Today() {
+    try {
+      return new Intl.DateTimeFormat(Languages(), { dateStyle: 'full' }).format(new Date());
+    } catch (error) {
+      return new Date().toDateString();
+    }
+  }
+
+  // A text as a CSS string, for the style's custom properties.
+  function Css_string(text) {
+    return '"' + text.replace(/[\\"]/g, '\\$&').replace(/\n/g, '\\a ') + '"';
   }
 
   // The browser's storage, when it lets the page have one.
@@ -77,6 +96,28 @@
     $('description').textContent = texts.description;
     texts.captions.forEach((caption, slot) => { $('caption-' + slot).textContent = caption; });
     $('notes-caption').textContent = texts.notesCaption;
+    $('description').setAttribute('aria-label', texts.descriptionName);
+    const root_style = document.documentElement.style;
+    root_style.setProperty('--page-number-lead', Css_string(texts.pageNumberLead));
+    root_style.setProperty('--page-count-lead', Css_string(texts.pageCountLead));
+
+    // From 1024 pixels up the results box shows the report's columns whole:
+    // where they would not fit, its font is made smaller (in tenths of a
+    // pixel), as the viewer narrows its letter spacing. Narrower, the font
+    // keeps its size and the box scrolls sideways.
+    const columns_fit = window.matchMedia('(min-width: 1024px)');
+    const measure = document.createElement('canvas').getContext('2d');
+    function Fit_report_columns() {
+      results.style.fontSize = '';
+      if (!columns_fit.matches) return;
+      const style = getComputedStyle(results);
+      const room = results.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+      measure.font = `${style.fontSize} ${style.fontFamily}`;
+      const natural = measure.measureText('_'.repeat(texts.reportColumns)).width;
+      if (natural > room) results.style.fontSize = `${Math.floor(parseFloat(style.fontSize) * room / natural * 10) / 10}px`;
+    }
+    new ResizeObserver(Fit_report_columns).observe(results);
+    columns_fit.addEventListener('change', Fit_report_columns);
 
     // The message box: modal, announced with its text, one OK button; when
     // it closes the focus goes where the message says it belongs.
@@ -339,8 +380,10 @@
       cleared_results = '';
     });
 
-    // The printed copy: one block per report, kept on one page where it fits.
+    // The printed copy: one block per report, kept on one page where it
+    // fits, with today's date at the foot of every page.
     function Prepare_print() {
+      root_style.setProperty('--print-date', Css_string(Today()));
       $('print-copy').replaceChildren(...core.printBlocks(results.value).map((block) => {
         const pre = document.createElement('pre');
         pre.textContent = block;
