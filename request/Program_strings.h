@@ -27,6 +27,16 @@ inline constexpr std::array<std::string_view, 4> Input_captions = {
 // The caption of the notes label.
 inline constexpr std::string_view Notes_caption = "User's Notes:";
 
+// The name of the box with the description text, where the web page lets
+// the keyboard scroll it.
+inline constexpr std::string_view Description_box_name = "Instructions";
+
+// The words of "page N of M" at the foot of every page of the results as
+// the PDF document and the web page's print give them: the first before
+// the page's number, the second between it and the number of pages.
+inline constexpr std::string_view Page_number_lead = "page ";
+inline constexpr std::string_view Page_count_lead = " of ";
+
 // The summary of a comparison: the desktop window's title, the caption of
 // the choice of its language, and on the web page the region with the key
 // figures and the button that copies the summary.

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "Document_pages.h"
+#include "Program_strings.h"
 #include "Report.h"
 
 namespace {
@@ -85,7 +86,9 @@ std::string Results_pdf(const std::string& text, const QPageLayout& page, const 
             baseline += line_height;
         }
         const double footer = area.height() - metrics.descent();
-        const QString number = QStringLiteral("page %1 of %2").arg(index + 1).arg(count);
+        const QString number = QString::fromUtf8(Page_number_lead.data(), Page_number_lead.size()) +
+                               QString::number(index + 1) +
+                               QString::fromUtf8(Page_count_lead.data(), Page_count_lead.size()) + count;
         painter.drawText(QPointF(0, footer), date);
         painter.drawText(QPointF(area.width() - metrics.horizontalAdvance(number), footer), number);
     }

@@ -62,17 +62,16 @@ val Texts()
     return Object_of({{"title", texts.Title},
                       {"description", texts.Description},
                       {"captions", Array_of(texts.Captions)},
-                      {"notesCaption", texts.Notes_caption}});
+                      {"notesCaption", texts.Notes_caption},
+                      {"descriptionName", texts.Description_name},
+                      {"reportColumns", texts.Report_columns},
+                      {"pageNumberLead", texts.Page_number_lead},
+                      {"pageCountLead", texts.Page_count_lead}});
 }
 
 val Filter_typed(const std::string& typed)
 {
     return Key_object(Filter_typed_text(typed));
-}
-
-val Filter_control(int code)
-{
-    return Key_object(Filter_control_key(code));
 }
 
 val Limit_length(const std::string& text)
@@ -187,7 +186,6 @@ EMSCRIPTEN_BINDINGS(voran)
 {
     emscripten::function("texts", &Texts);
     emscripten::function("filterTyped", &Filter_typed);
-    emscripten::function("filterControl", &Filter_control);
     emscripten::function("limitLength", &Limit_length);
     emscripten::function("compute", &Compute_report);
     emscripten::function("plot", &Plot);

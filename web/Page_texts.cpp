@@ -2,6 +2,7 @@
 
 #include "Description_text.h"
 #include "Program_strings.h"
+#include "Report.h"
 
 Page_texts The_page_texts()
 {
@@ -11,6 +12,10 @@ Page_texts The_page_texts()
     for (const std::string_view caption : Input_captions)
         texts.Captions.emplace_back(caption);
     texts.Notes_caption = std::string(Notes_caption);
+    texts.Description_name = std::string(Description_box_name);
+    texts.Report_columns = Report_columns;
+    texts.Page_number_lead = std::string(Page_number_lead);
+    texts.Page_count_lead = std::string(Page_count_lead);
     return texts;
 }
 

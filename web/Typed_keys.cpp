@@ -24,19 +24,13 @@ Key_verdict Filter_typed_text(const std::string& typed)
     for (const char byte : typed) {
         if (Continues_character(byte))
             continue;  // the rest of a character already refused
-        const bool ascii = static_cast<unsigned char>(byte) < 0x80;
-        const char result = Filter_numeric_key(messages, ascii ? byte : '\0');
+        const auto code = static_cast<unsigned char>(byte);
+        const bool printable = code >= 0x20 && code < 0x7F;
+        const char result = Filter_numeric_key(messages, printable ? byte : '\0');
         if (result != '\0')
             accepted += result;
     }
     return Verdict(std::move(accepted), messages);
-}
-
-Key_verdict Filter_control_key(int code)
-{
-    Page_messages messages;
-    const char result = Filter_numeric_key(messages, static_cast<char>(code & 0x7F));
-    return Verdict(result == '\0' ? std::string() : std::string(1, result), messages);
 }
 
 Key_verdict Limit_field_length(const std::string& text)

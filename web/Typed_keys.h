@@ -1,7 +1,7 @@
-// The worksheet's input fields in the page: the key filter on each typed
-// character and the six-character limit after each key release, both by the
-// request step's own routines, so that the page refuses what the worksheet
-// refuses with the same words.
+// The worksheet's input fields in the page: the key filter on each typed or
+// pasted character and the six-character limit after each key release and
+// paste, both by the request step's own routines, so that the page refuses
+// what the worksheet refuses with the same words.
 #pragma once
 
 #include <string>
@@ -12,15 +12,12 @@ struct Key_verdict {
     std::string Warning;  // the message to show (LF line breaks); empty for none
 };
 
-// The typed characters (UTF-8) through the key filter: the accepted ones,
-// a comma turned into a full stop, in Text. A character outside ASCII can be
-// no part of a number and is refused like a letter.
+// The typed or pasted characters (UTF-8) through the key filter: the
+// accepted ones, a comma turned into a full stop, in Text. A character
+// outside ASCII or a control character (a pasted tab or line end, which the
+// filter lets pass only as editing keys) can be no part of a number and is
+// refused like a letter.
 Key_verdict Filter_typed_text(const std::string& typed);
-
-// A control character typed with a shortcut (Ctrl and a letter), given as
-// its code: refused, as the desktop's filter refuses the codes of the copy
-// and paste shortcuts.
-Key_verdict Filter_control_key(int code);
 
 // A field's text after a key release: longer than six characters, it is cut
 // to six with the worksheet's warning; otherwise it stays, and no warning.

@@ -267,7 +267,7 @@ test('the browser language decimal separator is used in the report', async () =>
 test('an error of the core at extreme inputs shows as the error report', async () => {
   const { context, page } = await Open_page();
   await Type_inputs(page, { sd: '1', a: '1', b: '0' });
-  // Pasted, as only pasting gets more than six characters into a field.
+  // Filled in at once: no key release or paste cuts it to six characters.
   await page.getByLabel(Captions.n).fill('2147483647');
   await Compute(page);
   const text = await Answer_ok(page, 'VORAN');
@@ -448,5 +448,189 @@ test('the page at 360 and 1280 pixels wide', async () => {
     assert.ok(overflow <= 0, `${width} px: the page is ${overflow} px wider than the window`);
     await page.screenshot({ path: join(Artifacts, `page-${width}.png`), fullPage: true });
     await context.close();
+  }
+});
+
+test('Ctrl+Z brings back what Clear Results removed, on its button and in the results', async () => {
+  const { context, page } = await Open_page();
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  await Compute(page);
+  await Wait_for_results(page, Golden);
+  for (const where of ['Clear Results', 'Results']) {
+    await page.getByRole('button', { name: 'Clear Results' }).click();
+    await Wait_for_results(page, '');
+    if (where === 'Results') await Results(page).focus();
+    await page.keyboard.press('Control+Z');
+    await Wait_for_results(page, Golden);
+  }
+  await context.close();
+});
+
+// Closes the page as the user closes the tab: 'closed', or the type of the
+// dialog the browser asked with (answered "stay").
+function Leave(page) {
+  return new Promise((done) => {
+    const on_close = () => { page.off('dialog', on_dialog); done('closed'); };
+    const on_dialog = (dialog) => { page.off('close', on_close); dialog.dismiss().then(() => done(dialog.type())); };
+    page.once('close', on_close);
+    page.once('dialog', on_dialog);
+    page.close({ runBeforeUnload: true });
+  });
+}
+
+test('leaving the page warns while the results are not saved', async () => {
+  const { context, page } = await Open_page();
+  const leaving_is_free = () => page.evaluate(() => dispatchEvent(new Event('beforeunload', { cancelable: true })));
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  assert.equal(await leaving_is_free(), true, 'no results yet');
+  await Compute(page);
+  await Wait_for_results(page, Golden);
+  assert.equal(await Leave(page), 'beforeunload');
+  assert.equal(page.isClosed(), false);
+  await Download(page, 'Save Output');
+  assert.equal(await leaving_is_free(), true, 'saved');
+  await Compute(page);
+  await Wait_for_results(page, Golden + Rule + '\n' + Golden);
+  assert.equal(await leaving_is_free(), false, 'a report since');
+  await page.getByRole('button', { name: 'Clear Results' }).click();
+  assert.equal(await Leave(page), 'closed');
+  await context.close();
+});
+
+test('Enter in any of the four fields runs Compute', async () => {
+  const { context, page } = await Open_page();
+  await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+  let expected = '';
+  for (const caption of Object.values(Captions)) {
+    assert.equal(await page.getByLabel(caption).getAttribute('inputmode'), 'decimal', caption);
+    await page.getByLabel(caption).press('Enter');
+    expected += (expected ? Rule + '\n' : '') + Golden;
+    await Wait_for_results(page, expected);
+  }
+  await context.close();
+});
+
+test('pasted text passes the key filter; the editing shortcuts work as in any field', async () => {
+  const { context, page } = await Open_page();
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  const sd = page.getByLabel(Captions.sd);
+  const paste = async (text) => {
+    await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), text);
+    await sd.press('Control+V');
+  };
+  // Character by character: a comma is a point, anything else refused.
+  const rows = [
+    { pasted: '-1,5', value: '-1.5', message: null },
+    { pasted: '2 x\t', value: '2', message: 'INPUT ERROR\n\nEnter numeric data only.' },
+    { pasted: '12345678', value: '123456', message: 'Maximum length of input is 6 characters.' },
+  ];
+  for (const row of rows) {
+    await sd.fill('');
+    await paste(row.pasted);
+    if (row.message) assert.equal(await Answer_ok(page, 'Warning'), row.message, row.pasted);
+    await page.waitForFunction(() => !document.getElementById('message').open);
+    assert.equal(await sd.inputValue(), row.value, row.pasted);
+  }
+  // The context menu's paste is the same paste event.
+  await sd.fill('');
+  await sd.evaluate((field) => {
+    const data = new DataTransfer();
+    data.setData('text/plain', '7,25');
+    field.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+  });
+  assert.equal(await sd.inputValue(), '7.25');
+
+  await sd.press('Control+A');
+  await sd.press('Control+C');
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '7.25');
+  await sd.press('Control+X');
+  assert.equal(await sd.inputValue(), '');
+  await sd.press('Control+Z');
+  assert.equal(await sd.inputValue(), '7.25');
+  assert.equal(await page.getByRole('dialog').count(), 0);
+  await context.close();
+});
+
+test('the report\'s columns fit the results box from 1024 pixels up; narrower, the box scrolls sideways', async () => {
+  for (const width of [360, 800, 1024, 1100, 1280, 1920]) {
+    const { context, page } = await Open_page({ width, height: 800 });
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    await Compute(page);
+    await Compute(page);
+    await Wait_for_results(page, Golden + Rule + '\n' + Golden);
+    // The separator line holds no blank: it fits only where all 103 columns do.
+    const overflow = await Results(page).evaluate((box) => box.scrollWidth - box.clientWidth);
+    if (width >= 1024) assert.ok(overflow <= 0, `${width} px: the lines are cut by ${overflow} px`);
+    else assert.ok(overflow > 0, `${width} px: the results box does not scroll sideways`);
+    const page_overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+    assert.ok(page_overflow <= 0, `${width} px: the page is ${page_overflow} px wider than the window`);
+    await context.close();
+  }
+});
+
+test('the instructions scroll from the keyboard', async () => {
+  const { context, page } = await Open_page({ width: 360 });
+  const instructions = page.getByRole('region', { name: 'Instructions' });
+  assert.equal(await instructions.getAttribute('tabindex'), '0');
+  await instructions.focus();
+  await page.keyboard.press('PageDown');
+  await instructions.evaluate((box) => new Promise((done) => {
+    const check = () => (box.scrollTop > 0 ? done() : requestAnimationFrame(check));
+    check();
+  }));
+  await context.close();
+});
+
+test('the message icons are drawn, not taken from a font', async () => {
+  const { context, page } = await Open_page();
+  const rows = [
+    { title: 'Warning', act: () => page.getByLabel(Captions.sd).press('x') },
+    { title: 'VORAN', act: async () => {
+      await Type_inputs(page, { sd: '1', a: '1', b: '0' });
+      await page.getByLabel(Captions.n).fill('2147483647');
+      await Compute(page);
+    } },
+  ];
+  for (const row of rows) {
+    await row.act();
+    const { dialog } = await Message(page, row.title);
+    // Any character a font must supply is plain ASCII.
+    const drawn = await dialog.evaluate((box) => [...box.querySelectorAll('*')].flatMap((element) =>
+      ['::before', '::after'].map((pseudo) => getComputedStyle(element, pseudo).content))
+      .filter((content) => content !== 'none' && content !== 'normal').join(''));
+    assert.match(drawn, /^[\x20-\x7e]*$/, row.title);
+    const icon = await dialog.locator('.icon').boundingBox();
+    assert.ok(icon && icon.width >= 12 && icon.height >= 12, `${row.title}: no icon`);
+    await Answer_ok(page, row.title);
+  }
+  await context.close();
+});
+
+test('the printed results carry the date and "page N of M" on every page', async (t) => {
+  const pdftotext = spawnSync('pdftotext', ['-v']);
+  if (pdftotext.error) {
+    t.skip('no pdftotext (poppler-utils) to read the printed pages');
+    return;
+  }
+  const folder = mkdtempSync(join(tmpdir(), 'voran web print '));
+  const { context, page } = await Open_page({ locale: 'en-GB' });
+  try {
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    for (let report = 0; report < 3; ++report) await Compute(page);
+    const date = await page.evaluate(() => new Intl.DateTimeFormat('en-GB', { dateStyle: 'full' }).format(new Date()));
+    const file = join(folder, 'results.pdf');
+    await page.emulateMedia({ media: 'print' });
+    await page.pdf({ path: file, format: 'A4' });
+    const text = spawnSync('pdftotext', ['-layout', file, '-'], { encoding: 'utf8' }).stdout;
+    const pages = text.split('\f').filter((sheet) => sheet.trim() !== '');
+    assert.ok(pages.length >= 2, `${pages.length} page(s)`);
+    pages.forEach((sheet, index) => {
+      const footer = sheet.trimEnd().split('\n').pop();
+      assert.match(footer, new RegExp(`^\\s*${date}\\s+page ${index + 1} of ${pages.length}$`), `page ${index + 1}`);
+    });
+    assert.equal(text.split('VORAN.EXE: Bayesian').length - 1, 3);
+  } finally {
+    await context.close();
+    rmSync(folder, { recursive: true, force: true });
   }
 });

@@ -17,16 +17,35 @@
     return { wasmBinary: bytes };
   }
 
-  // The decimal separator of the browser's language, as the desktop program
-  // follows the regional settings.
+  // The browser's languages, as the desktop program follows the regional
+  // settings; the browser's default where it names none.
+  function Languages() {
+    return navigator.languages && navigator.languages.length ? navigator.languages : undefined;
+  }
+
+  // The decimal separator of the browser's language.
   function Decimal_separator() {
     try {
-      const languages = navigator.languages && navigator.languages.length ? navigator.languages : undefined;
-      const part = new Intl.NumberFormat(languages).formatToParts(1.5).find((p) => p.type === 'decimal');
+      const part = new Intl.NumberFormat(Languages()).formatToParts(1.5).find((p) => p.type === 'decimal');
       return part ? part.value : '.';
     } catch (error) {
       return '.';
     }
+  }
+
+  // Today's date as the user reads dates, in full, as the PDF document's
+  // foot gives it.
+  function Today() {
+    try {
+      return new Intl.DateTimeFormat(Languages(), { dateStyle: 'full' }).format(new Date());
+    } catch (error) {
+      return new Date().toDateString();
+    }
+  }
+
+  // A text as a CSS string, for the style's custom properties.
+  function Css_string(text) {
+    return '"' + text.replace(/[\\"]/g, '\\$&').replace(/\n/g, '\\a ') + '"';
   }
 
   // The browser's storage, when it lets the page have one.
@@ -77,6 +96,28 @@
     $('description').textContent = texts.description;
     texts.captions.forEach((caption, slot) => { $('caption-' + slot).textContent = caption; });
     $('notes-caption').textContent = texts.notesCaption;
+    $('description').setAttribute('aria-label', texts.descriptionName);
+    const root_style = document.documentElement.style;
+    root_style.setProperty('--page-number-lead', Css_string(texts.pageNumberLead));
+    root_style.setProperty('--page-count-lead', Css_string(texts.pageCountLead));
+
+    // From 1024 pixels up the results box shows the report's columns whole:
+    // where they would not fit, its font is made smaller (in tenths of a
+    // pixel), as the viewer narrows its letter spacing. Narrower, the font
+    // keeps its size and the box scrolls sideways.
+    const columns_fit = window.matchMedia('(min-width: 1024px)');
+    const measure = document.createElement('canvas').getContext('2d');
+    function Fit_report_columns() {
+      results.style.fontSize = '';
+      if (!columns_fit.matches) return;
+      const style = getComputedStyle(results);
+      const room = results.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+      measure.font = `${style.fontSize} ${style.fontFamily}`;
+      const natural = measure.measureText('_'.repeat(texts.reportColumns)).width;
+      if (natural > room) results.style.fontSize = `${Math.floor(parseFloat(style.fontSize) * room / natural * 10) / 10}px`;
+    }
+    new ResizeObserver(Fit_report_columns).observe(results);
+    columns_fit.addEventListener('change', Fit_report_columns);
 
     // The message box: modal, announced with its text, one OK button; when
     // it closes the focus goes where the message says it belongs.
@@ -108,41 +149,56 @@
       if (verdict.warning) Show_message('warning', verdict.warning, () => { if (then) then(); else field.focus(); });
     }
 
+    // Puts the accepted characters in place of the field's selection as an
+    // edit of the field's own, which its undo takes back.
+    function Insert(field, text) {
+      if (!document.execCommand('insertText', false, text)) {
+        field.setRangeText(text, field.selectionStart, field.selectionEnd, 'end');
+      }
+    }
+
+    // At most six characters, checked as each key is released and after a
+    // paste. Not while a message is open or still closing: the release of
+    // the Enter that answered it may reach the field before the message's
+    // close has put the field right (the close event comes later), and must
+    // not warn again.
+    function Check_length(field) {
+      if (dialog.open || after_message) return;
+      const verdict = core.limitLength(field.value);
+      if (verdict.warning) {
+        Say(verdict, field, () => {
+          field.value = verdict.text;
+          Focus_field(field);
+        });
+      }
+    }
+
     for (const field of fields) {
-      // Each typed character passes the key filter; pasted text does not,
-      // as on the desktop, where only typing is filtered.
+      // Each typed character passes the key filter.
       field.addEventListener('beforeinput', (event) => {
         if (event.inputType !== 'insertText' || event.data === null) return;
         const verdict = core.filterTyped(event.data);
         if (verdict.text !== event.data) {
           event.preventDefault();
-          if (verdict.text) field.setRangeText(verdict.text, field.selectionStart, field.selectionEnd, 'end');
+          if (verdict.text) Insert(field, verdict.text);
         }
         Say(verdict, field);
       });
-      // The editing shortcuts deliver control codes, which the filter refuses.
+      // So does each pasted one (Ctrl+V or the context menu), as if typed.
+      field.addEventListener('paste', (event) => {
+        event.preventDefault();
+        const verdict = core.filterTyped(event.clipboardData ? event.clipboardData.getData('text/plain') : '');
+        if (verdict.text) Insert(field, verdict.text);
+        if (verdict.warning) Say(verdict, field, () => { field.focus(); Check_length(field); });
+        else Check_length(field);
+      });
+      // Enter computes, as the Compute button does.
       field.addEventListener('keydown', (event) => {
-        if (!(event.ctrlKey || event.metaKey) || event.altKey || !/^[acvxyz]$/i.test(event.key)) return;
-        const verdict = core.filterControl(event.key.toUpperCase().charCodeAt(0) - 64);
-        if (verdict.warning) {
-          event.preventDefault();
-          Say(verdict, field);
-        }
+        if (event.key !== 'Enter' || event.isComposing || event.ctrlKey || event.altKey || event.metaKey) return;
+        event.preventDefault();
+        $('compute').click();
       });
-      // After each key release: at most six characters. Not while a message
-      // is open or still closing: the release of the Enter that answered it
-      // may reach the field before the message's close has put the field
-      // right (the close event comes later), and must not warn again.
-      field.addEventListener('keyup', () => {
-        if (dialog.open || after_message) return;
-        const verdict = core.limitLength(field.value);
-        if (verdict.warning) {
-          Say(verdict, field, () => {
-            field.value = verdict.text;
-            Focus_field(field);
-          });
-        }
-      });
+      field.addEventListener('keyup', () => Check_length(field));
     }
 
     function Limits_item() {
@@ -292,13 +348,42 @@
       Focus_field(fields[0]);
     });
 
+    // The results as Save Output last wrote them: leaving the page with
+    // other results asks first, through the browser's own question.
+    let saved_results = '';
     $('save-output').addEventListener('click', () => {
       Download('results.txt', new Blob([core.resultsFile(results.value)], { type: 'text/plain' }));
+      saved_results = results.value;
     });
-    $('clear-results').addEventListener('click', () => { results.value = ''; });
+    window.addEventListener('beforeunload', (event) => {
+      if (results.value === '' || results.value === saved_results) return;
+      event.preventDefault();
+      event.returnValue = '';
+    });
 
-    // The printed copy: one block per report, kept on one page where it fits.
+    // Clear Results is one edit that Ctrl+Z undoes, as in the viewer: the
+    // text comes back while the results stay empty, with the focus on the
+    // results or anywhere but another text field, which has its own undo.
+    let cleared_results = '';
+    $('clear-results').addEventListener('click', () => {
+      if (results.value === '') return;
+      cleared_results = results.value;
+      results.value = '';
+    });
+    results.addEventListener('input', () => { cleared_results = ''; });
+    document.addEventListener('keydown', (event) => {
+      const undo = (event.ctrlKey || event.metaKey) && !event.altKey && !event.shiftKey && event.key.toLowerCase() === 'z';
+      const other_field = event.target !== results && event.target.matches('input, textarea, select');
+      if (!undo || other_field || cleared_results === '' || results.value !== '') return;
+      event.preventDefault();
+      results.value = cleared_results;
+      cleared_results = '';
+    });
+
+    // The printed copy: one block per report, kept on one page where it
+    // fits, with today's date at the foot of every page.
     function Prepare_print() {
+      root_style.setProperty('--print-date', Css_string(Today()));
       $('print-copy').replaceChildren(...core.printBlocks(results.value).map((block) => {
         const pre = document.createElement('pre');
         pre.textContent = block;

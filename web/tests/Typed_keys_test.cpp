@@ -26,6 +26,10 @@ TEST(Typed_keys, TheWorksheetsFilterOnTypedCharacters)
         {"blank_is_refused", " ", "", true},
         {"non_ascii_character_is_refused_whole", "\xC3\xA9", "", true},
         {"good_characters_of_a_mixed_text_pass", "5x,", "5.", true},
+        // Pasted: the editing keys' control codes are no part of a number.
+        {"pasted_tab_is_refused", "1\t", "1", true},
+        {"pasted_line_end_is_refused", "2\r\n", "2", true},
+        {"pasted_backspace_is_refused", "\b3", "3", true},
     };
     for (const Key_row& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -34,16 +38,6 @@ TEST(Typed_keys, TheWorksheetsFilterOnTypedCharacters)
         EXPECT_EQ(verdict.Beep, row.Refused);
         EXPECT_EQ(verdict.Warning, row.Refused ? Not_numeric : "");
     }
-}
-
-TEST(Typed_keys, ShortcutControlCodesAreRefusedButEditingKeysPass)
-{
-    const Key_verdict paste = Filter_control_key(0x16);  // Ctrl+V
-    EXPECT_EQ(paste.Text, "");
-    EXPECT_TRUE(paste.Beep);
-    EXPECT_EQ(paste.Warning, Not_numeric);
-    EXPECT_EQ(Filter_control_key('\b').Text, "\b");
-    EXPECT_EQ(Filter_control_key('\b').Warning, "");
 }
 
 TEST(Typed_keys, TheLimitCutsASeventhCharacterOnly)
