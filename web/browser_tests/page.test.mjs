@@ -343,6 +343,67 @@ test('a table downloads the CSV that voran-report writes for it', async () => {
   }
 });
 
+// A table of many rows, some refused, with the native output for it.
+function Long_table(folder, rows) {
+  const lines = ['id,sd,n,case_a,case_b'];
+  for (let row = 0; row < rows; ++row) lines.push(`P${row},${1 + row % 9},${row % 50 === 7 ? 1 : 10 + row % 90},${row % 53},${row % 31}`);
+  const file = join(folder, 'long.csv');
+  writeFileSync(file, lines.join('\n') + '\n');
+  return file;
+}
+
+// Runs body with a fresh page and a temporary folder, then closes and
+// removes them.
+async function With_page_and_folder(name, body, open = Open_page) {
+  const folder = mkdtempSync(join(tmpdir(), name));
+  const { context, page } = await open();
+  try {
+    await body(page, folder);
+  } finally {
+    await context.close();
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// Chooses a long table and waits until the page shows the run's progress.
+async function Start_long_table(page, folder, rows) {
+  const file = Long_table(folder, rows);
+  await page.getByLabel('Table of comparisons (CSV)').setInputFiles(file);
+  await page.waitForFunction(() => /^Computing: [\d,]+ rows done, \d+% of the table read\.$/
+    .test(document.getElementById('table-status').textContent));
+  assert.equal(await page.getByRole('button', { name: 'Cancel' }).isVisible(), true);
+  return file;
+}
+
+// The run is the worker's: the page shows its progress while it runs, and
+// the download, more than one chunk of output, holds every row.
+test('a long table shows its progress and downloads every row that voran-report writes', () =>
+  With_page_and_folder('voran web long table ', async (page, folder) => {
+    const file = await Start_long_table(page, folder, 150000);
+    const native = spawnSync(Voran_report, ['--csv', file], { env: { ...process.env, LC_ALL: 'C' }, encoding: 'utf8', maxBuffer: 1 << 30 });
+    assert.equal(native.status, 1, native.stderr);
+    await page.waitForFunction(() => /computed/.test(document.getElementById('table-status').textContent), null, { timeout: 300000 });
+    assert.equal(await Table_section(page).getByRole('status').textContent(), '150,000 rows computed; 3,000 could not be ' +
+      '(the error column says why). The first 1,000 rows are shown; "Download results" saves all of them.');
+    assert.equal(await page.getByRole('button', { name: 'Cancel' }).isVisible(), false);
+    const download = await Download(page, 'Download results');
+    const bytes = readFileSync(await download.path(), 'utf8');
+    assert.ok(bytes.length > 16 * 1024 * 1024, `${bytes.length} bytes: not more than one chunk`);
+    Assert_same_table(bytes, native.stdout, ',');
+  }));
+
+test('Cancel stops a table run, keeps nothing, and the page goes on', () =>
+  With_page_and_folder('voran web cancel ', async (page, folder) => {
+    await Start_long_table(page, folder, 400000);
+    await page.getByRole('button', { name: 'Cancel' }).click();
+    assert.equal(await Table_section(page).getByRole('status').textContent(), 'long.csv: cancelled; no results were kept.');
+    assert.equal(await page.getByRole('button', { name: 'Download results' }).isDisabled(), true);
+    assert.equal(await page.getByRole('button', { name: 'Cancel' }).isVisible(), false);
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    await Compute(page);
+    await Wait_for_results(page, Golden);
+  }));
+
 test('a tab- or semicolon-separated table: the results are proposed in its own delimiter', async () => {
   const folder = mkdtempSync(join(tmpdir(), 'voran web delimiters '));
   const { context, page } = await Open_page();
@@ -389,7 +450,7 @@ test('a file that cannot be a table gets a clear message and the page stays usab
         message: /^picture\.csv: the file is not a text table/ },
       { name: 'headerless.csv', bytes: Buffer.from('10,20,50,30\n'),
         message: /^headerless\.csv, the first row must name the columns sd, n, case_a, case_b; it lacks sd, n, case_a, case_b$/ },
-      { name: 'huge.csv', bytes: Buffer.alloc(50e6 + 1, 0x31), message: /^huge\.csv: the file is larger than 50 MB/ },
+      { name: 'huge.csv', bytes: Buffer.alloc(50 * 1024 * 1024 + 1, 0x31), message: /^huge\.csv: the file is larger than 50 MiB/ },
     ];
     for (const row of rows) {
       const file = join(folder, row.name);
