@@ -6,7 +6,7 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawn, spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { createInterface } from 'node:readline';
@@ -403,6 +403,55 @@ test('Cancel stops a table run, keeps nothing, and the page goes on', () =>
     await Compute(page);
     await Wait_for_results(page, Golden);
   }));
+
+// Without WebAssembly the page runs the same core compiled to plain
+// JavaScript, in the page and in the table's worker: the reports and the
+// tables are the same.
+async function Check_without_webassembly(open) {
+  await With_page_and_folder('voran web plain core ', async (page, folder) => {
+    assert.equal(await page.evaluate(() => typeof WebAssembly), 'undefined');
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    await Compute(page);
+    await Wait_for_results(page, Golden);
+    const file = join(folder, 'comparisons.csv');
+    writeFileSync(file, Test_table());
+    const native = spawnSync(Voran_report, ['--csv', file], { env: { ...process.env, LC_ALL: 'C' }, encoding: 'utf8' });
+    await page.getByLabel('Table of comparisons (CSV)').setInputFiles(file);
+    await page.waitForFunction(() => / computed/.test(document.getElementById('table-status').textContent));
+    assert.equal(await Table_section(page).getByRole('status').textContent(), '404 rows computed; 4 could not be (the error column says why).');
+    const download = await Download(page, 'Download results');
+    Assert_same_table(readFileSync(await download.path(), 'utf8'), native.stdout, ',');
+  }, open);
+}
+
+test('without a JIT (so without WebAssembly) the page computes reports and tables', async () => {
+  const jitless = await Launch(['--js-flags=--jitless']);
+  try {
+    await Check_without_webassembly(() => Open(jitless, Page_url(Web_dir)));
+  } finally {
+    await jitless.close();
+  }
+});
+
+test('with WebAssembly taken away the page computes reports and tables', () =>
+  Check_without_webassembly(() => Open_page({ before_scripts: () => { delete globalThis.WebAssembly; } })));
+
+test('with JavaScript off the page says what it needs', async () => {
+  const context = await browser.newContext({ javaScriptEnabled: false });
+  try {
+    const page = await context.newPage();
+    await page.goto(Page_url(Web_dir));
+    assert.match(await page.locator('header').innerText(),
+      /\nThis page needs JavaScript: allow it for this file \(or site\) to compute\.$/);
+  } finally {
+    await context.close();
+  }
+});
+
+test('voran.html carries both cores and stays under 3 MB', () => {
+  const size = statSync(join(Web_dir, 'voran.html')).size;
+  assert.ok(size < 3e6, `${size} bytes`);
+});
 
 test('a tab- or semicolon-separated table: the results are proposed in its own delimiter', async () => {
   const folder = mkdtempSync(join(tmpdir(), 'voran web delimiters '));
