@@ -140,8 +140,8 @@ std::string Progress_text(std::size_t rows, std::istream& in, std::size_t table_
 std::string Table_size_refusal(const std::string& file_name, double bytes)
 {
     if (bytes > Largest_table_bytes)
-        return file_name + ": the file is larger than 50 MiB, more than the page reads. "
-               "Split the table, or run voran-report --csv on it.";
+        return file_name + ": the file is larger than " + Count_text(static_cast<std::size_t>(Largest_table_mib)) +
+               " MiB, more than the page reads. Split the table, or run voran-report --csv on it.";
     return "";
 }
 
