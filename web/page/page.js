@@ -480,7 +480,7 @@
       End_worker();
       Table_message(core.tableCancelled(table_file.name), false);
       table_file = null;
-      download.focus();
+      $('table-file').focus();
     });
     output_delimiter.addEventListener('change', () => {
       if (table_file) Show_table(output_delimiter.value);
