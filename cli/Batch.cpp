@@ -134,6 +134,7 @@ Exit_status Run_rows_in_order(const Table_run& run)
         if (!run.Written())
             return Exit_status::Output_failed;
         refused = refused || !row.Result;
+        run.Tell_written(1, row.Result ? 0 : 1);
     }
     return run.Ended(refused);
 }

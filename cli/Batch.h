@@ -6,6 +6,8 @@
 // delimiters only, are skipped.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -35,6 +37,10 @@ struct Batch_options {
     Stop_request* Stop = nullptr;
     // The language of the columns summary and statistics; empty for none.
     std::optional<Summary_language> Summary;
+    // Told, in input order, of rows whose text has been given to the output
+    // and reached it: how many, and how many of them were refused. May be
+    // empty. It may request a stop through Stop.
+    std::function<void(std::size_t rows, std::size_t refused)> Rows_written;
 };
 
 // How much of a table's first line decides its delimiter.

@@ -69,7 +69,7 @@ struct Slot {
     State Now = State::Free;
     Batch Rows;
     Text_sink Text;
-    bool Refused = false;
+    std::size_t Refused_rows = 0;
 
     // Frees the slot once its text is written, keeping at most kept_bytes of
     // storage in its text and as much in its records.
@@ -145,11 +145,11 @@ void Row_pipeline::Fail()
 
 void Row_pipeline::Format(Slot& slot, Comparison_memo& memo, Batch_row& row) const
 {
-    slot.Refused = false;
+    slot.Refused_rows = 0;
     for (std::size_t i = 0; i < slot.Rows.Count; ++i) {
         Evaluate_row(slot.Rows.Records[i], Run.Layout, Run.Options, memo, row);
         Run.Writer.Write(row, slot.Text);
-        slot.Refused = slot.Refused || !row.Result;
+        slot.Refused_rows += row.Result ? 0 : 1;
     }
 }
 
@@ -191,9 +191,11 @@ void Row_pipeline::Write_ready(std::unique_lock<std::mutex>& lock)
             const std::string_view text = slot.Text.Text();
             Run.Out.write(text.data(), static_cast<std::streamsize>(text.size()));
             const bool written = Run.Written();
+            if (written)
+                Run.Tell_written(slot.Rows.Count, slot.Refused_rows);
             lock.lock();
             if (written)
-                Refused = Refused || slot.Refused;
+                Refused = Refused || slot.Refused_rows > 0;
             else
                 Fail();
         }
@@ -261,6 +263,7 @@ Exit_status Row_pipeline::Run_rows()
                     break;
                 }
                 Refused = Refused || !row.Result;
+                Run.Tell_written(1, row.Result ? 0 : 1);
                 continue;
             }
             if (!record.Is_blank())

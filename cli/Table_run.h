@@ -24,6 +24,11 @@ struct Table_run {
             Out.flush();
         return static_cast<bool>(Out);
     }
+    void Tell_written(std::size_t rows, std::size_t refused) const
+    {
+        if (Options.Rows_written)
+            Options.Rows_written(rows, refused);
+    }
     std::optional<Exit_status> Stop_requested() const
     {
         return Options.Stop ? Options.Stop->Requested() : std::nullopt;

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -163,21 +164,27 @@ val Output_delimiters()
     return Object_of({{"caption", choices.Caption}, {"items", items}});
 }
 
+// Runs the table, handing each chunk of the output to keep_chunk as a
+// Uint8Array over the core's memory (valid during the call only; the
+// bytes as they are: a table's pass-through columns need not be valid UTF-8)
+// and each progress text to progress.
 val Table(const std::string& file_name, const std::string& bytes, const std::string& separator,
-          const std::string& output_delimiter)
+          const std::string& output_delimiter, val keep_chunk, val progress)
 {
-    const Table_outcome outcome = Run_table(file_name, bytes, Decimal_separator_of(separator), output_delimiter);
-    // The output's bytes as they are: a table's pass-through columns need not
-    // be valid UTF-8, and the download must hold what voran-report writes.
-    // The new array holds a copy of them.
-    const val csv = val::global("Uint8Array")
-                        .new_(emscripten::typed_memory_view(outcome.Csv.size(),
-                                                            reinterpret_cast<const unsigned char*>(outcome.Csv.data())));
+    Table_output output;
+    output.Keep_chunk = [&keep_chunk](std::string_view chunk) {
+        return keep_chunk(val(emscripten::typed_memory_view(chunk.size(),
+                                                            reinterpret_cast<const unsigned char*>(chunk.data()))))
+            .as<bool>();
+    };
+    output.Progress = [&progress](const std::string& text) { progress(text); };
+    const Table_outcome outcome =
+        Run_table(file_name, bytes, Decimal_separator_of(separator), output_delimiter, output);
     return Object_of({{"message", outcome.Message},
-                      {"csv", csv},
                       {"delimiter", outcome.Delimiter},
                       {"rowsJson", outcome.Rows_json},
-                      {"summary", outcome.Summary}});
+                      {"summary", outcome.Summary},
+                      {"stopped", outcome.Stopped}});
 }
 
 }  // namespace
@@ -198,6 +205,8 @@ EMSCRIPTEN_BINDINGS(voran)
     emscripten::function("printBlocks", &Blocks_to_print);
     emscripten::function("tableSizeRefusal", &Table_size_check);
     emscripten::function("tableUnreadable", &Table_unreadable);
+    emscripten::function("tableCancelled", &Table_cancelled);
+    emscripten::function("tableFailed", &Table_failed);
     emscripten::function("outputDelimiters", &Output_delimiters);
     emscripten::function("runTable", &Table);
 }

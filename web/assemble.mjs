@@ -1,9 +1,10 @@
 // Puts the web edition together from the page's files (web/page/) and the
-// compiled core (voran-core.js and voran-core.wasm):
+// compiled core (voran-core.js and voran-core.wasm, and voran-core-js.js,
+// the same core in plain JavaScript for browsers without WebAssembly):
 //   OUT/voran.html   one self-contained file: style, scripts and the
 //                    WebAssembly inlined; works opened from disk, offline;
-//   OUT/index.html   with page.css, page.js, voran-core.js and
-//                    voran-core.wasm beside it, for a web server.
+//   OUT/index.html   with page.css, page.js and the core's files beside
+//                    it, for a web server.
 // Usage: node web/assemble.mjs CORE_DIR OUT_DIR
 import { copyFileSync, mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
@@ -19,14 +20,16 @@ const read = (path) => readFileSync(path, 'utf8');
 
 // No connection at all from the single file; only the page's own files
 // from a server. 'wasm-unsafe-eval' lets the core be compiled; nothing else
-// may run code from text.
-const Common_policy = "default-src 'none'; img-src data: blob:; base-uri 'none'; form-action 'none'";
+// may run code from text. The table's worker runs from a blob: of the
+// page's own scripts.
+const Common_policy = "default-src 'none'; img-src data: blob:; worker-src blob:; base-uri 'none'; form-action 'none'";
 const Single_file_policy = `${Common_policy}; script-src 'unsafe-inline' 'wasm-unsafe-eval'; style-src 'unsafe-inline'`;
 const Server_policy = `${Common_policy}; script-src 'self' 'wasm-unsafe-eval'; style-src 'self' 'unsafe-inline'; connect-src 'self'`;
 
-function Inline_script(text, name) {
+// A script of the core is marked, so that the table's worker loads it too.
+function Inline_script(text, name, core = false) {
   if (/<\/script/i.test(text)) throw new Error(`${name} holds "</script" and cannot be inlined`);
-  return `<script>\n${text}\n</script>`;
+  return `<script${core ? ' data-voran-core' : ''}>\n${text}\n</script>`;
 }
 
 function Page(policy, style, scripts) {
@@ -37,6 +40,7 @@ function Page(policy, style, scripts) {
 }
 
 const core_js = read(join(core_dir, 'voran-core.js'));
+const plain_core_js = read(join(core_dir, 'voran-core-js.js'));
 const core_wasm = readFileSync(join(core_dir, 'voran-core.wasm'));
 const page_css = read(join(page_dir, 'page.css'));
 const page_js = read(join(page_dir, 'page.js'));
@@ -45,14 +49,17 @@ rmSync(out_dir, { recursive: true, force: true });
 mkdirSync(out_dir, { recursive: true });
 
 writeFileSync(join(out_dir, 'voran.html'), Page(Single_file_policy, `<style>\n${page_css}</style>`, [
-  Inline_script(core_js, 'voran-core.js'),
+  Inline_script(core_js, 'voran-core.js', true),
+  Inline_script(plain_core_js, 'voran-core-js.js', true),
   Inline_script(`const Voran_wasm_base64 = "${core_wasm.toString('base64')}";`, 'the WebAssembly'),
   Inline_script(page_js, 'page.js'),
 ].join('\n')));
 
 writeFileSync(join(out_dir, 'index.html'), Page(Server_policy, '<link rel="stylesheet" href="page.css">',
-  '<script src="voran-core.js"></script>\n<script src="page.js"></script>'));
+  '<script src="voran-core.js" data-voran-core></script>\n<script src="voran-core-js.js" data-voran-core></script>\n' +
+  '<script src="page.js"></script>'));
 copyFileSync(join(core_dir, 'voran-core.js'), join(out_dir, 'voran-core.js'));
+copyFileSync(join(core_dir, 'voran-core-js.js'), join(out_dir, 'voran-core-js.js'));
 copyFileSync(join(core_dir, 'voran-core.wasm'), join(out_dir, 'voran-core.wasm'));
 copyFileSync(join(page_dir, 'page.css'), join(out_dir, 'page.css'));
 copyFileSync(join(page_dir, 'page.js'), join(out_dir, 'page.js'));

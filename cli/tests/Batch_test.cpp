@@ -458,6 +458,31 @@ TEST(Batch, EveryByteTheSameWhateverTheJobs)
     }
 }
 
+// The rows told as written are every row of the output, with its refusals,
+// whatever the jobs.
+TEST(Batch, EveryRowWrittenIsToldWhateverTheJobs)
+{
+    const std::string table = Table_of_every_kind();
+    for (const unsigned jobs : {1u, 2u, 8u}) {
+        std::size_t rows = 0;
+        std::size_t refused = 0;
+        Batch_options options;
+        options.Jobs = jobs;
+        options.Format = Output_format::Jsonl;
+        options.Rows_written = [&](std::size_t written, std::size_t refusals) {
+            rows += written;
+            refused += refusals;
+        };
+        const Table_run run = Run_table(table, options);
+        EXPECT_EQ(rows, static_cast<std::size_t>(std::count(run.Out.begin(), run.Out.end(), '\n'))) << jobs;
+        std::size_t error_rows = 0;
+        for (std::size_t at = run.Out.find("\"error\":\""); at != std::string::npos; at = run.Out.find("\"error\":\"", at + 1))
+            ++error_rows;
+        EXPECT_EQ(refused, error_rows) << jobs;
+        EXPECT_GT(refused, 10u) << jobs;
+    }
+}
+
 TEST(Batch, AWriteFailingMidwayStopsTheRunWhateverTheJobs)
 {
     std::string table = "sd,n,case_a,case_b\n";

@@ -6,7 +6,7 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawn, spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { closeSync, createReadStream, mkdtempSync, openSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { createInterface } from 'node:readline';
@@ -343,6 +343,157 @@ test('a table downloads the CSV that voran-report writes for it', async () => {
   }
 });
 
+// A table of many rows, some refused, with the native output for it.
+function Long_table(folder, rows) {
+  const lines = ['id,sd,n,case_a,case_b'];
+  for (let row = 0; row < rows; ++row) lines.push(`P${row},${1 + row % 9},${row % 50 === 7 ? 1 : 10 + row % 90},${row % 53},${row % 31}`);
+  const file = join(folder, 'long.csv');
+  writeFileSync(file, lines.join('\n') + '\n');
+  return file;
+}
+
+// Runs body with a fresh page and a temporary folder, then closes and
+// removes them.
+async function With_page_and_folder(name, body, open = Open_page) {
+  const folder = mkdtempSync(join(tmpdir(), name));
+  const { context, page } = await open();
+  try {
+    await body(page, folder);
+  } finally {
+    await context.close();
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// Chooses a long table and waits until the page shows the run's progress.
+async function Start_long_table(page, folder, rows) {
+  const file = Long_table(folder, rows);
+  await page.getByLabel('Table of comparisons (CSV)').setInputFiles(file);
+  await page.waitForFunction(() => /^Computing: [\d,]+ rows done, \d+% of the table read\.$/
+    .test(document.getElementById('table-status').textContent));
+  assert.equal(await page.getByRole('button', { name: 'Cancel' }).isVisible(), true);
+  return file;
+}
+
+// The run is the worker's: the page shows its progress while it runs, and
+// the download, more than one chunk of output, holds every row.
+test('a long table shows its progress and downloads every row that voran-report writes', () =>
+  With_page_and_folder('voran web long table ', async (page, folder) => {
+    const file = await Start_long_table(page, folder, 150000);
+    const native = spawnSync(Voran_report, ['--csv', file], { env: { ...process.env, LC_ALL: 'C' }, encoding: 'utf8', maxBuffer: 1 << 30 });
+    assert.equal(native.status, 1, native.stderr);
+    await page.waitForFunction(() => /computed/.test(document.getElementById('table-status').textContent), null, { timeout: 300000 });
+    assert.equal(await Table_section(page).getByRole('status').textContent(), '150,000 rows computed; 3,000 could not be ' +
+      '(the error column says why). The first 1,000 rows are shown; "Download results" saves all of them.');
+    assert.equal(await page.getByRole('button', { name: 'Cancel' }).isVisible(), false);
+    const download = await Download(page, 'Download results');
+    const bytes = readFileSync(await download.path(), 'utf8');
+    assert.ok(bytes.length > 16 * 1024 * 1024, `${bytes.length} bytes: not more than one chunk`);
+    Assert_same_table(bytes, native.stdout, ',');
+  }));
+
+// The lines of a file and its last line, read in pieces.
+async function Lines_of(file) {
+  let count = 0;
+  let last = '';
+  for await (const line of createInterface({ input: createReadStream(file), crlfDelay: Infinity })) {
+    ++count;
+    last = line;
+  }
+  return { count, last };
+}
+
+// A table of 48 MB whose results (659 MB) are longer than the browser's
+// longest string: the download holds every row. Some minutes long, so run
+// only when VORAN_WEB_LARGE_TESTS=1.
+test('a table whose results pass 600 MB downloads every row', { skip: process.env.VORAN_WEB_LARGE_TESTS !== '1' &&
+  'set VORAN_WEB_LARGE_TESTS=1 to run it (some minutes)', timeout: 3600000 }, () =>
+  With_page_and_folder('voran web huge results ', async (page, folder) => {
+    const rows = 4600000;
+    const file = join(folder, 'huge.csv');
+    const lines = ['sd,n,case_a,case_b'];
+    for (let row = 0; row < rows; ++row) lines.push(`${1 + row % 9},${10 + row % 90},${row % 50},${row % 30}`);
+    writeFileSync(file, lines.join('\n') + '\n');
+    await page.getByLabel('Table of comparisons (CSV)').setInputFiles(file);
+    await page.waitForFunction(() => / computed/.test(document.getElementById('table-status').textContent), null,
+      { timeout: 0, polling: 1000 });
+    assert.equal(await Table_section(page).getByRole('status').textContent(), '4,600,000 rows computed. ' +
+      'The first 1,000 rows are shown; "Download results" saves all of them.');
+    const download = await Download(page, 'Download results');
+    const path = await download.path();
+    assert.ok(statSync(path).size > 600e6, `${statSync(path).size} bytes`);
+    const native = join(folder, 'native.csv');
+    const out = openSync(native, 'w');
+    const status = spawnSync(Voran_report, ['--csv', file], { env: { ...process.env, LC_ALL: 'C' }, stdio: ['ignore', out, 'inherit'] }).status;
+    closeSync(out);
+    assert.equal(status, 0);
+    const [from_page, from_native] = [await Lines_of(path), await Lines_of(native)];
+    assert.equal(from_page.count, rows + 1);
+    assert.equal(from_page.count, from_native.count);
+    Assert_same_table(from_page.last, from_native.last, ',');
+  }));
+
+test('Cancel stops a table run, keeps nothing, and the page goes on', () =>
+  With_page_and_folder('voran web cancel ', async (page, folder) => {
+    await Start_long_table(page, folder, 400000);
+    await page.getByRole('button', { name: 'Cancel' }).click();
+    assert.equal(await Table_section(page).getByRole('status').textContent(), 'long.csv: cancelled; no results were kept.');
+    assert.equal(await page.getByRole('button', { name: 'Download results' }).isDisabled(), true);
+    assert.equal(await page.getByRole('button', { name: 'Cancel' }).isVisible(), false);
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    await Compute(page);
+    await Wait_for_results(page, Golden);
+  }));
+
+// Without WebAssembly the page runs the same core compiled to plain
+// JavaScript, in the page and in the table's worker: the reports and the
+// tables are the same.
+async function Check_without_webassembly(open) {
+  await With_page_and_folder('voran web plain core ', async (page, folder) => {
+    assert.equal(await page.evaluate(() => typeof WebAssembly), 'undefined');
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    await Compute(page);
+    await Wait_for_results(page, Golden);
+    const file = join(folder, 'comparisons.csv');
+    writeFileSync(file, Test_table());
+    const native = spawnSync(Voran_report, ['--csv', file], { env: { ...process.env, LC_ALL: 'C' }, encoding: 'utf8' });
+    await page.getByLabel('Table of comparisons (CSV)').setInputFiles(file);
+    await page.waitForFunction(() => / computed/.test(document.getElementById('table-status').textContent));
+    assert.equal(await Table_section(page).getByRole('status').textContent(), '404 rows computed; 4 could not be (the error column says why).');
+    const download = await Download(page, 'Download results');
+    Assert_same_table(readFileSync(await download.path(), 'utf8'), native.stdout, ',');
+  }, open);
+}
+
+test('without a JIT (so without WebAssembly) the page computes reports and tables', async () => {
+  const jitless = await Launch(['--js-flags=--jitless']);
+  try {
+    await Check_without_webassembly(() => Open(jitless, Page_url(Web_dir)));
+  } finally {
+    await jitless.close();
+  }
+});
+
+test('with WebAssembly taken away the page computes reports and tables', () =>
+  Check_without_webassembly(() => Open_page({ before_scripts: () => { delete globalThis.WebAssembly; } })));
+
+test('with JavaScript off the page says what it needs', async () => {
+  const context = await browser.newContext({ javaScriptEnabled: false });
+  try {
+    const page = await context.newPage();
+    await page.goto(Page_url(Web_dir));
+    assert.match(await page.locator('header').innerText(),
+      /\nThis page needs JavaScript: allow it for this file \(or site\) to compute\.$/);
+  } finally {
+    await context.close();
+  }
+});
+
+test('voran.html carries both cores and stays under 3 MB', () => {
+  const size = statSync(join(Web_dir, 'voran.html')).size;
+  assert.ok(size < 3e6, `${size} bytes`);
+});
+
 test('a tab- or semicolon-separated table: the results are proposed in its own delimiter', async () => {
   const folder = mkdtempSync(join(tmpdir(), 'voran web delimiters '));
   const { context, page } = await Open_page();
@@ -389,7 +540,7 @@ test('a file that cannot be a table gets a clear message and the page stays usab
         message: /^picture\.csv: the file is not a text table/ },
       { name: 'headerless.csv', bytes: Buffer.from('10,20,50,30\n'),
         message: /^headerless\.csv, the first row must name the columns sd, n, case_a, case_b; it lacks sd, n, case_a, case_b$/ },
-      { name: 'huge.csv', bytes: Buffer.alloc(50e6 + 1, 0x31), message: /^huge\.csv: the file is larger than 50 MB/ },
+      { name: 'huge.csv', bytes: Buffer.alloc(50 * 1024 * 1024 + 1, 0x31), message: /^huge\.csv: the file is larger than 50 MiB/ },
     ];
     for (const row of rows) {
       const file = join(folder, row.name);

@@ -83,7 +83,67 @@
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
   }
 
-  function Start(core) {
+  // The core compiled to WebAssembly; where the browser has no WebAssembly
+  // (a JIT switched off, a policy forbidding it) or cannot start it, the
+  // same core compiled to plain JavaScript. Also run inside the table's
+  // worker, from its source text.
+  function Start_core(options) {
+    const plain = () => Voran_core_js({});
+    if (typeof WebAssembly !== 'object' || WebAssembly === null) return plain();
+    try {
+      // A copy: the core makes the object it is given its own.
+      return Voran_core({ ...options }).catch(plain);
+    } catch (error) {
+      return plain();
+    }
+  }
+
+  // The table's worker, from its source text: it reads the chosen file,
+  // runs the table through its own core and posts the output in chunks (each
+  // a Blob, which the browser keeps outside the page), the progress, and the
+  // outcome. A worker runs one table and is then ended, handing back all of
+  // its memory.
+  function Table_worker_main() {
+    self.onmessage = async (event) => {
+      const { file, separator, delimiter, core_options, page_url } = event.data;
+      // The core's files beside the page (on a server), not beside the worker.
+      const core = await Start_core({ ...core_options, locateFile: (path) => new URL(path, page_url).href });
+      let bytes;
+      try {
+        bytes = new Uint8Array(await file.arrayBuffer());
+      } catch (error) {
+        postMessage({ kind: 'unreadable' });
+        return;
+      }
+      let told = 0;
+      const outcome = core.runTable(file.name, bytes, separator, delimiter, (chunk) => {
+        try {
+          postMessage({ kind: 'chunk', blob: new Blob([chunk]) });
+          return true;
+        } catch (error) {
+          return false;
+        }
+      }, (progress) => {
+        // At most ten a second: the page's status line need not change more.
+        const now = performance.now();
+        if (now - told < 100) return;
+        told = now;
+        postMessage({ kind: 'progress', text: progress });
+      });
+      postMessage({ kind: 'done', outcome });
+    };
+  }
+
+  // The worker's script: the core's scripts (inline in the single-file
+  // page, files beside the page on a server), then the two functions above.
+  function Table_worker_url() {
+    const parts = Array.from(document.querySelectorAll('script[data-voran-core]'), (script) =>
+      script.src ? `importScripts(${JSON.stringify(script.src)});\n` : script.textContent + '\n');
+    parts.push(`'use strict';\nconst Start_core = ${Start_core};\n(${Table_worker_main})();\n`);
+    return URL.createObjectURL(new Blob(parts, { type: 'text/javascript' }));
+  }
+
+  function Start(core, core_options) {
     const separator = Decimal_separator();
     const storage = Storage();
     const fields = [0, 1, 2, 3].map((slot) => $('input-' + slot));
@@ -408,8 +468,11 @@
       option.textContent = item.caption;
       return option;
     }));
+    const cancel = $('cancel-table');
     let table_output = null;
-    let table_input = null;
+    let table_file = null;
+    let table_worker = null;
+    let worker_url = null;
     function Table_message(text, refused) {
       table_status.textContent = text;
       table_status.classList.toggle('refused', refused);
@@ -429,50 +492,90 @@
       });
       table.replaceChildren(fragment);
     }
-    // The table's results, separated by the delimiter chosen; with none
-    // chosen, by the table's own, which the choice then proposes.
-    function Show_table(delimiter) {
-      const outcome = core.runTable(table_input.name, table_input.bytes, separator, delimiter);
-      if (outcome.message) {
-        Table_message(outcome.message, true);
-        return;
-      }
-      output_delimiter.value = outcome.delimiter;
-      table_output = { name: table_input.name.replace(/\.[^.]*$/, '') + '-results.csv', bytes: outcome.csv };
-      Show_rows(JSON.parse(outcome.rowsJson));
-      Table_message(outcome.summary, false);
-      download.disabled = false;
+    function End_worker() {
+      if (table_worker) table_worker.terminate();
+      table_worker = null;
+      cancel.hidden = true;
     }
-    async function Run_table(file) {
-      table_input = null;
+    // The table's results, separated by the delimiter chosen; with none
+    // chosen, by the table's own, which the choice then proposes. The run
+    // is the worker's; the page shows its progress meanwhile.
+    function Show_table(delimiter) {
+      End_worker();
       table_output = null;
       download.disabled = true;
       $('table-rows').replaceChildren();
       Table_message('', false);
+      const file = table_file;
+      const chunks = [];
+      worker_url = worker_url || Table_worker_url();
+      const worker = new Worker(worker_url);
+      table_worker = worker;
+      cancel.hidden = false;
+      worker.onmessage = ({ data }) => {
+        if (worker !== table_worker) return;
+        if (data.kind === 'chunk') {
+          chunks.push(data.blob);
+        } else if (data.kind === 'progress') {
+          Table_message(data.text, false);
+        } else if (data.kind === 'unreadable') {
+          End_worker();
+          Table_message(core.tableUnreadable(file.name), true);
+        } else if (data.kind === 'done') {
+          End_worker();
+          const outcome = data.outcome;
+          if (outcome.message) {
+            Table_message(outcome.message, true);
+            return;
+          }
+          output_delimiter.value = outcome.delimiter;
+          table_output = {
+            name: file.name.replace(/\.[^.]*$/, '') + '-results.csv',
+            blob: new Blob(chunks, { type: 'text/csv' }),
+          };
+          Show_rows(JSON.parse(outcome.rowsJson));
+          Table_message(outcome.summary, outcome.stopped);
+          download.disabled = false;
+        }
+      };
+      worker.onerror = (event) => {
+        event.preventDefault();
+        if (worker !== table_worker) return;
+        End_worker();
+        Table_message(core.tableFailed(file.name), true);
+      };
+      worker.postMessage({ file, separator, delimiter, core_options, page_url: location.href });
+    }
+    function Run_table(file) {
+      End_worker();
+      table_file = null;
+      table_output = null;
+      download.disabled = true;
+      $('table-rows').replaceChildren();
       const refusal = core.tableSizeRefusal(file.name, file.size);
       if (refusal) {
         Table_message(refusal, true);
         return;
       }
-      let bytes;
-      try {
-        bytes = new Uint8Array(await file.arrayBuffer());
-      } catch (error) {
-        Table_message(core.tableUnreadable(file.name), true);
-        return;
-      }
-      table_input = { name: file.name, bytes };
+      table_file = file;
       Show_table('');
     }
+    cancel.addEventListener('click', () => {
+      if (!table_worker) return;
+      End_worker();
+      Table_message(core.tableCancelled(table_file.name), false);
+      table_file = null;
+      $('table-file').focus();
+    });
     output_delimiter.addEventListener('change', () => {
-      if (table_output) Show_table(output_delimiter.value);
+      if (table_file) Show_table(output_delimiter.value);
     });
     $('table-file').addEventListener('change', (event) => {
       const file = event.target.files[0];
       if (file) Run_table(file);
     });
     download.addEventListener('click', () => {
-      if (table_output) Download(table_output.name, new Blob([table_output.bytes], { type: 'text/csv' }));
+      if (table_output) Download(table_output.name, table_output.blob);
     });
     const carries_files = (event) => event.dataTransfer && Array.from(event.dataTransfer.types).includes('Files');
     document.addEventListener('dragover', (event) => {
@@ -510,7 +613,8 @@
     performance.mark('voran-ready');
   }
 
-  Voran_core(Inline_wasm()).then(Start, (error) => {
+  const core_options = Inline_wasm();
+  Start_core(core_options).then((core) => Start(core, core_options), (error) => {
     const status = document.createElement('p');
     status.setAttribute('role', 'alert');
     status.className = 'failure';
