@@ -80,11 +80,14 @@ std::string Score(Extended value, char separator)
     return text;
 }
 
-// The slots that a pattern may name, "{d}" to "{plimits}".
+// The slots that a pattern may name, "{d}" to "{plimits}", in the order of
+// their names.
 enum class Slot : std::uint8_t { D, A, B, Percent, Limits, Z, N, Above, Level, Lo, Hi, P1, P2, Normal, Zlimits, Plimits };
-constexpr std::array<std::string_view, 16> Slot_names = {"d",  "a",  "b",  "percent", "limits", "z",       "n",      "above",
-                                                         "level", "lo", "hi", "p1",      "p2",     "normal", "zlimits", "plimits"};
+constexpr std::array<std::string_view, 16> Slot_names = {
+    "d", "a", "b", "percent", "limits", "z", "n", "above", "level", "lo", "hi", "p1", "p2", "normal", "zlimits", "plimits"};
 
+// The patterns are taken apart while compiling, where a throw stops the
+// compilation with its message.
 constexpr Slot Slot_named(std::string_view name)
 {
     for (std::size_t i = 0; i < Slot_names.size(); ++i)
