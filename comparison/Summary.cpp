@@ -1,7 +1,8 @@
 // The summary's sentences, statistics line and key figures, from the
 // comparison's numbers and the language's table. The summary is composed
-// for every row of a table that asks for it, so its patterns are filled in
-// one pass into text whose room is reserved once.
+// for every row of a table that asks for it, so its patterns are taken apart
+// into text and slots when the program is compiled, and filled in one pass
+// into text whose room is reserved once.
 #include "Summary.h"
 
 #include <algorithm>
@@ -79,56 +80,109 @@ std::string Score(Extended value, char separator)
     return text;
 }
 
-// A slot's text, or with Inner a pattern of its own, filled with those slots.
-struct Slot {
-    std::string_view Name;
-    std::string_view Text;
-    const std::initializer_list<Slot>* Inner = nullptr;
+// The slots that a pattern may name, "{d}" to "{plimits}", in the order of
+// their names.
+enum class Slot : std::uint8_t { D, A, B, Percent, Limits, Z, N, Above, Level, Lo, Hi, P1, P2, Normal, Zlimits, Plimits };
+constexpr std::array<std::string_view, 16> Slot_names = {
+    "d", "a", "b", "percent", "limits", "z", "n", "above", "level", "lo", "hi", "p1", "p2", "normal", "zlimits", "plimits"};
+
+// The patterns are taken apart while compiling, where a throw stops the
+// compilation with its message.
+constexpr Slot Slot_named(std::string_view name)
+{
+    for (std::size_t i = 0; i < Slot_names.size(); ++i)
+        if (Slot_names[i] == name)
+            return static_cast<Slot>(i);
+    throw std::logic_error("a summary pattern names an unknown slot");
+}
+
+// A pattern taken apart once, when the program is compiled: each piece is the
+// text up to a slot and that slot; the last piece's text ends the pattern.
+struct Pattern {
+    struct Piece {
+        std::string_view Text;
+        Slot Filled_by = Slot::D;
+    };
+    static constexpr std::size_t Most_pieces = 10;
+    std::array<Piece, Most_pieces> Pieces{};
+    std::size_t Count = 0;
 };
 
-// Appends the pattern to text with each "{name}" replaced by its slot's
-// text; a slot that the pattern does not name is left out.
-void Fill(std::string& text, std::string_view pattern, std::initializer_list<Slot> slots)
+constexpr Pattern Parsed(std::string_view text)
 {
-    std::size_t room = text.size() + pattern.size();
-    for (const Slot& slot : slots)
-        room += slot.Text.size();
-    text.reserve(room);
-    std::size_t at = 0;
-    for (;;) {
-        const std::size_t open = pattern.find('{', at);
-        text.append(pattern.substr(at, open == std::string_view::npos ? open : open - at));
-        if (open == std::string_view::npos)
-            return;
-        // Names are short: found by a plain loop, which costs less than a
-        // library call.
-        std::size_t close = open + 1;
-        while (close < pattern.size() && pattern[close] != '}')
-            ++close;
-        if (close == pattern.size())
-            throw std::logic_error("the summary pattern \"" + std::string(pattern) + "\" has an unclosed slot");
-        const std::string_view name = pattern.substr(open + 1, close - open - 1);
-        // Compared letter by letter, as a library call costs more.
-        const auto slot = std::find_if(slots.begin(), slots.end(), [name](const Slot& s) {
-            if (s.Name.size() != name.size())
-                return false;
-            for (std::size_t i = 0; i < name.size(); ++i)
-                if (s.Name[i] != name[i])
-                    return false;
-            return true;
-        });
-        if (slot == slots.end())
-            throw std::logic_error("the summary pattern \"" + std::string(pattern) + "\" names the unknown slot {" +
-                                   std::string(name) + "}");
-        if (slot->Inner)
-            Fill(text, slot->Text, *slot->Inner);
-        else
-            text.append(slot->Text);
+    Pattern pattern;
+    for (std::size_t at = 0;;) {
+        if (pattern.Count == Pattern::Most_pieces)
+            throw std::logic_error("a summary pattern has too many slots");
+        const std::size_t open = text.find('{', at);
+        if (open == std::string_view::npos) {
+            pattern.Pieces[pattern.Count++].Text = text.substr(at);
+            return pattern;
+        }
+        const std::size_t close = text.find('}', open);
+        if (close == std::string_view::npos)
+            throw std::logic_error("a summary pattern has an unclosed slot");
+        pattern.Pieces[pattern.Count++] = {text.substr(at, open - at), Slot_named(text.substr(open + 1, close - open - 1))};
         at = close + 1;
     }
 }
 
-std::string Filled(std::string_view pattern, std::initializer_list<Slot> slots)
+// One language's patterns, taken apart.
+struct Summary_patterns {
+    Pattern Higher, Lower, Same, Percentage, Effect, Normal_sentence, Interval, Lower_limit, Upper_limit;
+    Pattern Statistics, Normal_clause, Statistics_interval, Statistics_lower, Statistics_upper;
+};
+
+constexpr std::array<Summary_patterns, Summary_languages.size()> Patterns = [] {
+    std::array<Summary_patterns, Summary_languages.size()> all{};
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Summary_words& w = Summary_languages[i];
+        all[i] = {Parsed(w.Higher),     Parsed(w.Lower),       Parsed(w.Same),
+                  Parsed(w.Percentage), Parsed(w.Effect),      Parsed(w.Normal_sentence),
+                  Parsed(w.Interval),   Parsed(w.Lower_limit), Parsed(w.Upper_limit),
+                  Parsed(w.Statistics), Parsed(w.Normal_clause), Parsed(w.Statistics_interval),
+                  Parsed(w.Statistics_lower), Parsed(w.Statistics_upper)};
+    }
+    return all;
+}();
+
+const Summary_patterns& Patterns_of(const Summary_words& words)
+{
+    return Patterns.at(static_cast<std::size_t>(&words - Summary_languages.data()));
+}
+
+// What fills a slot: a text, or a pattern of its own filled with other slots.
+struct Slot_text {
+    Slot Name;
+    std::string_view Text;
+    const Pattern* Inner = nullptr;
+    const std::initializer_list<Slot_text>* Inner_slots = nullptr;
+};
+using Slot_texts = std::initializer_list<Slot_text>;
+
+// Appends the pattern to text with each slot replaced by its text; a slot
+// that the pattern does not name is left out.
+void Fill(std::string& text, const Pattern& pattern, Slot_texts slots)
+{
+    for (std::size_t i = 0;; ++i) {
+        const Pattern::Piece& piece = pattern.Pieces[i];
+        text.append(piece.Text);
+        if (i + 1 == pattern.Count)
+            return;
+        const auto slot =
+            std::find_if(slots.begin(), slots.end(), [&piece](const Slot_text& s) { return s.Name == piece.Filled_by; });
+        if (slot == slots.end())
+            throw std::logic_error("a summary pattern names the slot {" +
+                                   std::string(Slot_names[static_cast<std::size_t>(piece.Filled_by)]) +
+                                   "}, which is not filled there");
+        if (slot->Inner)
+            Fill(text, *slot->Inner, *slot->Inner_slots);
+        else
+            text.append(slot->Text);
+    }
+}
+
+std::string Filled(const Pattern& pattern, Slot_texts slots)
 {
     std::string text;
     Fill(text, pattern, slots);
@@ -193,8 +247,7 @@ private:
 };
 
 // The pattern for the kind of limits the request asked for.
-std::string_view Limits_pattern(Limits kind, std::string_view interval, std::string_view lower,
-                                std::string_view upper)
+const Pattern& Limits_pattern(Limits kind, const Pattern& interval, const Pattern& lower, const Pattern& upper)
 {
     return kind == Limits::Two_sided ? interval : kind == Limits::Lower ? lower : upper;
 }
@@ -226,9 +279,9 @@ struct Summary_numbers {
 };
 
 // The pattern of the limits in the statistics line.
-std::string_view Statistics_limits(const Summary_words& w, Limits kind)
+const Pattern& Statistics_limits(const Summary_patterns& p, Limits kind)
 {
-    return Limits_pattern(kind, w.Statistics_interval, w.Statistics_lower, w.Statistics_upper);
+    return Limits_pattern(kind, p.Statistics_interval, p.Statistics_lower, p.Statistics_upper);
 }
 
 }  // namespace
@@ -237,6 +290,7 @@ Summary Compose_summary(const Comparison_request& request, const Comparison_resu
                         Summary_language language)
 {
     const Summary_words& w = Words_of(language);
+    const Summary_patterns& p = Patterns_of(w);
     const Summary_numbers x(request, result, w);
     const Number_style& style = x.Style;
     const Comparison_result& r = result;
@@ -246,9 +300,10 @@ Summary Compose_summary(const Comparison_request& request, const Comparison_resu
     const std::string above = std::to_string(static_cast<long long>(T_normal_above_df));
     const bool normal = r.Df > T_normal_above_df;
 
-    const std::initializer_list<Slot> percent_limits = {{"level", x.Level}, {"lo", x.Percent_lo}, {"hi", x.Percent_hi}};
-    const std::initializer_list<Slot> z_limits = {{"level", x.Level}, {"lo", x.Z_lo}, {"hi", x.Z_hi}};
-    const std::string_view sentence_limits = Limits_pattern(kind, w.Interval, w.Lower_limit, w.Upper_limit);
+    const Slot_texts percent_limits = {{Slot::Level, x.Level}, {Slot::Lo, x.Percent_lo}, {Slot::Hi, x.Percent_hi}};
+    const Slot_texts z_limits = {{Slot::Level, x.Level}, {Slot::Lo, x.Z_lo}, {Slot::Hi, x.Z_hi}};
+    const Slot_texts normal_slots = {{Slot::Above, above}};
+    const Pattern& sentence_limits = Limits_pattern(kind, p.Interval, p.Lower_limit, p.Upper_limit);
 
     Summary summary;
     const Extended d = r.Raw_difference;
@@ -260,29 +315,31 @@ Summary Compose_summary(const Comparison_request& request, const Comparison_resu
     sentences.reserve(Sentences_room);
     summary.Statistics.reserve(Statistics_room);
     if (d == 0) {
-        Fill(sentences, w.Same, {{"a", a}});
+        Fill(sentences, p.Same, {{Slot::A, a}});
     } else {
-        Fill(sentences, d > 0 ? w.Higher : w.Lower, {{"d", style.Amount(std::fabs(d))}, {"a", a}, {"b", b}});
+        const std::string amount = style.Amount(std::fabs(d));
+        Fill(sentences, d > 0 ? p.Higher : p.Lower, {{Slot::D, amount}, {Slot::A, a}, {Slot::B, b}});
         sentences += ' ';
-        Fill(sentences, w.Percentage, {{"percent", x.Percent}, {"limits", sentence_limits, &percent_limits}});
+        Fill(sentences, p.Percentage,
+             {{Slot::Percent, x.Percent}, {Slot::Limits, {}, &sentence_limits, &percent_limits}});
     }
     sentences += ' ';
-    Fill(sentences, w.Effect, {{"z", x.Z}, {"limits", sentence_limits, &z_limits}, {"n", n}});
+    Fill(sentences, p.Effect, {{Slot::Z, x.Z}, {Slot::Limits, {}, &sentence_limits, &z_limits}, {Slot::N, n}});
     if (normal && d != 0) {
         sentences += ' ';
-        Fill(sentences, w.Normal_sentence, {{"above", above}});
+        Fill(sentences, p.Normal_sentence, normal_slots);
     }
 
-    const std::initializer_list<Slot> normal_slots = {{"above", above}};
-    Fill(summary.Statistics, w.Statistics,
-         {{"p1", x.P1},
-          {"p2", x.P2},
-          {"normal", normal ? w.Normal_clause : "", &normal_slots},
-          {"z", x.Z},
-          {"zlimits", Statistics_limits(w, kind), &z_limits},
-          {"percent", x.Percent},
-          {"plimits", Statistics_limits(w, kind), &percent_limits},
-          {"n", n}});
+    const Pattern& statistics_limits = Statistics_limits(p, kind);
+    Fill(summary.Statistics, p.Statistics,
+         {{Slot::P1, x.P1},
+          {Slot::P2, x.P2},
+          normal ? Slot_text{Slot::Normal, {}, &p.Normal_clause, &normal_slots} : Slot_text{Slot::Normal, {}},
+          {Slot::Z, x.Z},
+          {Slot::Zlimits, {}, &statistics_limits, &z_limits},
+          {Slot::Percent, x.Percent},
+          {Slot::Plimits, {}, &statistics_limits, &percent_limits},
+          {Slot::N, n}});
     return summary;
 }
 
@@ -291,13 +348,14 @@ std::vector<Key_figure> Key_figures(const Comparison_request& request, const Com
 {
     const Summary_words& w = Words_of(language);
     const Summary_numbers x(request, result, w);
-    const std::string_view limits = Statistics_limits(w, request.Limits_kind);
+    const Pattern& limits = Statistics_limits(Patterns_of(w), request.Limits_kind);
     return {
         {std::string(w.Difference_caption), x.Style.Fixed(result.Raw_difference), ""},
         {std::string(w.P_one_tailed_caption), P_figure(x.P1), ""},
         {std::string(w.P_two_tailed_caption), P_figure(x.P2), ""},
         {std::string(w.Percentage_caption), x.Percent,
-         Filled(limits, {{"level", x.Level}, {"lo", x.Percent_lo}, {"hi", x.Percent_hi}})},
-        {std::string(w.Effect_caption), x.Z, Filled(limits, {{"level", x.Level}, {"lo", x.Z_lo}, {"hi", x.Z_hi}})},
+         Filled(limits, {{Slot::Level, x.Level}, {Slot::Lo, x.Percent_lo}, {Slot::Hi, x.Percent_hi}})},
+        {std::string(w.Effect_caption), x.Z,
+         Filled(limits, {{Slot::Level, x.Level}, {Slot::Lo, x.Z_lo}, {Slot::Hi, x.Z_hi}})},
     };
 }
