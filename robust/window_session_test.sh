@@ -28,37 +28,16 @@ PROGRAM="$OUT/program/voran"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A display of our own, on a number no other test of this machine is likely
-# to hold; when that number is taken the server exits and the next is tried.
+. "$(dirname "$0")/../test_support/Xvfb_display.sh"
 VORAN_PID=""
-XVFB=""
 WM_PID=""
 cleanup() {
   [ -n "$VORAN_PID" ] && kill "$VORAN_PID" 2>/dev/null || true
   [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
-  [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
+  stop_display
 }
 trap cleanup EXIT INT TERM
-number=$((100 + $$ % 800))
-# Starts a virtual screen of the size $1 and makes it the display.
-start_display() {
-  for _ in $(seq 10); do
-    Xvfb ":$number" -screen 0 "${1}x24" -nolisten tcp >"$OUT/xvfb.log" 2>&1 &
-    XVFB=$!
-    for _ in $(seq 50); do
-      kill -0 "$XVFB" 2>/dev/null || break
-      DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-    kill -0 "$XVFB" 2>/dev/null && DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    kill "$XVFB" 2>/dev/null || true
-    XVFB=""
-    number=$((number + 1))
-  done
-  [ -n "$XVFB" ] || { cat "$OUT/xvfb.log" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
-  DISPLAY=":$number"; export DISPLAY
-}
-start_display 1280x1024
+start_display 1280x1024 "$OUT/xvfb.log"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 export LC_ALL=C.UTF-8
 
@@ -240,9 +219,8 @@ VORAN_PID=""
 # come back where it was at every "Return to Worksheet"; the viewer's close
 # button, which openbox may show, returns to the worksheet; the plot window
 # lies whole on the screen.
-kill "$XVFB"; wait "$XVFB" 2>/dev/null || true; XVFB=""
-number=$((number + 1))
-start_display 1920x1080
+stop_display
+start_display 1920x1080 "$OUT/xvfb.log"
 if command -v openbox >/dev/null && command -v xprop >/dev/null && command -v xwininfo >/dev/null; then
   openbox >"$OUT/openbox.log" 2>&1 &
   WM_PID=$!

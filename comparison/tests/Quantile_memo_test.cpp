@@ -3,18 +3,29 @@
 // samples, kinds of limits and levels the rows bring.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "Comparison.h"
 
 namespace {
 
-bool Same_bits(Extended a, Extended b)
+// The bytes that hold an Extended's value: the x87 format's 80 bits fill the
+// first ten bytes of its object, the rest being padding; binary64 and
+// binary128 (WebAssembly's long double) fill their objects.
+constexpr std::size_t Value_bytes = std::numeric_limits<Extended>::digits == 64 ? 10 : sizeof(Extended);
+
+bool Same_bits(Extended a, Extended b) { return std::memcmp(&a, &b, Value_bytes) == 0; }
+
+TEST(Same_bits, Tells_apart_values_that_differ_in_sign_exponent_or_last_bit)
 {
-    // The 80 bits of the value; the padding of the 16-byte object is not compared.
-    return std::memcmp(&a, &b, 10) == 0;
+    const Extended one = 1;
+    EXPECT_TRUE(Same_bits(one, one));
+    for (const Extended other : {-one, 2 * one, std::nextafter(one, Extended{2})})
+        EXPECT_FALSE(Same_bits(one, other)) << static_cast<double>(other);
 }
 
 void Expect_same(const Comparison_result& memo, const Comparison_result& alone, std::size_t row)
