@@ -26,41 +26,39 @@ std::string Rows_text(std::size_t count)
     return Count_text(count) + (count == 1 ? " row" : " rows");
 }
 
-// Reads the output back: the header and the first rows as JSON for the
-// page, and the counts of rows and of rows with an error.
-void Describe_output(Table_outcome& outcome, char delimiter)
+// The header and the first rows of the output, read back, as JSON for the
+// page.
+std::string Shown_rows_json(const std::string& csv, char delimiter)
 {
-    std::istringstream in(outcome.Csv);
+    std::istringstream in(csv);
     Csv_reader reader(in, delimiter);
     Csv_record record;
     Text_sink json;
     json.Append('[');
-    std::size_t records = 0;
-    std::size_t refused = 0;
-    while (reader.Next_record(record)) {
-        if (records > 0 && record.Kept_count() > 0 && !record.Field(record.Kept_count() - 1).empty())
-            ++refused;
-        if (records <= Shown_table_rows) {
-            json.Append(records > 0 ? ",[" : "[");
-            for (std::size_t i = 0; i < record.Kept_count(); ++i) {
-                if (i > 0)
-                    json.Append(',');
-                Write_json_string(json, record.Field(i));
-            }
-            json.Append(']');
+    for (std::size_t records = 0; records <= Shown_table_rows && reader.Next_record(record); ++records) {
+        json.Append(records > 0 ? ",[" : "[");
+        for (std::size_t i = 0; i < record.Kept_count(); ++i) {
+            if (i > 0)
+                json.Append(',');
+            Write_json_string(json, record.Field(i));
         }
-        ++records;
+        json.Append(']');
     }
     json.Append(']');
-    outcome.Rows_json = json.Take();
-    const std::size_t rows = records > 0 ? records - 1 : 0;
-    outcome.Summary = Rows_text(rows) + " computed";
-    if (refused > 0)
-        outcome.Summary += "; " + Count_text(refused) + " could not be (the error column says why)";
-    outcome.Summary += ".";
+    return json.Take();
+}
+
+// How many rows were computed and refused, and how many are shown.
+std::string Summary_of(const Batch_outcome& run)
+{
+    const std::size_t rows = run.Counts.Rows;
+    std::string summary = Rows_text(rows) + " computed";
+    if (run.Status == Exit_status::Some_rows_refused)
+        summary += "; " + Count_text(run.Counts.Refused) + " could not be (the error column says why)";
+    summary += ".";
     if (rows > Shown_table_rows)
-        outcome.Summary += " The first " + Rows_text(Shown_table_rows) +
-                           " are shown; \"Download results\" saves all of them.";
+        summary += " The first " + Rows_text(Shown_table_rows) + " are shown; \"Download results\" saves all of them.";
+    return summary;
 }
 
 }  // namespace
@@ -108,8 +106,9 @@ Table_outcome Run_table(const std::string& file_name, const std::string& bytes, 
         output_delimiter.empty()
             ? Output_delimiter_like(Delimiter_of_first_line(std::string_view(bytes).substr(0, Delimiter_sample_bytes)))
             : Output_delimiter_from_word(output_delimiter).value_or(Output_delimiter::Comma);
+    Batch_outcome run;
     try {
-        Run_batch(in, out, options);
+        run = Run_batch(in, out, options);
     } catch (const ETable_error& error) {
         outcome.Message = file_name + ", " + error.what();
         return outcome;
@@ -117,6 +116,7 @@ Table_outcome Run_table(const std::string& file_name, const std::string& bytes, 
     outcome.Csv = out.str();
     const Output_delimiter_name& delimiter = Names_of(options.Output_delimiter_kind);
     outcome.Delimiter = delimiter.Word;
-    Describe_output(outcome, delimiter.Delimiter);
+    outcome.Rows_json = Shown_rows_json(outcome.Csv, delimiter.Delimiter);
+    outcome.Summary = Summary_of(run);
     return outcome;
 }
