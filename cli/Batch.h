@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "Batch_row.h"
+#include "Comparison_memo.h"
 #include "Csv_reader.h"
 #include "Exit_status.h"
 #include "Output_format.h"

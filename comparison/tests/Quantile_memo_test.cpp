@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "Comparison.h"
+#include "Comparison_memo.h"
 
 namespace {
 
