@@ -8,6 +8,7 @@
 // is taken from that one record.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "Limits.h"
@@ -43,6 +44,18 @@ struct Comparison_result {
     Extended Effect_lower = 0;      // credible limits on the effect size
     Extended Effect_upper = 0;
 };
+
+// Every number of the record, in its order, for whatever must miss none of
+// them (the tests that compare two records); a number added to the record
+// and not here fails to compile.
+inline constexpr std::array<Extended Comparison_result::*, 12> Comparison_result_fields = {
+    &Comparison_result::Raw_difference,   &Comparison_result::Sd_difference, &Comparison_result::Test_statistic,
+    &Comparison_result::Df,               &Comparison_result::P_one_tailed,  &Comparison_result::P_two_tailed,
+    &Comparison_result::Percent_estimate, &Comparison_result::Percent_lower, &Comparison_result::Percent_upper,
+    &Comparison_result::Effect_size,      &Comparison_result::Effect_lower,  &Comparison_result::Effect_upper,
+};
+static_assert(sizeof(Comparison_result) == Comparison_result_fields.size() * sizeof(Extended),
+              "every number of Comparison_result is listed in Comparison_result_fields");
 
 // N controls (N > 2), two-sided interval or one-sided limits, the record to
 // fill, the two case scores, the controls' SD (> 0) and the credible level in
