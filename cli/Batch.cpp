@@ -118,35 +118,44 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
     }
 }
 
-Exit_status Run_rows_in_order(const Table_run& run)
+bool Table_run::Run_row(const Csv_record& record, Comparison_memo& memo, Batch_row& row, Text_sink& sink,
+                        Row_counts& counts) const
+{
+    if (record.Is_blank())
+        return true;
+    Evaluate_row(record, Layout, Options, memo, row);
+    Writer.Write(row, sink);
+    sink.Flush();
+    if (!Written())
+        return false;
+    Row_counts one;
+    one.Add(row);
+    Tell_written(one);
+    counts += one;
+    return true;
+}
+
+Batch_outcome Run_rows_in_order(const Table_run& run)
 {
     Csv_record record;
     Batch_row row;
     Comparison_memo memo;
     Text_sink sink(&run.Out);
-    bool refused = false;
-    while (run.Next_row(record)) {
-        if (record.Is_blank())
-            continue;
-        Evaluate_row(record, run.Layout, run.Options, memo, row);
-        run.Writer.Write(row, sink);
-        sink.Flush();
-        if (!run.Written())
-            return Exit_status::Output_failed;
-        refused = refused || !row.Result;
-        run.Tell_written(1, row.Result ? 0 : 1);
-    }
-    return run.Ended(refused);
+    Row_counts counts;
+    while (run.Next_row(record))
+        if (!run.Run_row(record, memo, row, sink, counts))
+            return {Exit_status::Output_failed, counts};
+    return run.Ended(counts);
 }
 
-Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& options)
+Batch_outcome Run_batch(std::istream& in, std::ostream& out, const Batch_options& options)
 {
     Csv_reader reader(in);
     reader.Set_delimiter(options.Delimiter ? *options.Delimiter
                                            : Delimiter_of_first_line(reader.Peek_line(Delimiter_sample_bytes)));
     Csv_record header;
     if (const auto stop = Read_header(reader, options, header))
-        return *stop;
+        return {*stop, {}};
     const Table_layout layout = Layout_of_header(header, options.Summary.has_value());
     // A longer row is refused whatever its extra fields hold.
     reader.Set_kept_fields(layout.Column_count);
@@ -157,6 +166,6 @@ Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& 
     sink.Flush();
     const Table_run run{reader, layout, options, *writer, out};
     if (!run.Written())
-        return Exit_status::Output_failed;
+        return {Exit_status::Output_failed, {}};
     return options.Jobs > 1 ? Run_rows_on_threads(run) : Run_rows_in_order(run);
 }

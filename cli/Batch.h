@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "Batch_row.h"
+#include "Comparison_memo.h"
 #include "Csv_reader.h"
 #include "Exit_status.h"
 #include "Output_format.h"
@@ -70,6 +71,31 @@ std::optional<Comparison_request> Read_row(const Csv_record& record, const Table
 void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Batch_options& options,
                   Comparison_memo& memo, Batch_row& row);
 
+// The rows a table run wrote, and how many of them were refused (their error
+// column says why).
+struct Row_counts {
+    std::size_t Rows = 0;
+    std::size_t Refused = 0;
+
+    void Add(const Batch_row& row)
+    {
+        ++Rows;
+        if (!row.Result)
+            ++Refused;
+    }
+    Row_counts& operator+=(const Row_counts& more)
+    {
+        Rows += more.Rows;
+        Refused += more.Refused;
+        return *this;
+    }
+};
+
+struct Batch_outcome {
+    Exit_status Status = Exit_status::Done;
+    Row_counts Counts;  // of the rows written before the run ended
+};
+
 // Reads the table from in and writes each row to out in the chosen format,
 // in input order whatever the number of jobs, each row's bytes the same.
 // Raises ETable_error when the first row cannot serve as the header, and
@@ -78,4 +104,4 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
 // through after the rows read before them are written. Returns Done,
 // Some_rows_refused, the status of a stop request, or Output_failed as soon
 // as a write fails.
-Exit_status Run_batch(std::istream& in, std::ostream& out, const Batch_options& options);
+Batch_outcome Run_batch(std::istream& in, std::ostream& out, const Batch_options& options);

@@ -176,6 +176,206 @@ void Csv_reader::Skip_rest_of_line(Csv_record& record)
     }
 }
 
+// A record read byte by byte: where in it the reader stands, what has been
+// counted against the limits, and of a quoted field what is needed to read
+// its input again should its quote not be closed.
+class Csv_reader::Record_reading {
+public:
+    Record_reading(Csv_reader& reader, Csv_record& record) : Reader(reader), Record(record), First_line(reader.Line) {}
+
+    // Reads the record to its end.
+    void Read()
+    {
+        for (;;) {
+            if (At == State::Field_start || At == State::Unquoted)
+                Keep_plain_run();
+            const int c = Reader.Take();
+            if (c != traits::eof())
+                Count_byte();
+            if (At == State::Quoted ? Quoted_byte(c) : Byte_outside_quotes(c))
+                return;
+        }
+    }
+
+private:
+    enum class State {
+        Field_start,          // nothing of the field read yet
+        Unquoted,             // inside an unquoted field
+        Quoted,               // inside a quoted field, before its closing quote
+        After_closing_quote,  // after a quoted field's closing quote
+    };
+
+    // Of the quoted field being read: the line it began on, how much of its
+    // text came before its first line break, and the raw input after that
+    // break (up to the field limit).
+    struct Open_quote {
+        long Line = 0;
+        bool Broke_line = false;
+        bool Break_was_cr = false;
+        std::size_t Text_before_break = 0;
+        std::string After_break;
+        bool After_break_cut = false;  // more followed the break than was kept
+        int Previous = traits::eof();
+    };
+
+    void Note(long line, const std::string& text)
+    {
+        if (Record.Problem_.empty())
+            Record.Problem_ = "line " + std::to_string(line) + ": " + text;
+    }
+
+    void Count_byte()
+    {
+        if (++Record_bytes == Reader.Limits.Record_bytes + 1)
+            Note(First_line, "the row is longer than " + std::to_string(Reader.Limits.Record_bytes) +
+                                 " bytes; its fields are cut short");
+    }
+
+    void Keep(char c)
+    {
+        const Csv_limits& limits = Reader.Limits;
+        if (++Field_bytes > limits.Field_bytes) {
+            if (Field_bytes == limits.Field_bytes + 1)
+                Note(First_line, "field " + std::to_string(Record.Field_count_ + 1) + " is longer than " +
+                                     std::to_string(limits.Field_bytes) + " bytes; it is cut short");
+            return;
+        }
+        if (Record_bytes <= limits.Record_bytes && Record.Field_count_ < limits.Kept_fields)
+            Record.Bytes_ += c;
+    }
+
+    void End_field()
+    {
+        if (Record.Field_count_ < Reader.Limits.Kept_fields) {
+            Record.Ends_.push_back(Record.Bytes_.size());
+            Record.Bytes_ += Reader.Delimiter;
+        }
+        ++Record.Field_count_;
+        Field_start = Record.Bytes_.size();
+        Field_bytes = 0;
+        At = State::Field_start;
+    }
+
+    // Ordinary bytes of an unquoted field that the stream holds already are
+    // kept in one go while they stay within every limit; the rest, byte by
+    // byte.
+    void Keep_plain_run()
+    {
+        const Csv_limits& limits = Reader.Limits;
+        if (Record.Field_count_ >= limits.Kept_fields)
+            return;
+        const std::size_t room = std::min(limits.Field_bytes - std::min(Field_bytes, limits.Field_bytes),
+                                          limits.Record_bytes - std::min(Record_bytes, limits.Record_bytes));
+        const std::string_view run = Reader.Plain_run(room);
+        if (run.empty())
+            return;
+        Record.Bytes_.append(run);
+        Field_bytes += run.size();
+        Record_bytes += run.size();
+        Reader.Take_run(run.size());
+        At = State::Unquoted;
+    }
+
+    // Byte c (or the end of the input) outside a quoted field; true when it
+    // ends the record.
+    bool Byte_outside_quotes(int c)
+    {
+        if (c == traits::eof() || c == '\n' || c == '\r') {
+            if (c != traits::eof())
+                Reader.End_line_after(Record, c);
+            End_field();
+            return true;
+        }
+        if (c == Reader.Delimiter) {
+            End_field();
+        } else if (At == State::After_closing_quote) {
+            Note(Reader.Line, "text after the closing quote of a field");
+            Reader.Skip_rest_of_line(Record);
+            End_field();
+            return true;
+        } else if (c == '"' && At == State::Field_start) {
+            At = State::Quoted;
+            Quote = Open_quote{};
+            Quote.Line = Reader.Line;
+        } else {
+            Keep(traits::to_char_type(c));
+            At = State::Unquoted;
+        }
+        return false;
+    }
+
+    void Remember_after_break(int byte)
+    {
+        if (Quote.After_break.size() < Reader.Limits.Field_bytes)
+            Quote.After_break += traits::to_char_type(byte);
+        else
+            Quote.After_break_cut = true;
+    }
+
+    // Byte c (or the end of the input) inside a quoted field; true when it
+    // ends the record.
+    bool Quoted_byte(int c)
+    {
+        if (c == traits::eof())
+            return Unclosed_quote();
+        if (Quote.Broke_line)
+            Remember_after_break(c);
+        if (c == '"' && Reader.Peek() == '"') {
+            const int second = Reader.Take();
+            if (Quote.Broke_line)
+                Remember_after_break(second);
+            Count_byte();
+            Keep('"');
+        } else if (c == '"') {
+            At = State::After_closing_quote;
+        } else {
+            const bool line_end = c == '\r' || (c == '\n' && Quote.Previous != '\r');
+            if (line_end) {
+                ++Reader.Line;
+                if (!Quote.Broke_line) {
+                    Quote.Broke_line = true;
+                    Quote.Text_before_break = Field_bytes;
+                    Quote.Break_was_cr = c == '\r';
+                }
+            }
+            Keep(traits::to_char_type(c));
+        }
+        Quote.Previous = c;
+        return false;
+    }
+
+    // The quote is not closed: the record ends at the end of the line on
+    // which the quoted field began, and what followed is read again; when
+    // more followed than the field limit kept, the rest of the input was
+    // this field, and the record ends here.
+    bool Unclosed_quote()
+    {
+        if (Quote.Broke_line && Quote.After_break_cut) {
+            Record.Problem_.clear();
+            Note(Quote.Line, "a quoted field is not closed; the rest of the input is read as its text");
+        } else {
+            Note(Quote.Line, "a quoted field is not closed");
+        }
+        if (Quote.Broke_line && !Quote.After_break_cut) {
+            Record.Bytes_.resize(std::min(Record.Bytes_.size(), Field_start + Quote.Text_before_break));
+            Reader.Line = Quote.Line + 1;
+            Reader.Skip_lf = Quote.Break_was_cr;
+            Reader.Push_back(std::move(Quote.After_break));
+        }
+        End_field();
+        return true;
+    }
+
+    Csv_reader& Reader;
+    Csv_record& Record;
+    const long First_line;
+    State At = State::Field_start;
+    std::size_t Record_bytes = 0;  // of the record's text so far
+    std::size_t Field_start = 0;   // where the current field begins in Bytes_
+    std::size_t Field_bytes = 0;   // of the current field's text, kept or not
+    Open_quote Quote;
+};
+
 bool Csv_reader::Next_record(Csv_record& record)
 {
     if (!Started)
@@ -197,158 +397,7 @@ bool Csv_reader::Next_record(Csv_record& record)
     record.Field_count_ = 0;
     record.Line_ended_ = false;
     record.Problem_.clear();
-    if (Read_plain_line(record))
-        return true;
-    const long first_line = Line;
-    const auto note = [&record](long line, const std::string& text) {
-        if (record.Problem_.empty())
-            record.Problem_ = "line " + std::to_string(line) + ": " + text;
-    };
-
-    std::size_t record_bytes = 0;  // of the record's text so far
-    std::size_t field_start = 0;   // where the current field begins in Bytes_
-    std::size_t field_bytes = 0;   // of the current field's text, kept or not
-    const auto count_byte = [&] {
-        if (++record_bytes == Limits.Record_bytes + 1)
-            note(first_line, "the row is longer than " + std::to_string(Limits.Record_bytes) +
-                                 " bytes; its fields are cut short");
-    };
-    bool in_quotes = false;
-    const auto keep = [&](char c) {
-        if (++field_bytes > Limits.Field_bytes) {
-            if (field_bytes == Limits.Field_bytes + 1)
-                note(first_line, "field " + std::to_string(record.Field_count_ + 1) +
-                                     " is longer than " + std::to_string(Limits.Field_bytes) +
-                                     " bytes; it is cut short");
-            return;
-        }
-        if (record_bytes <= Limits.Record_bytes && record.Field_count_ < Limits.Kept_fields)
-            record.Bytes_ += c;
-    };
-    const auto end_field = [&] {
-        if (record.Field_count_ < Limits.Kept_fields) {
-            record.Ends_.push_back(record.Bytes_.size());
-            record.Bytes_ += Delimiter;
-        }
-        ++record.Field_count_;
-        field_start = record.Bytes_.size();
-        field_bytes = 0;
-    };
-    bool at_field_start = true;
-    bool after_closing_quote = false;
-    // Of the quoted field being read: the line it began on, how much of its
-    // text came before its first line break, and the raw input after that
-    // break (up to the field limit), to be read again should the quote turn
-    // out not to be closed.
-    long quote_line = 0;
-    bool quote_broke_line = false;
-    bool break_was_cr = false;
-    std::size_t text_before_break = 0;
-    std::string after_break;
-    bool after_break_cut = false;  // more followed the break than was kept
-    int previous = traits::eof();
-
-    for (;;) {
-        // Ordinary bytes of an unquoted field that the stream holds already
-        // are kept in one go while they stay within every limit; the rest,
-        // byte by byte.
-        if (!in_quotes && !after_closing_quote && record.Field_count_ < Limits.Kept_fields) {
-            const std::size_t room = std::min(Limits.Field_bytes - std::min(field_bytes, Limits.Field_bytes),
-                                              Limits.Record_bytes - std::min(record_bytes, Limits.Record_bytes));
-            const std::string_view run = Plain_run(room);
-            if (!run.empty()) {
-                record.Bytes_.append(run);
-                field_bytes += run.size();
-                record_bytes += run.size();
-                Take_run(run.size());
-                at_field_start = false;
-            }
-        }
-        const int c = Take();
-        if (c != traits::eof())
-            count_byte();
-        if (in_quotes) {
-            const auto remember = [&](int byte) {
-                if (after_break.size() < Limits.Field_bytes)
-                    after_break += traits::to_char_type(byte);
-                else
-                    after_break_cut = true;
-            };
-            if (quote_broke_line && c != traits::eof())
-                remember(c);
-            if (c == '"' && Peek() == '"') {
-                if (quote_broke_line)
-                    remember(Take());
-                else
-                    Take();
-                count_byte();
-                keep('"');
-            } else if (c == '"') {
-                in_quotes = false;
-                after_closing_quote = true;
-            } else if (c != traits::eof()) {
-                const bool line_end = c == '\r' || (c == '\n' && previous != '\r');
-                if (line_end) {
-                    ++Line;
-                    if (!quote_broke_line) {
-                        quote_broke_line = true;
-                        text_before_break = field_bytes;
-                        break_was_cr = c == '\r';
-                    }
-                }
-                keep(traits::to_char_type(c));
-            }
-            previous = c;
-            if (c != traits::eof())
-                continue;
-
-            // The quote is not closed: the record ends at the end of the line
-            // on which the quoted field began, and what followed is read
-            // again; when more followed than the field limit kept, the rest
-            // of the input was this field, and the record ends here.
-            if (quote_broke_line && after_break_cut) {
-                record.Problem_.clear();
-                note(quote_line, "a quoted field is not closed; the rest of the input is read as its text");
-            } else {
-                note(quote_line, "a quoted field is not closed");
-            }
-            if (quote_broke_line && !after_break_cut) {
-                record.Bytes_.resize(std::min(record.Bytes_.size(), field_start + text_before_break));
-                Line = quote_line + 1;
-                Skip_lf = break_was_cr;
-                Push_back(std::move(after_break));
-            }
-            end_field();
-            return true;
-        }
-        if (c == traits::eof() || c == '\n' || c == '\r') {
-            if (c != traits::eof())
-                End_line_after(record, c);
-            end_field();
-            return true;
-        }
-        if (c == Delimiter) {
-            end_field();
-            at_field_start = true;
-            after_closing_quote = false;
-            continue;
-        }
-        if (after_closing_quote) {
-            note(Line, "text after the closing quote of a field");
-            Skip_rest_of_line(record);
-            end_field();
-            return true;
-        }
-        if (c == '"' && at_field_start) {
-            in_quotes = true;
-            quote_line = Line;
-            quote_broke_line = false;
-            after_break.clear();
-            after_break_cut = false;
-            previous = traits::eof();
-        } else {
-            keep(traits::to_char_type(c));
-        }
-        at_field_start = false;
-    }
+    if (!Read_plain_line(record))
+        Record_reading(*this, record).Read();
+    return true;
 }

@@ -113,6 +113,7 @@ public:
 
 private:
     using traits = std::streambuf::traits_type;
+    class Record_reading;
 
     int Peek();
     int Take();

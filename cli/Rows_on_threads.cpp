@@ -69,7 +69,7 @@ struct Slot {
     State Now = State::Free;
     Batch Rows;
     Text_sink Text;
-    std::size_t Refused_rows = 0;
+    Row_counts Counts;  // of the rows in Text
 
     // Frees the slot once its text is written, keeping at most kept_bytes of
     // storage in its text and as much in its records.
@@ -100,7 +100,7 @@ public:
     {
     }
 
-    Exit_status Run_rows();
+    Batch_outcome Run_rows();
 
 private:
     void Work();
@@ -132,7 +132,7 @@ private:
     bool Input_ended = false;
     bool Writing = false;
     bool Failed = false;
-    bool Refused = false;
+    Row_counts Counts;  // of the rows written
     std::exception_ptr Worker_error;
 };
 
@@ -145,11 +145,11 @@ void Row_pipeline::Fail()
 
 void Row_pipeline::Format(Slot& slot, Comparison_memo& memo, Batch_row& row) const
 {
-    slot.Refused_rows = 0;
+    slot.Counts = {};
     for (std::size_t i = 0; i < slot.Rows.Count; ++i) {
         Evaluate_row(slot.Rows.Records[i], Run.Layout, Run.Options, memo, row);
         Run.Writer.Write(row, slot.Text);
-        slot.Refused_rows += row.Result ? 0 : 1;
+        slot.Counts.Add(row);
     }
 }
 
@@ -192,10 +192,10 @@ void Row_pipeline::Write_ready(std::unique_lock<std::mutex>& lock)
             Run.Out.write(text.data(), static_cast<std::streamsize>(text.size()));
             const bool written = Run.Written();
             if (written)
-                Run.Tell_written(slot.Rows.Count, slot.Refused_rows);
+                Run.Tell_written(slot.Counts);
             lock.lock();
             if (written)
-                Refused = Refused || slot.Refused_rows > 0;
+                Counts += slot.Counts;
             else
                 Fail();
         }
@@ -234,7 +234,7 @@ bool Row_pipeline::Hand_on(Batch& batch)
     return true;
 }
 
-Exit_status Row_pipeline::Run_rows()
+Batch_outcome Row_pipeline::Run_rows()
 {
     std::vector<std::thread> workers;
     for (unsigned i = 0; i < Run.Options.Jobs; ++i)
@@ -255,15 +255,10 @@ Exit_status Row_pipeline::Run_rows()
                 Drain(lock);
                 if (Failed)
                     break;
-                Evaluate_row(record, Run.Layout, Run.Options, memo, row);
-                Run.Writer.Write(row, sink);
-                sink.Flush();
-                if (!Run.Written()) {
+                if (!Run.Run_row(record, memo, row, sink, Counts)) {
                     Fail();
                     break;
                 }
-                Refused = Refused || !row.Result;
-                Run.Tell_written(1, row.Result ? 0 : 1);
                 continue;
             }
             if (!record.Is_blank())
@@ -291,15 +286,15 @@ Exit_status Row_pipeline::Run_rows()
     if (Worker_error)
         std::rethrow_exception(Worker_error);
     if (Failed)
-        return Exit_status::Output_failed;
+        return {Exit_status::Output_failed, Counts};
     if (read_error)
         std::rethrow_exception(read_error);
-    return Run.Ended(Refused);
+    return Run.Ended(Counts);
 }
 
 }  // namespace
 
-Exit_status Run_rows_on_threads(const Table_run& run)
+Batch_outcome Run_rows_on_threads(const Table_run& run)
 {
     Row_pipeline pipeline(run);
     return pipeline.Run_rows();

@@ -2,7 +2,7 @@
 // jobs, where the build has no threads (WebAssembly); the output is the same.
 #include "Table_run.h"
 
-Exit_status Run_rows_on_threads(const Table_run& run)
+Batch_outcome Run_rows_on_threads(const Table_run& run)
 {
     return Run_rows_in_order(run);
 }

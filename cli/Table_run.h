@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "Batch.h"
+#include "Text_sink.h"
 
 struct Table_run {
     Csv_reader& Reader;
@@ -24,10 +25,10 @@ struct Table_run {
             Out.flush();
         return static_cast<bool>(Out);
     }
-    void Tell_written(std::size_t rows, std::size_t refused) const
+    void Tell_written(const Row_counts& counts) const
     {
         if (Options.Rows_written)
-            Options.Rows_written(rows, refused);
+            Options.Rows_written(counts.Rows, counts.Refused);
     }
     std::optional<Exit_status> Stop_requested() const
     {
@@ -41,16 +42,21 @@ struct Table_run {
     {
         return !Stop_requested() && Reader.Next_record(record) && (record.Line_ended() || !Stop_requested());
     }
-    // The status of a run that read every row it was to read.
-    Exit_status Ended(bool refused) const
+    // One row computed and written at once, through sink, and counted; a
+    // blank row is skipped. False when the write failed.
+    bool Run_row(const Csv_record& record, Comparison_memo& memo, Batch_row& row, Text_sink& sink,
+                 Row_counts& counts) const;
+    // The outcome of a run that read every row it was to read.
+    Batch_outcome Ended(const Row_counts& counts) const
     {
-        return Stop_requested().value_or(refused ? Exit_status::Some_rows_refused : Exit_status::Done);
+        return {Stop_requested().value_or(counts.Refused > 0 ? Exit_status::Some_rows_refused : Exit_status::Done),
+                counts};
     }
 };
 
 // The rows of the table after its header, read, computed and written one
 // after another.
-Exit_status Run_rows_in_order(const Table_run& run);
+Batch_outcome Run_rows_in_order(const Table_run& run);
 
 // The same, computed by Options.Jobs threads while this one reads.
-Exit_status Run_rows_on_threads(const Table_run& run);
+Batch_outcome Run_rows_on_threads(const Table_run& run);

@@ -191,7 +191,7 @@ Exit_status Run_batch_file(const Table_request& table, char separator)
     Fd_input buffer(fd, Stop_on_signals());
     std::istream in(&buffer);
     try {
-        return Run_batch(in, std::cout, options);
+        return Run_batch(in, std::cout, options).Status;
     } catch (const ETable_error& error) {
         std::cout.flush();
         std::cerr << One_line("voran-report: " + source + ", " + error.what()) << '\n';

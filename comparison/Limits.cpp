@@ -14,6 +14,13 @@ const Limits_names& Names_of(Limits limits)
     return *entry;
 }
 
+Limits Limits_of_item(int item)
+{
+    if (item < 0)
+        throw std::out_of_range("radio item " + std::to_string(item) + " chooses no credible limits");
+    return Limits_table.at(static_cast<std::size_t>(item)).Value;
+}
+
 std::optional<Limits> Limits_from_word(std::string_view word)
 {
     const auto entry = std::find_if(Limits_table.begin(), Limits_table.end(),

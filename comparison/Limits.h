@@ -28,5 +28,9 @@ inline constexpr std::string_view Limits_words = Joined_words<Limits_table>;
 
 const Limits_names& Names_of(Limits limits);
 
+// The choice of a radio item, the items listed in the table's order: 0
+// two-sided, 1 lower, 2 upper. std::out_of_range for any other item.
+Limits Limits_of_item(int item);
+
 // The choice a word names (exactly as in the table); empty for any other text.
 std::optional<Limits> Limits_from_word(std::string_view word);

@@ -141,11 +141,19 @@ std::string Level_text(Extended level, char separator)
     return written;
 }
 
+std::string Report_separator() { return std::string(Report_columns, '_'); }
+
+bool Is_report_separator(std::string_view line)
+{
+    return line.size() == static_cast<std::size_t>(Report_columns) &&
+           line.find_first_not_of('_') == std::string_view::npos;
+}
+
 std::vector<std::string> Compose_report(const Report_request& request)
 {
     std::vector<std::string> lines;
     if (request.Results_hold_a_line)
-        lines.emplace_back(Report_columns, '_');
+        lines.push_back(Report_separator());
     lines.push_back("");
     lines.push_back(request.Program_title);
     lines.push_back("");

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Comparison.h"
@@ -13,6 +14,11 @@
 // each report that follows another, is this wide, and so are its longest
 // lines; only the heading with the program's title runs beyond it.
 inline constexpr int Report_columns = 103;
+
+// The separator line above each report that follows another.
+std::string Report_separator();
+// Whether a line of the results (without its line end) is a separator.
+bool Is_report_separator(std::string_view line);
 
 // One visible input of the worksheet: its label's caption and its edit text.
 struct Report_input {

@@ -1,7 +1,6 @@
 #include "Plot_geometry.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -286,6 +285,269 @@ Corner_layout Corner_labels(const Corner_texts& texts, const Top_band& band)
     return {Tail_lines(tail, near_x, y, band.Running_inwards(), Plot_smallest_text), std::nullopt};
 }
 
+// The caption at the top: the title, then the inputs, each wrapped to the
+// width. Returns the top of the curve's frame, under the caption.
+double Lay_out_caption(const Plot_texts& texts, Plot_picture& picture)
+{
+    const double text_room = picture.Width - 2 * Margin;
+    double line_y = Margin + Caption_size - Caption_line_gap;
+    for (const std::string& line : Wrapped(texts.Title, Caption_size, true, text_room))
+        picture.Labels.push_back(Label(line, {Margin, line_y += Caption_line_gap}, Text_anchor::Start, Caption_size,
+                                       true));
+    for (const std::string& line : Wrapped(texts.Inputs, Label_size, false, text_room))
+        picture.Labels.push_back(Label(line, {Margin, line_y += Caption_line_gap}, Text_anchor::Start, Label_size));
+    return line_y + Room_above_area;
+}
+
+// The ticks of the two horizontal axes. The raw axis: symmetric about 0,
+// out to a round value, in units of a power of ten near its reach (scaled
+// values lie in [1.1, 11)); the effect axis: the same positions in units of
+// the SD of the difference.
+struct Horizontal_ticks {
+    Axis_ticks Raw;
+    Axis_ticks Effect;
+    double End = 0;  // of the raw axis, in its units
+};
+
+Horizontal_ticks Horizontal_ticks_for(const Comparison_result& result, char separator)
+{
+    const Extended s = result.Sd_difference;
+    const Extended reach = std::max({Body_in_sds * s, std::abs(result.Raw_difference),
+                                     s * std::abs(result.Effect_lower), s * std::abs(result.Effect_upper)});
+    const Extended raw_unit = Unit_of(reach);
+    const double scaled_reach = Room_beyond * static_cast<double>(reach / raw_unit);
+    const double step = Round_step(2 * scaled_reach, Raw_tick_count);
+    Horizontal_ticks ticks;
+    ticks.End = std::ceil(scaled_reach / step) * step;
+    ticks.Raw = Ticks_of(-ticks.End, ticks.End, raw_unit, Raw_tick_count, separator);
+    const Extended effect_end = ticks.End * raw_unit / s;
+    const Extended effect_unit = Unit_of(effect_end);
+    const auto effect_scaled_end = static_cast<double>(effect_end / effect_unit);
+    ticks.Effect = Ticks_of(-effect_scaled_end, effect_scaled_end, effect_unit, Raw_tick_count, separator);
+    return ticks;
+}
+
+// The curve's frame and what decides its size: the density axis's ticks left
+// of it, the titles of the horizontal axes and the bands under it, the
+// labels in its top band.
+struct Frame {
+    double Left = 0;
+    double Right = 0;
+    double Top = 0;
+    double Bottom = 0;
+    Axis_ticks Density_ticks;
+    double Density_top = 0;  // in the density ticks' unit
+    std::vector<std::string> Raw_title;
+    std::vector<std::string> Effect_title;
+    // The first baselines under the frame, measured from its bottom.
+    struct {
+        double Raw_title = 0;
+        double Interval = 0;
+        double Effect_axis = 0;
+        double Effect_title = 0;
+    } Under;
+    Plot_scale Raw_x;
+    Corner_layout Corner;
+
+    double Centre() const { return (Left + Right) / 2; }
+};
+
+// The frame for a density axis reaching scaled_top (in density_unit), or
+// the round value its ticks end on close above.
+Frame Frame_for(const Plot_subject& subject, const Plot_texts& texts, double width, double height, double top,
+                const Horizontal_ticks& horizontal, Extended density_unit, double scaled_top)
+{
+    Frame frame;
+    frame.Top = top;
+    const double top_step = Round_step(scaled_top, 2 * Raw_tick_count);
+    frame.Density_top = std::ceil(scaled_top / top_step) * top_step;
+    frame.Density_ticks =
+        Ticks_of(0, frame.Density_top, density_unit, Density_tick_count, subject.Decimal_separator);
+
+    // Left of the frame the density's tick labels, right of it half the
+    // widest label of the horizontal axes, whose ends are labelled there.
+    frame.Left = Margin + std::max(Density_label_room, frame.Density_ticks.Widest + Tick_length + Tick_label_gap);
+    frame.Right = width - std::max(Right_room, std::max(horizontal.Raw.Widest, horizontal.Effect.Widest) / 2 + 1);
+    const double centre = frame.Centre();
+
+    // The axis titles, centred under the frame and wrapped to the room on
+    // the narrower side of that centre; the bands under the frame follow.
+    const double title_room = 2 * (std::min(centre, width - centre) - Margin);
+    frame.Raw_title = Wrapped(texts.Raw_axis, Label_size, false, title_room);
+    frame.Effect_title = Wrapped(texts.Effect_axis, Label_size, false, title_room);
+    const double raw_title_y = Tick_labels_below + Raw_title_below;
+    const double bar_y =
+        raw_title_y + Title_line_gap * static_cast<double>(frame.Raw_title.size() - 1) + Interval_below;
+    const double effect_y = bar_y + Effect_axis_below;
+    const double effect_title_y = effect_y + Tick_labels_below + Effect_title_below;
+    frame.Bottom =
+        height - (effect_title_y + Title_line_gap * static_cast<double>(frame.Effect_title.size() - 1) + Bottom_room);
+    frame.Under = {raw_title_y, bar_y, effect_y, effect_title_y};
+
+    frame.Raw_x.Unit = horizontal.Raw.Unit;
+    frame.Raw_x.Units_per_value = (frame.Right - frame.Left) / (2 * horizontal.End);
+    frame.Raw_x.Origin = frame.Left + horizontal.End * frame.Raw_x.Units_per_value;
+
+    const bool upper_side = subject.Result.Raw_difference >= 0;
+    Top_band band;
+    band.Near = upper_side ? frame.Right : frame.Left;
+    band.Far = upper_side ? frame.Left : frame.Right;
+    band.Inwards = upper_side ? -1 : 1;
+    band.Marker = frame.Raw_x.Position(subject.Result.Raw_difference);
+    band.First_line = top + First_corner_line;
+    frame.Corner =
+        Corner_labels({{texts.Percentage, texts.Percentage_meaning, texts.P_value}, texts.Density_axis}, band);
+    return frame;
+}
+
+// The height (in density units) the density axis needs for the highest
+// density under the labels in the frame's top band (the density falls away
+// from 0) to stay below them, when that is above the frame's and the curve
+// keeps enough of the frame by being lowered.
+std::optional<double> Density_top_under_labels(const Frame& frame, const Difference_density& density)
+{
+    std::vector<Plot_label> band_labels = frame.Corner.Tail;
+    if (frame.Corner.Density)
+        band_labels.push_back(*frame.Corner.Density);
+    double lowest = frame.Top;
+    Extended nearest_0 = std::numeric_limits<Extended>::max();
+    for (const Plot_label& label : band_labels) {
+        const double label_width = Width(label.Text, label.Size) + 2 * Plot_style::Box_padding;
+        const double x0 = label.Position.X - (label.Anchor == Text_anchor::End ? label_width : 0);
+        const Extended v0 = frame.Raw_x.Value(x0);
+        const Extended v1 = frame.Raw_x.Value(x0 + label_width);
+        nearest_0 = std::min(nearest_0, v0 <= 0 && v1 >= 0 ? 0 : std::min(std::abs(v0), std::abs(v1)));
+        lowest = std::max(lowest, label.Position.Y + Text_descent * label.Size + Plot_style::Box_padding);
+    }
+    const double clear_height = frame.Bottom - lowest - Curve_clearance;
+    if (band_labels.empty() || clear_height < Smallest_clear_share * (frame.Bottom - frame.Top))
+        return std::nullopt;
+    const double needed = static_cast<double>(density(nearest_0) / frame.Density_ticks.Unit) *
+                          (frame.Bottom - frame.Top) / clear_height;
+    if (needed <= frame.Density_top)
+        return std::nullopt;
+    return needed;
+}
+
+// The frame with the density axis from 0 to a round value close above the
+// peak with its headroom (a multiple of a finer step than the ticks'), or
+// higher where the curve would otherwise run under the labels in the frame's
+// top band. A second pass lays out again for a higher density axis, whose
+// labels may need more room left of the frame.
+Frame Lay_out_frame(const Plot_subject& subject, const Plot_texts& texts, const Plot_picture& picture, double top,
+                    const Horizontal_ticks& horizontal, const Difference_density& density)
+{
+    const Extended peak = density(0);
+    const Extended density_unit = Unit_of(peak);
+    double scaled_top = Headroom * static_cast<double>(peak / density_unit);
+    Frame frame;
+    for (int pass = 0; pass < 2; ++pass) {
+        frame = Frame_for(subject, texts, picture.Width, picture.Height, top, horizontal, density_unit, scaled_top);
+        const std::optional<double> needed = Density_top_under_labels(frame, density);
+        if (!needed)
+            break;
+        scaled_top = *needed;
+    }
+    return frame;
+}
+
+// The frame, its scales, the curve, the shaded tail beyond d on its side
+// (d = 0 counts as the upper side, as in the comparison), the marker at d
+// and the density axis on the frame's left.
+void Lay_out_curve(const Frame& frame, const Horizontal_ticks& horizontal, Extended d,
+                   const Difference_density& density, Plot_picture& picture)
+{
+    const double left = frame.Left;
+    const double bottom = frame.Bottom;
+    picture.Area_top_left = {left, frame.Top};
+    picture.Area_bottom_right = {frame.Right, bottom};
+    picture.Raw_x = frame.Raw_x;
+    const Extended density_unit = frame.Density_ticks.Unit;
+    picture.Density_y.Unit = density_unit;
+    picture.Density_y.Origin = bottom;
+    picture.Density_y.Units_per_value = -(bottom - frame.Top) / frame.Density_top;
+    const Plot_scale raw_x = picture.Raw_x;
+    const Plot_scale density_y = picture.Density_y;
+
+    const auto point_at = [&](Extended x) { return Plot_point{raw_x.Position(x), density_y.Position(density(x))}; };
+    const Extended raw_end = horizontal.End * horizontal.Raw.Unit;
+    for (int i = 0; i < Curve_points; ++i)
+        picture.Curve.push_back(point_at(-raw_end + 2 * raw_end * i / (Curve_points - 1)));
+
+    const Extended tail_end = d >= 0 ? raw_end : -raw_end;
+    picture.Shaded.push_back({raw_x.Position(d), bottom});
+    for (int i = 0; i < Shaded_points; ++i)
+        picture.Shaded.push_back(point_at(d + (tail_end - d) * i / (Shaded_points - 1)));
+    picture.Shaded.push_back({raw_x.Position(tail_end), bottom});
+
+    const double marker_x = raw_x.Position(d);
+    picture.Marker = {{marker_x, bottom}, {marker_x, frame.Top}};
+
+    Plot_axis& density_axis = picture.Density_axis;
+    density_axis.Line = {{left, bottom}, {left, frame.Top}};
+    const Axis_ticks& ticks = frame.Density_ticks;
+    for (std::size_t i = 0; i < ticks.Ticks.Values.size(); ++i) {
+        const Extended value = ticks.Ticks.Values[i] * density_unit;
+        const double y = density_y.Position(value);
+        density_axis.Values.push_back(value);
+        density_axis.Tick_marks.push_back({{left - Tick_length, y}, {left, y}});
+        density_axis.Tick_labels.push_back(Label(ticks.Texts[i], {left - Tick_length - Tick_label_gap,
+                                                                  y + Tick_label_size / 3},
+                                                 Text_anchor::End, Tick_label_size));
+    }
+}
+
+// The raw axis along the frame's bottom, its title under it.
+void Lay_out_raw_axis(const Frame& frame, const Axis_ticks& ticks, Plot_picture& picture)
+{
+    const Plot_scale raw_x = frame.Raw_x;
+    picture.Raw_axis = Horizontal_axis(frame.Bottom, frame.Left, frame.Right, ticks, [&](Extended value) {
+        return raw_x.Position(value);
+    });
+    picture.Raw_axis.Title =
+        Centred_lines(frame.Raw_title, frame.Centre(), frame.Bottom + frame.Under.Raw_title, Label_size);
+}
+
+// Under the raw axis's title: the effect size's interval bar (open towards a
+// side without a limit), then the effect axis and its title.
+void Lay_out_effect_axis(const Frame& frame, const Axis_ticks& ticks, const Plot_subject& subject,
+                         Plot_picture& picture)
+{
+    const Comparison_result& result = subject.Result;
+    const Extended s = result.Sd_difference;
+    const Plot_scale raw_x = frame.Raw_x;
+    picture.Effect_axis = Horizontal_axis(frame.Bottom + frame.Under.Effect_axis, frame.Left, frame.Right, ticks,
+                                          [&](Extended z) { return raw_x.Position(z * s); });
+    picture.Effect_axis.Title =
+        Centred_lines(frame.Effect_title, frame.Centre(), frame.Bottom + frame.Under.Effect_title, Label_size);
+
+    const Limits limits = subject.Request.Limits_kind;
+    Plot_interval& bar = picture.Effect_interval;
+    bar.Y = frame.Bottom + frame.Under.Interval;
+    bar.Estimate_x = raw_x.Position(result.Effect_size * s);
+    bar.Lower_x = limits == Limits::Upper ? frame.Left : raw_x.Position(result.Effect_lower * s);
+    bar.Upper_x = limits == Limits::Lower ? frame.Right : raw_x.Position(result.Effect_upper * s);
+    bar.Lower_open = limits == Limits::Upper;
+    bar.Upper_open = limits == Limits::Lower;
+}
+
+// The marker's label above the frame, kept inside the picture, and the
+// labels in the frame's top band.
+void Lay_out_corner_labels(const Frame& frame, const Plot_texts& texts, Plot_picture& picture)
+{
+    const double marker_x = picture.Marker.From.X;
+    const double left = frame.Left;
+    const double half = Width(texts.Difference, Label_size, true) / 2;
+    picture.Labels.push_back(Label(texts.Difference,
+                                   {std::clamp(marker_x, left + half, std::max(left + half, frame.Right - half)),
+                                    frame.Top - Difference_above_area},
+                                   Text_anchor::Middle, Label_size, true));
+
+    if (frame.Corner.Density)
+        picture.Density_axis.Title.push_back(*frame.Corner.Density);
+    picture.Labels.insert(picture.Labels.end(), frame.Corner.Tail.begin(), frame.Corner.Tail.end());
+}
+
 }  // namespace
 
 Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double height)
@@ -297,191 +559,20 @@ Plot_picture Lay_out_plot(const Plot_subject& subject, double width, double heig
             throw std::invalid_argument("The plot cannot show a comparison whose numbers are not all finite");
     if (!(result.Sd_difference > 0) || !(result.Df > 0))
         throw std::invalid_argument("The plot needs a positive SD of the difference and degrees of freedom");
-    const char separator = subject.Decimal_separator;
     const Plot_texts texts = Texts_for(subject);
-    const Extended s = result.Sd_difference;
-    const Extended d = result.Raw_difference;
-    const Difference_density density(result.Df, s);
+    const Difference_density density(result.Df, result.Sd_difference);
 
     Plot_picture picture;
     picture.Width = std::max(width, Plot_minimum_width);
     picture.Height = std::max(height, Plot_minimum_height);
     picture.Description = texts.Description;
 
-    // The caption: the title, then the inputs, each wrapped to the width.
-    const double text_room = picture.Width - 2 * Margin;
-    double line_y = Margin + Caption_size - Caption_line_gap;
-    for (const std::string& line : Wrapped(texts.Title, Caption_size, true, text_room))
-        picture.Labels.push_back(Label(line, {Margin, line_y += Caption_line_gap}, Text_anchor::Start, Caption_size,
-                                       true));
-    for (const std::string& line : Wrapped(texts.Inputs, Label_size, false, text_room))
-        picture.Labels.push_back(Label(line, {Margin, line_y += Caption_line_gap}, Text_anchor::Start, Label_size));
-    const double top = line_y + Room_above_area;
-
-    // The raw axis: symmetric about 0, out to a round value, in units of a
-    // power of ten near its reach (scaled values lie in [1.1, 11)).
-    const Extended reach = std::max({Body_in_sds * s, std::abs(d), s * std::abs(result.Effect_lower),
-                                     s * std::abs(result.Effect_upper)});
-    const Extended raw_unit = Unit_of(reach);
-    const double scaled_reach = Room_beyond * static_cast<double>(reach / raw_unit);
-    const double step = Round_step(2 * scaled_reach, Raw_tick_count);
-    const double end = std::ceil(scaled_reach / step) * step;
-    const Axis_ticks raw_ticks = Ticks_of(-end, end, raw_unit, Raw_tick_count, separator);
-    // The effect axis: the same positions in units of the SD of the difference.
-    const Extended effect_end = end * raw_unit / s;
-    const Extended effect_unit = Unit_of(effect_end);
-    const auto effect_scaled_end = static_cast<double>(effect_end / effect_unit);
-    const Axis_ticks effect_ticks =
-        Ticks_of(-effect_scaled_end, effect_scaled_end, effect_unit, Raw_tick_count, separator);
-
-    // The density axis: from 0 to a round value close above the peak with its
-    // headroom (a multiple of a finer step than the ticks'), or higher where
-    // the curve would otherwise run under the labels in the frame's top band.
-    const Extended peak = density(0);
-    const Extended density_unit = Unit_of(peak);
-    double scaled_top = Headroom * static_cast<double>(peak / density_unit);
-    const bool upper_side = d >= 0;
-    double left = 0;
-    double right = 0;
-    double top_step = 0;
-    double density_top = 0;
-    double bottom = 0;
-    Axis_ticks density_ticks;
-    std::vector<std::string> raw_title;
-    std::vector<std::string> effect_title;
-    Corner_layout corner;
-    Plot_scale raw_x;
-    std::array<double, 4> bands{};  // below the frame: the raw title, the bar, the effect axis, its title
-    // A second pass lays out again for a higher density axis, whose labels
-    // may need more room left of the frame.
-    for (int pass = 0; pass < 2; ++pass) {
-        top_step = Round_step(scaled_top, 2 * Raw_tick_count);
-        density_top = std::ceil(scaled_top / top_step) * top_step;
-        density_ticks = Ticks_of(0, density_top, density_unit, Density_tick_count, separator);
-
-        // The frame: left of it the density's tick labels, right of it half
-        // the widest label of the horizontal axes, whose ends are labelled there.
-        left = Margin + std::max(Density_label_room, density_ticks.Widest + Tick_length + Tick_label_gap);
-        right = picture.Width - std::max(Right_room, std::max(raw_ticks.Widest, effect_ticks.Widest) / 2 + 1);
-        const double centre = (left + right) / 2;
-
-        // The axis titles, centred under the frame and wrapped to the room on
-        // the narrower side of that centre; the bands under the frame follow.
-        const double title_room = 2 * (std::min(centre, picture.Width - centre) - Margin);
-        raw_title = Wrapped(texts.Raw_axis, Label_size, false, title_room);
-        effect_title = Wrapped(texts.Effect_axis, Label_size, false, title_room);
-        const double raw_title_y = Tick_labels_below + Raw_title_below;
-        const double bar_y =
-            raw_title_y + Title_line_gap * static_cast<double>(raw_title.size() - 1) + Interval_below;
-        const double effect_y = bar_y + Effect_axis_below;
-        const double effect_title_y = effect_y + Tick_labels_below + Effect_title_below;
-        bottom = picture.Height -
-                 (effect_title_y + Title_line_gap * static_cast<double>(effect_title.size() - 1) + Bottom_room);
-        bands = {raw_title_y, bar_y, effect_y, effect_title_y};
-
-        raw_x.Unit = raw_unit;
-        raw_x.Units_per_value = (right - left) / (2 * end);
-        raw_x.Origin = left + end * raw_x.Units_per_value;
-
-        Top_band band;
-        band.Near = upper_side ? right : left;
-        band.Far = upper_side ? left : right;
-        band.Inwards = upper_side ? -1 : 1;
-        band.Marker = raw_x.Position(d);
-        band.First_line = top + First_corner_line;
-        corner = Corner_labels({{texts.Percentage, texts.Percentage_meaning, texts.P_value}, texts.Density_axis},
-                               band);
-
-        // The highest density under the labels (the density falls away from
-        // 0) must stay below them.
-        std::vector<Plot_label> band_labels = corner.Tail;
-        if (corner.Density)
-            band_labels.push_back(*corner.Density);
-        double lowest = top;
-        Extended nearest_0 = std::numeric_limits<Extended>::max();
-        for (const Plot_label& label : band_labels) {
-            const double label_width = Width(label.Text, label.Size) + 2 * Plot_style::Box_padding;
-            const double x0 = label.Position.X - (label.Anchor == Text_anchor::End ? label_width : 0);
-            const Extended v0 = raw_x.Value(x0);
-            const Extended v1 = raw_x.Value(x0 + label_width);
-            nearest_0 = std::min(nearest_0, v0 <= 0 && v1 >= 0 ? 0 : std::min(std::abs(v0), std::abs(v1)));
-            lowest = std::max(lowest, label.Position.Y + Text_descent * label.Size + Plot_style::Box_padding);
-        }
-        const double clear_height = bottom - lowest - Curve_clearance;
-        if (band_labels.empty() || clear_height < Smallest_clear_share * (bottom - top))
-            break;
-        const double needed = static_cast<double>(density(nearest_0) / density_unit) * (bottom - top) / clear_height;
-        if (needed <= density_top)
-            break;
-        scaled_top = needed;
-    }
-    picture.Area_top_left = {left, top};
-    picture.Area_bottom_right = {right, bottom};
-    const double centre = (left + right) / 2;
-    const auto [raw_title_y, bar_y, effect_y, effect_title_y] = bands;
-
-    picture.Raw_x = raw_x;
-    picture.Density_y.Unit = density_unit;
-    picture.Density_y.Origin = bottom;
-    picture.Density_y.Units_per_value = -(bottom - top) / density_top;
-    const Plot_scale density_y = picture.Density_y;
-
-    const auto point_at = [&](Extended x) { return Plot_point{raw_x.Position(x), density_y.Position(density(x))}; };
-    const Extended raw_end = end * raw_unit;
-    for (int i = 0; i < Curve_points; ++i)
-        picture.Curve.push_back(point_at(-raw_end + 2 * raw_end * i / (Curve_points - 1)));
-
-    // The tail beyond d on its side; d = 0 counts as the upper side, as in
-    // the comparison.
-    const Extended tail_end = upper_side ? raw_end : -raw_end;
-    picture.Shaded.push_back({raw_x.Position(d), bottom});
-    for (int i = 0; i < Shaded_points; ++i)
-        picture.Shaded.push_back(point_at(d + (tail_end - d) * i / (Shaded_points - 1)));
-    picture.Shaded.push_back({raw_x.Position(tail_end), bottom});
-
-    const double marker_x = raw_x.Position(d);
-    picture.Marker = {{marker_x, bottom}, {marker_x, top}};
-
-    // The axes.
-    picture.Raw_axis = Horizontal_axis(bottom, left, right, raw_ticks, [&](Extended value) {
-        return raw_x.Position(value);
-    });
-    picture.Raw_axis.Title = Centred_lines(raw_title, centre, bottom + raw_title_y, Label_size);
-    picture.Effect_axis = Horizontal_axis(bottom + effect_y, left, right, effect_ticks, [&](Extended z) {
-        return raw_x.Position(z * s);
-    });
-    picture.Effect_axis.Title = Centred_lines(effect_title, centre, bottom + effect_title_y, Label_size);
-
-    Plot_axis& density_axis = picture.Density_axis;
-    density_axis.Line = {{left, bottom}, {left, top}};
-    for (std::size_t i = 0; i < density_ticks.Ticks.Values.size(); ++i) {
-        const Extended value = density_ticks.Ticks.Values[i] * density_unit;
-        const double y = density_y.Position(value);
-        density_axis.Values.push_back(value);
-        density_axis.Tick_marks.push_back({{left - Tick_length, y}, {left, y}});
-        density_axis.Tick_labels.push_back(Label(density_ticks.Texts[i],
-                                                 {left - Tick_length - Tick_label_gap, y + Tick_label_size / 3},
-                                                 Text_anchor::End, Tick_label_size));
-    }
-
-    const Limits limits = subject.Request.Limits_kind;
-    Plot_interval& bar = picture.Effect_interval;
-    bar.Y = bottom + bar_y;
-    bar.Estimate_x = raw_x.Position(result.Effect_size * s);
-    bar.Lower_x = limits == Limits::Upper ? left : raw_x.Position(result.Effect_lower * s);
-    bar.Upper_x = limits == Limits::Lower ? right : raw_x.Position(result.Effect_upper * s);
-    bar.Lower_open = limits == Limits::Upper;
-    bar.Upper_open = limits == Limits::Lower;
-
-    // The marker's label above the frame, kept inside the picture.
-    const double half = Width(texts.Difference, Label_size, true) / 2;
-    picture.Labels.push_back(Label(texts.Difference,
-                                   {std::clamp(marker_x, left + half, std::max(left + half, right - half)),
-                                    top - Difference_above_area},
-                                   Text_anchor::Middle, Label_size, true));
-
-    if (corner.Density)
-        density_axis.Title.push_back(*corner.Density);
-    picture.Labels.insert(picture.Labels.end(), corner.Tail.begin(), corner.Tail.end());
+    const double top = Lay_out_caption(texts, picture);
+    const Horizontal_ticks horizontal = Horizontal_ticks_for(result, subject.Decimal_separator);
+    const Frame frame = Lay_out_frame(subject, texts, picture, top, horizontal, density);
+    Lay_out_curve(frame, horizontal, result.Raw_difference, density, picture);
+    Lay_out_raw_axis(frame, horizontal.Raw, picture);
+    Lay_out_effect_axis(frame, horizontal.Effect, subject, picture);
+    Lay_out_corner_labels(frame, texts, picture);
     return picture;
 }

@@ -69,7 +69,6 @@ struct Report_part {
 
 std::vector<Report_part> Reports(std::string_view text, std::size_t columns)
 {
-    const std::string separator(Report_columns, '_');
     std::vector<Report_part> reports(1);
     std::size_t start = 0;
     while (start < text.size()) {
@@ -83,7 +82,7 @@ std::vector<Report_part> Reports(std::string_view text, std::size_t columns)
         // The text's last line end ends the last line, and a form feed ends
         // the line before it: no empty line follows either.
         if (!(line.empty() && (end == text.size() || page_break))) {
-            if (line == separator && !reports.back().Lines.empty())
+            if (Is_report_separator(line) && !reports.back().Lines.empty())
                 reports.emplace_back();
             Add_broken(reports.back().Lines, line, columns);
         }

@@ -18,6 +18,7 @@
 #include "Menu_keys.h"
 #include "Platform.h"
 #include "Report.h"
+#include "Results_file.h"
 #include "Window_fonts.h"
 #include "Results_printer.h"
 #include "Results_text.h"
@@ -240,7 +241,7 @@ void TfrmTemplateResults::cmdSaveOutputClick()
     const std::optional<std::string> file_name = Completed_save_name(platform_, platform_.Ask_save_file_name(), "txt");
     if (!file_name)
         return;
-    Save_file(*file_name, Results_file_contents(memoResults->toPlainText()).toStdString());
+    Save_file(*file_name, Results_file_contents(memoResults->toPlainText().toStdString()));
 }
 
 void TfrmTemplateResults::cmdClearResultsClick()

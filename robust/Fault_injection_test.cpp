@@ -12,7 +12,7 @@
 #include <string>
 
 #include "Disk_fault.h"
-#include "Results_text.h"
+#include "Results_file.h"
 #include "Worksheet_fixture.h"
 
 namespace {
@@ -120,7 +120,7 @@ TEST_P(Fault_test, Save_output_fault_loses_nothing_and_saving_works_afterwards)
     fault.Lift();
     Click(*results, "cmdSaveOutput");
     EXPECT_EQ(platform.Errors.size(), 1U);
-    EXPECT_EQ(Contents(target), Results_file_contents(text));
+    EXPECT_EQ(Contents(target).toStdString(), Results_file_contents(text.toStdString()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, Fault_test,

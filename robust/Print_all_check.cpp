@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "Default_printer.h"
-#include "Results_text.h"
+#include "Results_file.h"
 #include "Scripted_platform.h"
 #include "TemplateResults.h"
 
@@ -54,7 +54,7 @@ std::string Print_all_fails_and_viewer_goes_on()
     QTest::mouseClick(viewer.findChild<QPushButton*>("cmdSaveOutput"), Qt::LeftButton);
     QFile saved(target);
     EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), Results_file_contents(before));
+    EXPECT_EQ(saved.readAll().toStdString(), Results_file_contents(before.toStdString()));
     EXPECT_EQ(platform.Errors.size(), 1U);
     return error;
 }

@@ -38,11 +38,6 @@ std::vector<std::string> Notes_field_lines(const std::string& notes)
     return lines;
 }
 
-Limits Limits_of_item(int item)
-{
-    return Limits_table.at(static_cast<std::size_t>(item)).Value;
-}
-
 Compute_outcome Compute(const Compute_input& input)
 {
     Compute_outcome outcome;

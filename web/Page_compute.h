@@ -29,9 +29,6 @@ struct Compute_outcome {
 
 Compute_outcome Compute(const Compute_input& input);
 
-// The limits that a radio item (0, 1 or 2) chooses.
-Limits Limits_of_item(int item);
-
 // The notes field's lines as the report lists them: the text split at its
 // line breaks; an empty field gives none, and a break at the very end opens
 // no line of its own.

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "Error_report.h"
+#include "Limits.h"
 #include "Program_strings.h"
 
 Page_summary Summary_for(const Compute_input& input, const std::string& language_code)

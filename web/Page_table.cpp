@@ -202,7 +202,7 @@ Table_outcome Run_table(const std::string& file_name, const std::string& bytes, 
     };
     bool stopped = false;
     try {
-        stopped = Run_batch(in, out, options) == Exit_status::Output_failed || !chunks.Hand_on();
+        stopped = Run_batch(in, out, options).Status == Exit_status::Output_failed || !chunks.Hand_on();
     } catch (const ETable_error& error) {
         outcome.Message = file_name + ", " + error.what();
         return outcome;

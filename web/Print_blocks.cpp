@@ -11,9 +11,7 @@ std::vector<std::string> Print_blocks(const std::string& text)
         end = end == std::string::npos ? text.size() : end + 1;
         const std::string_view line = std::string_view(text).substr(begin, end - begin);
         const std::string_view content = line.substr(0, line.find_first_of("\r\n"));
-        const bool separator = content.size() == static_cast<std::size_t>(Report_columns) &&
-                               content.find_first_not_of('_') == std::string_view::npos;
-        if (separator && !blocks.back().empty())
+        if (Is_report_separator(content) && !blocks.back().empty())
             blocks.emplace_back();
         blocks.back().append(line);
         begin = end;

@@ -134,11 +134,10 @@ void TfrmTemplate::SaveCurrentData()
     data_file_.Save(entries);
 }
 
-// The radio items in the order of the limits table: two-sided, lower, upper.
 Limits TfrmTemplate::Chosen_limits() const
 {
     const auto checked = std::ranges::find_if(radio_items_, [](const QRadioButton* item) { return item->isChecked(); });
-    return Limits_table.at(static_cast<std::size_t>(checked - radio_items_.begin())).Value;
+    return Limits_of_item(static_cast<int>(checked - radio_items_.begin()));
 }
 
 void TfrmTemplate::cmdComputeClick()

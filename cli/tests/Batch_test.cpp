@@ -23,6 +23,7 @@ namespace {
 
 struct Table_run {
     Exit_status Status = Exit_status::Done;
+    Row_counts Counts;
     std::string Out;
 };
 
@@ -31,7 +32,9 @@ Table_run Run_table(const std::string& input, Batch_options options = {})
     std::istringstream in(input);
     std::ostringstream out;
     Table_run run;
-    run.Status = Run_batch(in, out, options);
+    const Batch_outcome outcome = Run_batch(in, out, options);
+    run.Status = outcome.Status;
+    run.Counts = outcome.Counts;
     run.Out = out.str();
     return run;
 }
@@ -330,7 +333,7 @@ TEST(Batch, AFailingWriteStopsTheRun)
     std::istringstream in("sd,n,case_a,case_b\n10,20,50,30\n10,20,50,30\n");
     std::ostringstream out;
     out.setstate(std::ios::badbit);
-    EXPECT_EQ(Run_batch(in, out, {}), Exit_status::Output_failed);
+    EXPECT_EQ(Run_batch(in, out, {}).Status, Exit_status::Output_failed);
     // Nothing after the header was read.
     EXPECT_NE(in.tellg(), std::streampos(-1));
     EXPECT_LT(in.tellg(), std::streampos(25));
@@ -409,7 +412,7 @@ TEST(Batch, AStopRequestEndsTheInputWhereItIs)
             options.Jobs = jobs;
             options.Stop = &stop;
             Exit_status status = Exit_status::Done;
-            EXPECT_NO_THROW(status = Run_batch(in, out, options)) << row.Name;
+            EXPECT_NO_THROW(status = Run_batch(in, out, options).Status) << row.Name;
             EXPECT_EQ(status, Exit_status::Interrupted) << row.Name << ", " << jobs << " jobs";
             EXPECT_EQ(out.str(), row.Whole.empty() ? "" : Run_table(row.Whole).Out) << row.Name << ", " << jobs << " jobs";
         }
@@ -454,6 +457,20 @@ TEST(Batch, EveryByteTheSameWhateverTheJobs)
             const Table_run run = Run_table(table, options);
             EXPECT_EQ(run.Status, alone.Status) << jobs;
             EXPECT_TRUE(run.Out == alone.Out) << jobs << " jobs, format " << static_cast<int>(format);
+            EXPECT_EQ(run.Counts.Rows, alone.Counts.Rows) << jobs;
+            EXPECT_EQ(run.Counts.Refused, alone.Counts.Refused) << jobs;
+        }
+        // The counts are those of the rows written: a line each in JSON
+        // Lines, the refused ones with an error.
+        if (format == Output_format::Jsonl) {
+            std::istringstream lines(alone.Out);
+            std::size_t rows = 0;
+            std::size_t refused = 0;
+            for (std::string line; std::getline(lines, line); ++rows)
+                refused += line.ends_with(",\"error\":null}") ? 0 : 1;
+            EXPECT_EQ(alone.Counts.Rows, rows);
+            EXPECT_EQ(alone.Counts.Refused, refused);
+            EXPECT_GT(refused, 0U);
         }
     }
 }
@@ -494,7 +511,7 @@ TEST(Batch, AWriteFailingMidwayStopsTheRunWhateverTheJobs)
         std::ostream out(&full);
         Batch_options options;
         options.Jobs = jobs;
-        EXPECT_EQ(Run_batch(in, out, options), Exit_status::Output_failed) << jobs;
+        EXPECT_EQ(Run_batch(in, out, options).Status, Exit_status::Output_failed) << jobs;
         // The output is the table's first rows, whole, and the run stopped
         // long before the end of its input.
         const std::string written = full.str();

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Batch_row.h"
 #include "Csv_reader.h"
 #include "Golden_report.h"
 #include "Request_refusal.h"
@@ -378,9 +379,25 @@ TEST(Single_report, LineBreaksInANoteStartNewNotesLines)
 
 // ---- CSV batch -------------------------------------------------------------------
 
-const std::string Csv_header =
-    "sd,n,case_a,case_b,limits,raw_difference,sd_difference,df,p_one_tailed,p_two_tailed,"
-    "effect_size,effect_lower,effect_upper,percent_estimate,percent_lower,percent_upper,error";
+// The output's header for the four required columns: they, the limits
+// added, then every result column of the table and the error.
+std::string Required_columns_header()
+{
+    std::string header = "sd,n,case_a,case_b,limits";
+    for (const Result_column& column : Result_columns)
+        header.append(",").append(column.Name);
+    return header.append(",").append(Error_column);
+}
+
+const std::string Csv_header = Required_columns_header();
+
+// Where the header names the column.
+std::size_t Column_of(const std::vector<std::string>& header, std::string_view name)
+{
+    const auto found = std::ranges::find(header, name);
+    EXPECT_NE(found, header.end()) << name;
+    return static_cast<std::size_t>(found - header.begin());
+}
 
 std::vector<std::vector<std::string>> Csv_records(const std::string& text)
 {
@@ -495,9 +512,10 @@ TEST(Csv_batch, InputProblemsAreReportedWithTheirOwnStatus)
     EXPECT_EQ(broken.Err, "");
     const auto records = Csv_records(broken.Out);
     ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[1][16], "line 2: a quoted field is not closed");
+    const std::size_t error = Column_of(records[0], Error_column);
+    EXPECT_EQ(records[1].at(error), "line 2: a quoted field is not closed");
     EXPECT_EQ(records[2][0], "2");
-    EXPECT_EQ(records[2][16], "");
+    EXPECT_EQ(records[2].at(error), "");
 }
 
 // A quoted field over the field limit whose text holds lines that look like

@@ -71,7 +71,7 @@ TEST(Summary_option, TableRowsGetTheSummaryColumnsAfterTheNumbers)
     options.Summary = command.Table.Summary;
     std::istringstream in("id,sd,n,case_a,case_b\nP1,10,20,50,30\nP2,0,20,50,30\n");
     std::ostringstream out;
-    EXPECT_EQ(Run_batch(in, out, options), Exit_status::Some_rows_refused);
+    EXPECT_EQ(Run_batch(in, out, options).Status, Exit_status::Some_rows_refused);
     const std::string text = out.str();
     EXPECT_NE(text.find("percent_upper,summary,statistics,error\n"), std::string::npos) << text;
     EXPECT_NE(text.find("," + Quoted(sentences) + "," + Quoted(statistics) + ",\n"), std::string::npos) << text;
@@ -92,7 +92,7 @@ TEST(Summary_option, WithoutItTheTableHasNoSummaryColumnsAndMayNameThem)
     const std::string table = "sd,n,case_a,case_b,Summary\n10,20,50,30,seen\n";
     std::istringstream in(table);
     std::ostringstream out;
-    EXPECT_EQ(Run_batch(in, out, Batch_options{}), Exit_status::Done);
+    EXPECT_EQ(Run_batch(in, out, Batch_options{}).Status, Exit_status::Done);
     EXPECT_EQ(out.str().find("statistics"), std::string::npos);
     // With them, a column of that name would stand twice in the output.
     std::istringstream again(table);

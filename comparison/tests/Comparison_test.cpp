@@ -87,10 +87,8 @@ TEST_P(Compare_extreme, ComputesFiniteLimits)
         Comparison_result r;
         ASSERT_NO_THROW(
             Compare_two_cases(row.N, two_sided, r, row.Case_A, row.Case_B, row.SD, 95));
-        for (const Extended value :
-             {r.Test_statistic, r.Df, r.P_one_tailed, r.P_two_tailed, r.Percent_estimate,
-              r.Percent_lower, r.Percent_upper, r.Effect_size, r.Effect_lower, r.Effect_upper})
-            EXPECT_TRUE(std::isfinite(value));
+        for (const auto field : Comparison_result_fields)
+            EXPECT_TRUE(std::isfinite(r.*field));
         EXPECT_EQ(r.Df, static_cast<Extended>(row.N) - 1);
         EXPECT_LE(r.Effect_lower, r.Effect_upper);
         EXPECT_LE(r.Percent_lower, r.Percent_upper);

@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-#include "Comparison.h"
+#include "Comparison_memo.h"
 
 namespace {
 
@@ -30,12 +30,8 @@ TEST(Same_bits, Tells_apart_values_that_differ_in_sign_exponent_or_last_bit)
 
 void Expect_same(const Comparison_result& memo, const Comparison_result& alone, std::size_t row)
 {
-    const Extended Comparison_result::*fields[] = {
-        &Comparison_result::Raw_difference, &Comparison_result::Sd_difference,   &Comparison_result::Test_statistic,
-        &Comparison_result::Df,             &Comparison_result::P_one_tailed,    &Comparison_result::P_two_tailed,
-        &Comparison_result::Percent_estimate, &Comparison_result::Percent_lower, &Comparison_result::Percent_upper,
-        &Comparison_result::Effect_size,    &Comparison_result::Effect_lower,    &Comparison_result::Effect_upper};
-    for (std::size_t i = 0; i < std::size(fields); ++i)
+    const auto& fields = Comparison_result_fields;
+    for (std::size_t i = 0; i < fields.size(); ++i)
         EXPECT_TRUE(Same_bits(memo.*fields[i], alone.*fields[i])) << "row " << row << ", field " << i;
 }
 

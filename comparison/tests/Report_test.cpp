@@ -148,6 +148,18 @@ TEST(Report_separator, OnlyWhenTheResultsAlreadyHoldALine)
     EXPECT_EQ(first.front(), "");
 }
 
+// Only a whole line of exactly the report's width in underscores separates:
+// the printed and paged results begin a report at it.
+TEST(Report_separator, IsRecognisedOnlyWhole)
+{
+    const std::string separator(103, '_');
+    EXPECT_EQ(Report_separator(), separator);
+    EXPECT_TRUE(Is_report_separator(separator));
+    for (const std::string& line : {std::string(102, '_'), separator + "_", separator + "\r", " " + separator,
+                                    std::string(), std::string(51, '_') + "-" + std::string(51, '_')})
+        EXPECT_FALSE(Is_report_separator(line)) << line;
+}
+
 struct Notes_row {
     std::string Name;
     Lines Notes;

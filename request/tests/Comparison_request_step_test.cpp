@@ -2,6 +2,7 @@
 // refusal with its field and message, and the request when all pass.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <variant>
@@ -121,6 +122,16 @@ TEST(Limits_names, EveryWordReadsBackAsItsChoice)
     }
     EXPECT_FALSE(Limits_from_word("Two-sided"));
     EXPECT_FALSE(Limits_from_word(""));
+}
+
+// The worksheet's radio items, and the page's, in their order.
+TEST(Limits_names, EachRadioItemChoosesItsLimits)
+{
+    EXPECT_EQ(Limits_of_item(0), Limits::Two_sided);
+    EXPECT_EQ(Limits_of_item(1), Limits::Lower);
+    EXPECT_EQ(Limits_of_item(2), Limits::Upper);
+    EXPECT_THROW(Limits_of_item(3), std::out_of_range);
+    EXPECT_THROW(Limits_of_item(-1), std::out_of_range);
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+// What the comparisons of a table share from row to row: the distributions
+// and the credible quantiles, made once and kept, so that a row costs little
+// more than its own arithmetic.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "Comparison.h"
+#include "distrib.h"
+
+// The two chi-square quantiles behind the credible limits depend only on N,
+// the kind of limits and the level, not on the scores or the SD. A table of
+// comparisons asks for the same few pairs row after row (one per control
+// sample and kind of limits); this keeps every pair computed, in a hash
+// table of at most a given number of entries (rounded down to a power of
+// two): a pair beyond that makes it start afresh, so that its memory stays
+// within Bytes_per_entry for each entry allowed.
+class Credible_quantile_memo {
+public:
+    struct Quantiles {
+        Extended Lower = 0;  // q_lo
+        Extended Upper = 0;  // q_hi
+    };
+
+    static constexpr std::size_t Default_max_entries = std::size_t{1} << 16;
+
+    explicit Credible_quantile_memo(std::size_t max_entries = Default_max_entries);
+
+    // The pair kept for these inputs, or nothing.
+    std::optional<Quantiles> Find(std::int32_t N, bool Two_sided, Extended Level) const;
+    void Keep(std::int32_t N, bool Two_sided, Extended Level, Quantiles quantiles);
+
+    // How many pairs are kept.
+    std::size_t Size() const { return Count; }
+
+private:
+    struct Entry {
+        std::int32_t N = 0;  // 0: empty, since N > 2
+        bool Two_sided = false;
+        Extended Level = 0;
+        Quantiles Kept;
+    };
+
+public:
+    // The most memory an entry takes: the table is at most half full.
+    static constexpr std::size_t Bytes_per_entry = 2 * sizeof(Entry);
+
+private:
+    // Where the search for these inputs begins: a power-of-two table size.
+    std::size_t First_slot(std::int32_t N, bool Two_sided, Extended Level) const;
+    // The slot holding these inputs, or the empty slot where they belong.
+    std::size_t Slot_of(std::int32_t N, bool Two_sided, Extended Level) const;
+    void Grow();
+
+    std::vector<Entry> Slots;
+    std::size_t Count = 0;
+    std::size_t Max_entries;
+};
+
+// What the comparisons of a table share from row to row, each the same
+// whichever row made it: the credible quantiles, the standard normal, and
+// the t distributions of the last control samples, one per N modulo the
+// number of t distributions kept (at most Bytes_per_t_distribution each).
+class Comparison_memo {
+public:
+    static constexpr std::size_t Default_t_distributions = 256;
+
+    explicit Comparison_memo(std::size_t max_quantile_entries = Credible_quantile_memo::Default_max_entries,
+                             std::size_t t_distributions = Default_t_distributions);
+
+    Credible_quantile_memo Quantiles;
+
+    const tNormal_distribution& Standard_normal();
+    // The t distribution on N − 1 degrees of freedom; its errors, when it
+    // cannot be made, pass through and nothing is kept.
+    const tT_distribution& T_distribution(std::int32_t N);
+
+private:
+    struct Kept_t {
+        std::int32_t N = 0;  // 0: none
+        std::optional<tT_distribution> T;
+    };
+
+public:
+    static constexpr std::size_t Bytes_per_t_distribution = sizeof(Kept_t);
+
+private:
+    std::optional<tNormal_distribution> Normal;
+    std::vector<Kept_t> T;
+};
+
+// Compare_two_cases with the distributions and the quantiles taken from memo
+// when it holds them, and kept there when they are made: the same numbers
+// and the same errors, with the t distribution made once per control sample
+// and the chi-square quantile searches done once per control sample, kind
+// of limits and level.
+Comparison_result Compare_two_cases(const Comparison_request& request, Comparison_memo& memo);
