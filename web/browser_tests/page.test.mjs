@@ -587,6 +587,24 @@ test('nothing leaves the computer: the single file asks for nothing, the served 
   }
 });
 
+// 200% zoom on a 1280-pixel screen lays the page out in 640 CSS pixels.
+test('the Result region reads whole at 360 pixels and at 200% zoom', async () => {
+  for (const width of [360, 640]) {
+    const { context, page } = await Open_page({ width, height: 800 });
+    await Type_inputs(page, { sd: '10', n: '20', a: '50', b: '30' });
+    await Compute(page);
+    const region = page.getByRole('region', { name: 'Result', exact: true });
+    await region.getByRole('button', { name: 'Copy summary' }).waitFor();
+    const cut = await region.evaluate((section) => {
+      const inner = [section, ...section.querySelectorAll('*')];
+      return inner.filter((element) => element.scrollWidth > element.clientWidth + 1 ||
+        element.getBoundingClientRect().right > window.innerWidth).map((element) => element.tagName);
+    });
+    assert.deepEqual(cut, [], `${width} px: cut or wider than the window`);
+    await context.close();
+  }
+});
+
 test('the page at 360 and 1280 pixels wide', async () => {
   for (const width of [360, 1280]) {
     const { context, page } = await Open_page({ width, height: 800 });
