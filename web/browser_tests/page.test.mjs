@@ -386,6 +386,10 @@ test('a long table shows its progress and downloads every row that voran-report 
     assert.equal(await Table_section(page).getByRole('status').textContent(), '150,000 rows computed; 3,000 could not be ' +
       '(the error column says why). The first 1,000 rows are shown; "Download results" saves all of them.');
     assert.equal(await page.getByRole('button', { name: 'Cancel' }).isVisible(), false);
+    // The shown rows, laid out in parts, are the first thousand, in order.
+    await page.getByRole('cell', { name: 'P999', exact: true }).waitFor();
+    assert.deepEqual(await page.locator('#table-rows tr > :first-child').allTextContents(),
+      ['id', ...Array.from({ length: 1000 }, (_, row) => `P${row}`)]);
     const download = await Download(page, 'Download results');
     const bytes = readFileSync(await download.path(), 'utf8');
     assert.ok(bytes.length > 16 * 1024 * 1024, `${bytes.length} bytes: not more than one chunk`);

@@ -477,20 +477,41 @@
       table_status.textContent = text;
       table_status.classList.toggle('refused', refused);
     }
+    // The shown rows are laid out a hundred at a time, each hundred in a
+    // task of its own and drawn before the next: a thousand rows of
+    // eighteen cells at once would hold the page for far longer than a
+    // tenth of a second. A later table (or none) ends the laying out of an
+    // earlier one.
+    const table_rows = $('table-rows');
+    const Rows_per_task = 100;
+    let rows_shown = 0;  // counts the tables shown, so that a stale one stops
+    function Clear_rows() {
+      ++rows_shown;
+      table_rows.replaceChildren();
+    }
+    function Row_element(row, heading) {
+      const line = document.createElement('tr');
+      for (const field of row) {
+        const cell = document.createElement(heading ? 'th' : 'td');
+        if (heading) cell.scope = 'col';
+        cell.textContent = field;
+        line.append(cell);
+      }
+      return line;
+    }
     function Show_rows(rows) {
-      const table = $('table-rows');
-      const fragment = document.createDocumentFragment();
-      rows.forEach((row, index) => {
-        const line = document.createElement('tr');
-        for (const field of row) {
-          const cell = document.createElement(index === 0 ? 'th' : 'td');
-          if (index === 0) cell.scope = 'col';
-          cell.textContent = field;
-          line.append(cell);
-        }
-        fragment.append(line);
-      });
-      table.replaceChildren(fragment);
+      Clear_rows();
+      const shown = rows_shown;
+      let next = 0;
+      (function Show_some() {
+        if (shown !== rows_shown) return;
+        const fragment = document.createDocumentFragment();
+        for (const end = Math.min(rows.length, next + Rows_per_task); next < end; ++next)
+          fragment.append(Row_element(rows[next], next === 0));
+        table_rows.append(fragment);
+        // The next hundred once these are drawn.
+        if (next < rows.length) requestAnimationFrame(() => setTimeout(Show_some));
+      })();
     }
     function End_worker() {
       if (table_worker) table_worker.terminate();
@@ -504,7 +525,7 @@
       End_worker();
       table_output = null;
       download.disabled = true;
-      $('table-rows').replaceChildren();
+      Clear_rows();
       Table_message('', false);
       const file = table_file;
       const chunks = [];
@@ -551,7 +572,7 @@
       table_file = null;
       table_output = null;
       download.disabled = true;
-      $('table-rows').replaceChildren();
+      Clear_rows();
       const refusal = core.tableSizeRefusal(file.name, file.size);
       if (refusal) {
         Table_message(refusal, true);
