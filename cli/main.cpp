@@ -79,9 +79,8 @@ unsigned Processors_available()
 Stop_request Table_stop;
 
 #ifdef __EMSCRIPTEN__
-// The WebAssembly build has no timer that a signal handler may start; its
-// output is never held.
-bool Make_stop_deadline() { return true; }
+// The WebAssembly build receives no signals and has no timer that a signal
+// handler may start; its output is never held.
 void Start_stop_deadline() {}
 #else
 constexpr long Stop_grace_nanoseconds = 800'000'000;

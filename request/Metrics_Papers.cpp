@@ -82,9 +82,7 @@ double Read_numeric_input(User_messages& messages, const std::string& text,
             continue;
         }
         begun = true;
-        if (blank_inside && inner_blanks == Inner_blanks::Refused) {
-            valid = false;
-        } else if (c == '-') {
+        if (c == '-') {
             valid = i == 0;
         } else if (c == '.') {
             valid = !in_fraction;
@@ -95,6 +93,7 @@ double Read_numeric_input(User_messages& messages, const std::string& text,
         } else {
             valid = false;
         }
+        valid = valid && !(blank_inside && inner_blanks == Inner_blanks::Refused);
         number += c;
     }
     double value = 0;
