@@ -23,7 +23,7 @@ start_display 1280x1024 "$log"
 QT_QPA_PLATFORM=xcb "$program" &
 pid=$!
 wait_for() {
-  for _ in $(seq 1 200); do
+  for _ in $(seq 1 600); do
     window=$(xdotool search --name "$1" 2>/dev/null | head -n 1) && [ -n "$window" ] && { echo "$window"; return 0; }
     kill -0 "$pid" 2>/dev/null || { echo "the program ended early" >&2; return 1; }
     sleep 0.1
