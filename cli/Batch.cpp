@@ -11,8 +11,6 @@
 
 namespace {
 
-
-
 std::string Text_of(std::string_view field)
 {
     return std::string(field);
