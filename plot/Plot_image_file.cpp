@@ -6,6 +6,13 @@
 
 #include "Program_strings.h"
 
+std::string Proposed_image_name(Image_format format)
+{
+    const auto names = std::find_if(Image_format_table.begin(), Image_format_table.end(),
+                                    [format](const Image_format_names& row) { return row.Value == format; });
+    return "plot." + std::string(names->Extension);
+}
+
 std::string Image_file_filter()
 {
     std::string filter;

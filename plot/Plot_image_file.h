@@ -22,6 +22,9 @@ inline constexpr std::array<Image_format_names, 2> Image_format_table = {{
     {Image_format::Svg, "svg"},
 }};
 
+// The name that saving a picture in the format proposes: "plot.png".
+std::string Proposed_image_name(Image_format format);
+
 // The save dialog's filter: "*.png *.svg".
 std::string Image_file_filter();
 

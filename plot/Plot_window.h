@@ -13,6 +13,7 @@
 #include <string>
 
 #include "Comparison_listener.h"
+#include "Plot_image_file.h"
 #include "Plot_subject.h"
 
 class Picture_printer;
@@ -55,7 +56,7 @@ private:
     const char decimal_separator_;
     std::optional<Plot_subject> subject_;
     // The save dialog proposes the name chosen last.
-    std::string last_image_name_ = "plot.png";
+    std::string last_image_name_ = Proposed_image_name(Image_format::Png);
 
     QWidget* Plot_view = nullptr;
     QPushButton* cmdSaveImage = nullptr;

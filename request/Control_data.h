@@ -17,6 +17,11 @@
 // as the one number that "Compute" read from it, followed by one blank.
 std::string Control_data_text(const std::array<std::string, 8>& entries);
 
+// The leading input slots that the control data restore: SD and N. The
+// worksheet opens with the focus on the slot after them (Case A), or on SD
+// when nothing was restored.
+inline constexpr int Restored_slot_count = 2;
+
 // The most bytes a control data file holds: eight short texts and their
 // blanks take a few dozen, a hand-edited file a few lines more. A larger file
 // is damaged control data.

@@ -13,10 +13,13 @@
 #include <QShowEvent>
 #include <QTextCursor>
 
+#include <string_view>
+
 #include "Client_area.h"
 #include "Column_fit.h"
 #include "Menu_keys.h"
 #include "Platform.h"
+#include "Program_strings.h"
 #include "Report.h"
 #include "Results_file.h"
 #include "Window_fonts.h"
@@ -107,14 +110,14 @@ void TfrmTemplateResults::Build_controls()
     Panel2 = Make_panel(client, "Panel2", QFrame::Sunken, {});
     QFont button_font = System_font(13);
     button_font.setBold(true);
-    const auto make_button = [client, &button_font](const char* name, const char* caption) {
-        auto* button = new QPushButton(caption, client);
+    const auto make_button = [client, &button_font](const char* name, std::string_view caption) {
+        auto* button = new QPushButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), client);
         button->setObjectName(name);
         button->setFont(button_font);
         return button;
     };
-    cmdSaveOutput = make_button("cmdSaveOutput", "Save Output");
-    cmdClearResults = make_button("cmdClearResults", "Clear Results");
+    cmdSaveOutput = make_button("cmdSaveOutput", Save_output_caption);
+    cmdClearResults = make_button("cmdClearResults", Clear_results_caption);
     cmdReturn = make_button("cmdReturn", "Return to Worksheet");
     cmdExit = make_button("cmdExit", "Exit");
     Lay_out_controls(client->size());

@@ -60,14 +60,21 @@ val Key_object(const Key_verdict& verdict)
 val Texts()
 {
     const Page_texts texts = The_page_texts();
-    return Object_of({{"title", texts.Title},
-                      {"description", texts.Description},
-                      {"captions", Array_of(texts.Captions)},
-                      {"notesCaption", texts.Notes_caption},
-                      {"descriptionName", texts.Description_name},
-                      {"reportColumns", texts.Report_columns},
+    return Object_of({{"reportColumns", texts.Report_columns},
                       {"pageNumberLead", texts.Page_number_lead},
-                      {"pageCountLead", texts.Page_count_lead}});
+                      {"pageCountLead", texts.Page_count_lead},
+                      {"warningTitle", texts.Warning_title},
+                      {"errorTitle", texts.Error_title},
+                      {"notesMaxLength", texts.Notes_max_length},
+                      {"plotWidth", texts.Plot_width},
+                      {"plotHeight", texts.Plot_height},
+                      {"pngWidth", texts.Png_width},
+                      {"pngHeight", texts.Png_height},
+                      {"resultsFileName", texts.Results_file_name},
+                      {"svgFileName", texts.Svg_file_name},
+                      {"pngFileName", texts.Png_file_name},
+                      {"controlDataKey", texts.Control_data_key},
+                      {"summaryLanguageKey", texts.Summary_language_key}});
 }
 
 val Filter_typed(const std::string& typed)
@@ -108,7 +115,8 @@ val Compute_report(val fields, int limits_item, const std::string& notes, const 
 val Plot(val fields, int limits_item, const std::string& separator, double width, double height)
 {
     const Page_plot plot = Plot_for(Input_of(std::move(fields), limits_item, "", "", separator), width, height);
-    return Object_of({{"svg", plot.Svg}, {"description", plot.Description}, {"error", plot.Error}});
+    // The picture carries its description as its own (its desc element).
+    return Object_of({{"svg", plot.Svg}, {"error", plot.Error}});
 }
 
 val Summary_of(val fields, int limits_item, const std::string& separator, const std::string& language)
@@ -129,10 +137,7 @@ val Summary_texts()
     val languages = val::array();
     for (const Summary_language_choice& language : texts.Languages)
         languages.call<void>("push", Object_of({{"code", language.Code}, {"name", language.Name}}));
-    return Object_of({{"region", texts.Region},
-                      {"languageCaption", texts.Language_caption},
-                      {"copyCaption", texts.Copy_caption},
-                      {"copied", texts.Copied},
+    return Object_of({{"copied", texts.Copied},
                       {"notCopied", texts.Not_copied},
                       {"languages", languages}});
 }
@@ -199,7 +204,10 @@ EMSCRIPTEN_BINDINGS(voran)
     emscripten::function("summary", &Summary_of);
     emscripten::function("summaryTexts", &Summary_texts);
     emscripten::function("proposedSummaryLanguage", &Proposed_summary_language);
+    emscripten::function("reportAdded", &Report_added_text);
+    emscripten::function("tableResultsName", &Table_results_name);
     emscripten::function("restoreControlData", &Restore);
+    emscripten::function("firstFocusedSlot", &First_focused_slot);
     emscripten::function("keptControlData", &Kept_control_data_text);
     emscripten::function("resultsFile", &Results_file_contents);
     emscripten::function("printBlocks", &Blocks_to_print);

@@ -23,3 +23,8 @@ Restored_fields Restore_control_data(const std::string& kept)
     }
     return fields;
 }
+
+int First_focused_slot(const std::string& sd)
+{
+    return sd.empty() ? 0 : Restored_slot_count;
+}

@@ -21,3 +21,8 @@ std::string Kept_text(const std::string& sd, const std::string& n);
 // A number that cannot be read ends the reading with the error report's
 // text; the fields read before it keep their values.
 Restored_fields Restore_control_data(const std::string& kept);
+
+// The input slot that takes the focus as the page opens, as the worksheet
+// opens: SD while its field is empty, otherwise the slot after the restored
+// control data, Case A.
+int First_focused_slot(const std::string& sd);

@@ -5,7 +5,12 @@
 //                    WebAssembly inlined; works opened from disk, offline;
 //   OUT/index.html   with page.css, page.js and the core's files beside
 //                    it, for a web server.
+// The page's words come from the core too: voran-page-words (beside the
+// core, run under Node) prints them, and each goes where the page names its
+// key: data-caption="key" for an element's text, data-label="key" for its
+// accessible name.
 // Usage: node web/assemble.mjs CORE_DIR OUT_DIR
+import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -32,8 +37,37 @@ function Inline_script(text, name, core = false) {
   return `<script${core ? ' data-voran-core' : ''}>\n${text}\n</script>`;
 }
 
+const words = JSON.parse(execFileSync(process.execPath, [join(core_dir, 'voran-page-words.js')], { encoding: 'utf8' }));
+
+// A text as HTML text, or as an attribute's value.
+function Html(text) {
+  return text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+}
+
+// The page with every word in its place. A key that the core does not know,
+// a word that the page has no place for, or a place that holds text of its
+// own stops the assembly.
+function Page_with_words() {
+  const placed = new Set();
+  const word = (key) => {
+    if (!Object.hasOwn(words, key)) throw new Error(`index.html names the word "${key}", which the core does not give`);
+    placed.add(key);
+    return Html(words[key]);
+  };
+  const page = read(join(page_dir, 'index.html'))
+    .replace(/(<([a-z0-9]+)\b[^>]*\bdata-caption="([^"]+)"[^>]*>)([^<]*)(<\/\2>)/g, (_, open, tag, key, own, close) => {
+      if (own !== '') throw new Error(`index.html gives <${tag} data-caption="${key}"> a text of its own`);
+      return open + word(key) + close;
+    })
+    .replace(/\bdata-label="([^"]+)"/g, (label, key) => `${label} aria-label="${word(key)}"`);
+  const unplaced = Object.keys(words).filter((key) => !placed.has(key));
+  if (unplaced.length > 0) throw new Error(`index.html has no place for the words ${unplaced.join(', ')}`);
+  return page;
+}
+const page_html = Page_with_words();
+
 function Page(policy, style, scripts) {
-  return read(join(page_dir, 'index.html'))
+  return page_html
     .replace('@CONTENT_SECURITY_POLICY@', () => policy)
     .replace('@PAGE_STYLE@', () => style)
     .replace('@PAGE_SCRIPTS@', () => scripts);

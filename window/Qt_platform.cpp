@@ -8,7 +8,17 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include "Program_strings.h"
 #include "Title_buttons.h"
+
+namespace {
+
+QString Qt_text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 QString Message_box_text(const std::string& text)
 {
@@ -24,7 +34,7 @@ void Qt_platform::Beep()
 
 void Qt_platform::Show_warning(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Warning, "Warning", Message_box_text(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Warning, Qt_text(Warning_box_title), Message_box_text(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     Set_title_buttons(box, Title_buttons::Close);
     box.exec();
@@ -44,7 +54,7 @@ bool Qt_platform::Confirm(const std::string& text)
 
 void Qt_platform::Show_error(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Critical, "VORAN", Message_box_text(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, Qt_text(Error_box_title), Message_box_text(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     Set_title_buttons(box, Title_buttons::Close);
     box.exec();

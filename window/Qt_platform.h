@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "Platform.h"
+#include "Program_strings.h"
 
 class Qt_platform : public Platform {
 public:
@@ -18,7 +19,7 @@ public:
 
 private:
     // The results' save dialog proposes the name chosen last.
-    std::string last_file_name_ = "results.txt";
+    std::string last_file_name_{Results_file_name};
     // Every save dialog of the program ("Save Output", "Save as PDF...",
     // "Save Image...") opens in the folder of the file chosen last in any of
     // them; empty until the first choice, when the dialogs open in the

@@ -66,7 +66,7 @@ void TfrmTemplate::FormCreate()
     }
     lblComments->setText(To_qt(Notes_caption));
     lblComments->adjustSize();
-    RadioGroup1->setTitle("95% limits required...");
+    RadioGroup1->setTitle(To_qt(Limits_choice_caption));
     radio_items_[0]->setChecked(true);
 
     // Creation runs outside the event loop, so a failed read of the control

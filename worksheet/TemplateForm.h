@@ -13,6 +13,7 @@
 
 #include <array>
 
+#include "Control_data.h"
 #include "Control_data_file.h"
 #include "Comparison.h"
 
@@ -31,7 +32,7 @@ class QRadioButton;
 // grid are switched off in this program, so their controls are not built.
 struct Worksheet_configuration {
     int Input_count = 4;     // input slots shown
-    int Restored_count = 2;  // leading slots restored from the data file
+    int Restored_count = Restored_slot_count;  // leading slots restored from the data file
 };
 
 class TfrmTemplate : public QWidget {

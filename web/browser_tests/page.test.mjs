@@ -502,6 +502,24 @@ test('with JavaScript off the page says what it needs', async () => {
   }
 });
 
+test('a core that cannot start is named in the page\'s own words', async () => {
+  const context = await browser.newContext();
+  try {
+    // Neither WebAssembly nor the plain-JavaScript core: its script's
+    // definition is swallowed and a failing one stands in its place.
+    await context.addInitScript(() => {
+      delete globalThis.WebAssembly;
+      Object.defineProperty(globalThis, 'Voran_core_js', { get: () => () => Promise.reject(new Error('no core')), set() {} });
+    });
+    const page = await context.newPage();
+    await page.goto(Page_url(Web_dir));
+    assert.equal(await page.locator('header [role="alert"]').textContent(),
+      'The page could not start its computing core: Error: no core');
+  } finally {
+    await context.close();
+  }
+});
+
 test('voran.html carries both cores and stays under 3 MB', () => {
   const size = statSync(join(Web_dir, 'voran.html')).size;
   assert.ok(size < 3e6, `${size} bytes`);

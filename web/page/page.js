@@ -1,12 +1,13 @@
 // The page: the worksheet, the results viewer and the table tool of VORAN in
 // a browser. Every number, check and message comes from the program's own
 // core (voran-core, compiled to WebAssembly): this script passes the user's
-// texts in and shows the texts that come back. Nothing is sent anywhere.
+// texts in and shows the texts that come back: its words stand in the page
+// (web/assemble.mjs writes them from the core) or come from the core as it
+// runs. Nothing is sent anywhere.
 'use strict';
 
 (function () {
   const $ = (id) => document.getElementById(id);
-  const Control_data_key = 'VORAN.txt';
 
   // The single-file page carries the WebAssembly inline, as base64.
   function Inline_wasm() {
@@ -152,11 +153,7 @@
     const dialog = $('message');
 
     const texts = core.texts();
-    $('title').textContent = texts.title;
-    $('description').textContent = texts.description;
-    texts.captions.forEach((caption, slot) => { $('caption-' + slot).textContent = caption; });
-    $('notes-caption').textContent = texts.notesCaption;
-    $('description').setAttribute('aria-label', texts.descriptionName);
+    notes.maxLength = texts.notesMaxLength;
     const root_style = document.documentElement.style;
     root_style.setProperty('--page-number-lead', Css_string(texts.pageNumberLead));
     root_style.setProperty('--page-count-lead', Css_string(texts.pageCountLead));
@@ -185,7 +182,7 @@
     function Show_message(kind, text, then) {
       if (dialog.open) return;  // one message at a time, as a modal box allows
       dialog.className = kind;
-      $('message-title').textContent = kind === 'error' ? 'VORAN' : 'Warning';
+      $('message-title').textContent = kind === 'error' ? texts.errorTitle : texts.warningTitle;
       $('message-text').textContent = text;
       after_message = then;
       dialog.showModal();
@@ -267,14 +264,14 @@
 
     function Keep_control_data(text) {
       try {
-        if (storage) storage.setItem(Control_data_key, text);
+        if (storage) storage.setItem(texts.controlDataKey, text);
       } catch (error) {
         // Storage full or switched off: the report is made all the same.
       }
     }
 
     // The plot of the last comparison, downloadable as SVG and as PNG drawn
-    // from the SVG at the size voran-report writes (1600 x 1000).
+    // from the SVG at the size voran-report writes.
     let plot_svg = '';
     function Show_plot(plot) {
       plot_svg = plot.svg;
@@ -285,16 +282,16 @@
       $('plot-section').hidden = false;
     }
     $('save-svg').addEventListener('click', () => {
-      Download('plot.svg', new Blob([plot_svg], { type: 'image/svg+xml' }));
+      Download(texts.svgFileName, new Blob([plot_svg], { type: 'image/svg+xml' }));
     });
     $('save-png').addEventListener('click', () => {
       const picture = new Image();
       picture.onload = () => {
         const canvas = document.createElement('canvas');
-        canvas.width = 1600;
-        canvas.height = 1000;
+        canvas.width = texts.pngWidth;
+        canvas.height = texts.pngHeight;
         canvas.getContext('2d').drawImage(picture, 0, 0, canvas.width, canvas.height);
-        canvas.toBlob((png) => Download('plot.png', png), 'image/png');
+        canvas.toBlob((png) => Download(texts.pngFileName, png), 'image/png');
       };
       picture.src = 'data:image/svg+xml;charset=utf-8,' + encodeURIComponent(plot_svg);
     });
@@ -302,16 +299,12 @@
     // The "Result" region: the key figures and the summary of the last
     // comparison, in the language chosen (proposed from the browser's and
     // kept in the storage).
-    const Summary_language_key = 'VORAN summary language';
     const summary_texts = core.summaryTexts();
     const summary_language = $('summary-language');
-    $('result-heading').textContent = summary_texts.region;
-    $('summary-language-caption').textContent = summary_texts.languageCaption;
-    $('copy-summary').textContent = summary_texts.copyCaption;
     summary_language.replaceChildren(...summary_texts.languages.map((language) => new Option(language.name, language.code)));
     let kept_language = null;
     try {
-      kept_language = storage ? storage.getItem(Summary_language_key) : null;
+      kept_language = storage ? storage.getItem(texts.summaryLanguageKey) : null;
     } catch (error) {
       // Nothing kept.
     }
@@ -349,7 +342,7 @@
     }
     summary_language.addEventListener('change', () => {
       try {
-        if (storage) storage.setItem(Summary_language_key, summary_language.value);
+        if (storage) storage.setItem(texts.summaryLanguageKey, summary_language.value);
       } catch (error) {
         // Not kept; the summary changes all the same.
       }
@@ -367,9 +360,9 @@
 
     let reports_made = 0;
     $('compute').addEventListener('click', () => {
-      const texts = fields.map((field) => field.value);
+      const inputs = fields.map((field) => field.value);
       const limits_item = Limits_item();
-      const outcome = core.compute(texts, limits_item, notes.value, results.value, separator);
+      const outcome = core.compute(inputs, limits_item, notes.value, results.value, separator);
       if (outcome.refusedField >= 0) {
         Show_message('warning', outcome.warning, () => Focus_field(fields[outcome.refusedField]));
         return;
@@ -381,7 +374,7 @@
       }
       const report_line = results.value.split('\n').length - 1;
       results.value += outcome.addition;
-      summary_of = { texts, limits_item };
+      summary_of = { texts: inputs, limits_item };
       Show_summary();
       // Show the new report from its top, and the results on a narrow
       // screen, where they stand below the worksheet.
@@ -389,19 +382,20 @@
       results.scrollTop = Math.max(0, report_line * line_height - line_height);
       results.scrollIntoView({ block: 'nearest' });
       // The picture follows once the report is on the screen. It is as wide
-      // as the column it stands in (as the results), up to the plot
-      // window's first size, 800 x 500.
-      const plot_width = Math.min(800, results.clientWidth);
-      setTimeout(() => Show_plot(core.plot(texts, limits_item, separator, plot_width, plot_width * 5 / 8)));
+      // as the column it stands in (as the results), up to the size of a
+      // saved picture, in its proportions.
+      const plot_width = Math.min(texts.plotWidth, results.clientWidth);
+      setTimeout(() => Show_plot(core.plot(inputs, limits_item, separator, plot_width,
+        plot_width * texts.plotHeight / texts.plotWidth)));
       ++reports_made;
-      $('compute-status').textContent = `Report ${reports_made} added to the results.`;
+      $('compute-status').textContent = core.reportAdded(reports_made);
     });
 
     $('clear-data').addEventListener('click', () => {
       for (const field of fields) field.value = '';
       notes.value = '';
       try {
-        if (storage) storage.removeItem(Control_data_key);
+        if (storage) storage.removeItem(texts.controlDataKey);
       } catch (error) {
         // Nothing was kept.
       }
@@ -412,7 +406,7 @@
     // other results asks first, through the browser's own question.
     let saved_results = '';
     $('save-output').addEventListener('click', () => {
-      Download('results.txt', new Blob([core.resultsFile(results.value)], { type: 'text/plain' }));
+      Download(texts.resultsFileName, new Blob([core.resultsFile(results.value)], { type: 'text/plain' }));
       saved_results = results.value;
     });
     window.addEventListener('beforeunload', (event) => {
@@ -551,7 +545,7 @@
           }
           output_delimiter.value = outcome.delimiter;
           table_output = {
-            name: file.name.replace(/\.[^.]*$/, '') + '-results.csv',
+            name: core.tableResultsName(file.name),
             blob: new Blob(chunks, { type: 'text/csv' }),
           };
           Show_rows(JSON.parse(outcome.rowsJson));
@@ -614,10 +608,11 @@
       if (event.dataTransfer.files.length > 0) Run_table(event.dataTransfer.files[0]);
     });
 
-    // The control data kept at the last Compute come back into SD and N;
-    // the focus goes to Case A then, else to SD. What an earlier page kept
-    // beyond them (the cases' scores) is dropped: SD and N are kept again alone.
-    const kept = storage ? storage.getItem(Control_data_key) : null;
+    // The control data kept at the last Compute come back into SD and N,
+    // and the focus goes where the worksheet puts it as it opens. What an
+    // earlier page kept beyond them (the cases' scores) is dropped: SD and N
+    // are kept again alone.
+    const kept = storage ? storage.getItem(texts.controlDataKey) : null;
     let restore_error = '';
     if (kept !== null) {
       const restored = core.restoreControlData(kept);
@@ -627,7 +622,7 @@
       if (!restore_error) Keep_control_data(core.keptControlData(restored.sd, restored.n));
     }
     $('page').inert = false;
-    const first = fields[0].value === '' ? fields[0] : fields[2];
+    const first = fields[core.firstFocusedSlot(fields[0].value)];
     Focus_field(first);
     if (restore_error) Show_message('error', restore_error, () => Focus_field(first));
     document.documentElement.dataset.ready = 'true';
@@ -636,10 +631,8 @@
 
   const core_options = Inline_wasm();
   Start_core(core_options).then((core) => Start(core, core_options), (error) => {
-    const status = document.createElement('p');
-    status.setAttribute('role', 'alert');
-    status.className = 'failure';
-    status.textContent = 'The page could not start its computing core: ' + error;
+    const status = $('start-failure').content.firstElementChild.cloneNode(true);
+    status.textContent += error;
     document.querySelector('header').append(status);
   });
 })();
