@@ -1,14 +1,13 @@
-// The worksheet's "Compute" for the page: the four texts read and checked by
-// the request step, the comparison run and its report composed, all as the
-// desktop program does it. The page passes texts in and shows what comes
-// back: a refusal (its field and warning), an error report, or the report to
-// append to the results text.
+// The worksheet's "Compute" for the page: the worksheet's step
+// (Worksheet_compute.h), as the desktop program runs it, with the page's
+// texts. The page passes texts in and shows what comes back: a refusal (its
+// field and warning), an error report, or the report to append to the
+// results text.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "Comparison.h"
 #include "Comparison_request_step.h"
 
 struct Compute_input {
