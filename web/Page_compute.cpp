@@ -7,6 +7,7 @@
 #include "Kept_control_data.h"
 #include "Limits.h"
 #include "Page_message.h"
+#include "Plot_image_file.h"
 #include "Report_for.h"
 #include "Worksheet_compute.h"
 
@@ -55,6 +56,7 @@ Compute_outcome Compute(const Compute_input& input)
         }
         const auto& report = std::get<Worksheet_report>(step);
         outcome.Addition = Appended_lines(input.Results, report.Lines);
+        outcome.Comparison = Program_plot_subject(report.Request, report.Result, input.Decimal_separator);
     } catch (const std::exception& error) {
         outcome.Error = Error_report_text(error.what());
     }

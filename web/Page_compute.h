@@ -5,10 +5,12 @@
 // results text.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Comparison_request_step.h"
+#include "Plot_subject.h"
 
 struct Compute_input {
     Comparison_texts Texts;   // as typed
@@ -24,6 +26,7 @@ struct Compute_outcome {
     std::string Control_data;  // what to keep as the control data when the inputs passed
     std::string Error;         // the error report's text when the comparison failed
     std::string Addition;      // the text to append to the results (LF line breaks)
+    std::optional<Plot_subject> Comparison;  // the comparison reported, as its plot shows it
 };
 
 Compute_outcome Compute(const Compute_input& input);

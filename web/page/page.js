@@ -365,11 +365,14 @@
       }
     });
 
+    // "Compute" in the core, which keeps the comparison it reported last
+    // for the plot (the page lives as long as it does: never deleted).
+    const worksheet = new core.Worksheet();
     let reports_made = 0;
     $('compute').addEventListener('click', () => {
       const texts = fields.map((field) => field.value);
       const limits_item = Limits_item();
-      const outcome = core.compute(texts, limits_item, notes.value, results.value, separator);
+      const outcome = worksheet.compute(texts, limits_item, notes.value, results.value, separator);
       if (outcome.refusedField >= 0) {
         Show_message('warning', outcome.warning, () => Focus_field(fields[outcome.refusedField]));
         return;
@@ -392,7 +395,7 @@
       // as the column it stands in (as the results), up to the plot
       // window's first size, 800 x 500.
       const plot_width = Math.min(800, results.clientWidth);
-      setTimeout(() => Show_plot(core.plot(texts, limits_item, separator, plot_width, plot_width * 5 / 8)));
+      setTimeout(() => Show_plot(worksheet.plot(plot_width, plot_width * 5 / 8)));
       ++reports_made;
       $('compute-status').textContent = `Report ${reports_made} added to the results.`;
     });
