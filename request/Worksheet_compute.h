@@ -16,9 +16,9 @@
 #include "Limits.h"
 
 struct Worksheet_entries {
-    Comparison_texts Texts;                  // the four fields as typed
+    Comparison_texts Texts{};                // the four fields as typed
     Limits Limits_kind = Limits::Two_sided;  // the radio group's choice
-    std::vector<std::string> Notes_lines;    // the notes as the field shows them
+    std::vector<std::string> Notes_lines{};  // the notes as the field shows them
     bool Results_hold_a_line = false;        // whether the results text holds a line
     char Decimal_separator = '.';            // of the report's numbers and the refusals' values
 };

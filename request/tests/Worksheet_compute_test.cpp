@@ -66,10 +66,15 @@ TEST(Worksheet_compute, RefusesWithItsFieldOrKeepsTheControlDataAndReports)
     }
 }
 
-// Keeping the control data comes before the comparison: a file that cannot
-// be written ends the request there, with no report.
-TEST(Worksheet_compute, AnErrorKeepingTheControlDataEndsTheRequest)
+// Keeping the control data comes before the comparison: a comparison that
+// fails at extreme inputs leaves them kept, and a file that cannot be
+// written ends the request before the comparison, with no report.
+TEST(Worksheet_compute, TheControlDataAreKeptBeforeTheComparisonRuns)
 {
+    int kept = 0;
+    EXPECT_ANY_THROW(Compute_on_worksheet({.Texts = {"1", "2147483647", "1", "0"}}, [&kept] { ++kept; }));
+    EXPECT_EQ(kept, 1);
+
     const auto fail = [] { throw std::runtime_error("cannot write"); };
     EXPECT_THROW(Compute_on_worksheet({.Texts = {"10", "20", "50", "30"}}, fail), std::runtime_error);
 }
