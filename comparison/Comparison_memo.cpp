@@ -33,7 +33,8 @@ Credible_quantile_memo::Credible_quantile_memo(std::size_t max_entries)
 
 std::size_t Credible_quantile_memo::Key_hash::operator()(const Key& key) const
 {
-    return std::hash<Extended>{}(key.Level) * 31 + static_cast<std::uint32_t>(key.N) * 2 + (key.Two_sided ? 1 : 0);
+    const std::size_t n = static_cast<std::uint32_t>(key.N);
+    return std::hash<Extended>{}(key.Level) * 31 + n * 2 + (key.Two_sided ? 1 : 0);
 }
 
 std::optional<Credible_quantile_memo::Quantiles> Credible_quantile_memo::Find(std::int32_t N, bool Two_sided,
