@@ -133,19 +133,6 @@ bool Table_run::Run_row(const Csv_record& record, Comparison_memo& memo, Batch_r
     return true;
 }
 
-Batch_outcome Run_rows_in_order(const Table_run& run)
-{
-    Csv_record record;
-    Batch_row row;
-    Comparison_memo memo;
-    Text_sink sink(&run.Out);
-    Row_counts counts;
-    while (run.Next_row(record))
-        if (!run.Run_row(record, memo, row, sink, counts))
-            return {Exit_status::Output_failed, counts};
-    return run.Ended(counts);
-}
-
 Batch_outcome Run_batch(std::istream& in, std::ostream& out, const Batch_options& options)
 {
     Csv_reader reader(in);
@@ -165,5 +152,9 @@ Batch_outcome Run_batch(std::istream& in, std::ostream& out, const Batch_options
     const Table_run run{reader, layout, options, *writer, out};
     if (!run.Written())
         return {Exit_status::Output_failed, {}};
-    return options.Jobs > 1 ? Run_rows_on_threads(run) : Run_rows_in_order(run);
+#ifdef VORAN_ROWS_ON_THREADS
+    if (options.Jobs > 1)
+        return Run_rows_on_threads(run);
+#endif
+    return Run_rows_in_order(run);
 }

@@ -16,6 +16,12 @@ namespace {
 // of them. std::streambuf keeps its get area protected, for the classes
 // derived from it; a derived class may name those members through member
 // pointers and use them on any stream buffer.
+//
+// Worth its lines: reading every byte through sgetc and sbumpc instead made
+// a whole row 5-13% slower on tables of one control sample and 6-10% on 97
+// (voran-bench --benchmark_filter=BM_Table_row_whole with VORAN_BENCH_TABLE
+// naming scripts/bench's tables; ranges of repeated runs on a loaded
+// two-core machine).
 struct Buffered_bytes : std::streambuf {
     static std::string_view Ahead(std::streambuf& buffer)
     {

@@ -58,5 +58,6 @@ struct Table_run {
 // after another.
 Batch_outcome Run_rows_in_order(const Table_run& run);
 
-// The same, computed by Options.Jobs threads while this one reads.
+// The same, computed by Options.Jobs threads while this one reads; built
+// only where the platform has threads (VORAN_ROWS_ON_THREADS).
 Batch_outcome Run_rows_on_threads(const Table_run& run);

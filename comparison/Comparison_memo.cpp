@@ -1,8 +1,7 @@
 #include "Comparison_memo.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
+#include <functional>
 
 Comparison_memo::Comparison_memo(std::size_t max_quantile_entries, std::size_t t_distributions)
     : Quantiles(max_quantile_entries), T(std::max<std::size_t>(t_distributions, 1))
@@ -28,68 +27,29 @@ const tT_distribution& Comparison_memo::T_distribution(std::int32_t N)
 }
 
 Credible_quantile_memo::Credible_quantile_memo(std::size_t max_entries)
-    : Max_entries(std::bit_floor(std::max<std::size_t>(max_entries, 1)))
+    : Max_entries(std::max<std::size_t>(max_entries, 1))
 {
 }
 
-// The 80 bits of the level and N mixed by multiplication with odd constants
-// (a multiplicative hash); the top bits of the product choose the slot.
-std::size_t Credible_quantile_memo::First_slot(std::int32_t N, bool Two_sided, Extended Level) const
+std::size_t Credible_quantile_memo::Key_hash::operator()(const Key& key) const
 {
-    std::uint64_t level_bits[2] = {0, 0};
-    std::memcpy(level_bits, &Level, 10);
-    std::uint64_t hash = static_cast<std::uint64_t>(static_cast<std::uint32_t>(N)) * 2 + (Two_sided ? 1 : 0);
-    hash = (hash ^ level_bits[0]) * 0x9E3779B97F4A7C15ULL;
-    hash = (hash ^ level_bits[1]) * 0xC2B2AE3D27D4EB4FULL;
-    return static_cast<std::size_t>(hash >> 32) & (Slots.size() - 1);
-}
-
-std::size_t Credible_quantile_memo::Slot_of(std::int32_t N, bool Two_sided, Extended Level) const
-{
-    for (std::size_t slot = First_slot(N, Two_sided, Level);; slot = (slot + 1) & (Slots.size() - 1)) {
-        const Entry& entry = Slots[slot];
-        if (entry.N == 0 || (entry.N == N && entry.Two_sided == Two_sided && entry.Level == Level))
-            return slot;
-    }
+    const std::size_t n = static_cast<std::uint32_t>(key.N);
+    return std::hash<Extended>{}(key.Level) * 31 + n * 2 + (key.Two_sided ? 1 : 0);
 }
 
 std::optional<Credible_quantile_memo::Quantiles> Credible_quantile_memo::Find(std::int32_t N, bool Two_sided,
                                                                               Extended Level) const
 {
-    if (Slots.empty())
+    const auto found = Kept.find({N, Two_sided, Level});
+    if (found == Kept.end())
         return std::nullopt;
-    const Entry& entry = Slots[Slot_of(N, Two_sided, Level)];
-    if (entry.N == 0)
-        return std::nullopt;
-    return entry.Kept;
+    return found->second;
 }
 
 void Credible_quantile_memo::Keep(std::int32_t N, bool Two_sided, Extended Level, Quantiles quantiles)
 {
-    if (!Slots.empty()) {
-        Entry& entry = Slots[Slot_of(N, Two_sided, Level)];
-        if (entry.N != 0) {
-            entry.Kept = quantiles;
-            return;
-        }
-    }
-    if (Count == Max_entries) {
-        Slots.assign(Slots.size(), Entry{});
-        Count = 0;
-    }
-    if (2 * (Count + 1) > Slots.size())
-        Grow();
-    Slots[Slot_of(N, Two_sided, Level)] = Entry{N, Two_sided, Level, quantiles};
-    ++Count;
-}
-
-// Twice the slots (at least 16, at most twice the entries allowed), every
-// entry placed anew.
-void Credible_quantile_memo::Grow()
-{
-    std::vector<Entry> old(std::max<std::size_t>(16, 2 * Slots.size()));
-    old.swap(Slots);
-    for (const Entry& entry : old)
-        if (entry.N != 0)
-            Slots[Slot_of(entry.N, entry.Two_sided, entry.Level)] = entry;
+    const Key key{N, Two_sided, Level};
+    if (Kept.size() == Max_entries && !Kept.contains(key))
+        Kept.clear();
+    Kept[key] = quantiles;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "Comparison.h"
@@ -14,10 +15,15 @@
 // The two chi-square quantiles behind the credible limits depend only on N,
 // the kind of limits and the level, not on the scores or the SD. A table of
 // comparisons asks for the same few pairs row after row (one per control
-// sample and kind of limits); this keeps every pair computed, in a hash
-// table of at most a given number of entries (rounded down to a power of
-// two): a pair beyond that makes it start afresh, so that its memory stays
-// within Bytes_per_entry for each entry allowed.
+// sample and kind of limits); this keeps every pair computed, up to a given
+// number of entries: a pair beyond that makes it start afresh, so that its
+// memory stays within Bytes_per_entry for each entry allowed.
+//
+// A standard unordered map: the open-addressing table once written for it
+// saved 0-4% of a row, statistics alone or whole, on tables of one and of 97
+// control samples, and nothing where N changes at every row: within the
+// noise (voran-bench --benchmark_filter=BM_Table_row_ with VORAN_BENCH_TABLE
+// naming each of scripts/bench's three tables, 50,000 rows).
 class Credible_quantile_memo {
 public:
     struct Quantiles {
@@ -34,29 +40,27 @@ public:
     void Keep(std::int32_t N, bool Two_sided, Extended Level, Quantiles quantiles);
 
     // How many pairs are kept.
-    std::size_t Size() const { return Count; }
+    std::size_t Size() const { return Kept.size(); }
 
 private:
-    struct Entry {
-        std::int32_t N = 0;  // 0: empty, since N > 2
+    struct Key {
+        std::int32_t N = 0;
         bool Two_sided = false;
         Extended Level = 0;
-        Quantiles Kept;
+        bool operator==(const Key&) const = default;
+    };
+    struct Key_hash {
+        std::size_t operator()(const Key& key) const;
     };
 
 public:
-    // The most memory an entry takes: the table is at most half full.
-    static constexpr std::size_t Bytes_per_entry = 2 * sizeof(Entry);
+    // The most memory an entry takes: its node (the key and the pair, a link
+    // and the hash code) with the allocator's header, and up to two bucket
+    // pointers, within twice the key and the pair.
+    static constexpr std::size_t Bytes_per_entry = 2 * (sizeof(Key) + sizeof(Quantiles));
 
 private:
-    // Where the search for these inputs begins: a power-of-two table size.
-    std::size_t First_slot(std::int32_t N, bool Two_sided, Extended Level) const;
-    // The slot holding these inputs, or the empty slot where they belong.
-    std::size_t Slot_of(std::int32_t N, bool Two_sided, Extended Level) const;
-    void Grow();
-
-    std::vector<Entry> Slots;
-    std::size_t Count = 0;
+    std::unordered_map<Key, Quantiles, Key_hash> Kept;
     std::size_t Max_entries;
 };
 

@@ -101,10 +101,11 @@ Compute_input Input_of(val fields, int limits_item, const std::string& notes, co
     return input;
 }
 
-val Compute_report(val fields, int limits_item, const std::string& notes, const std::string& results,
-                   const std::string& separator)
+val Compute_report(Page_worksheet& worksheet, val fields, int limits_item, const std::string& notes,
+                   const std::string& results, const std::string& separator)
 {
-    const Compute_outcome outcome = Compute(Input_of(std::move(fields), limits_item, notes, results, separator));
+    const Compute_outcome outcome =
+        worksheet.Compute(Input_of(std::move(fields), limits_item, notes, results, separator));
     return Object_of({{"refusedField", outcome.Refused_field},
                       {"warning", outcome.Warning},
                       {"controlData", outcome.Control_data},
@@ -112,9 +113,9 @@ val Compute_report(val fields, int limits_item, const std::string& notes, const 
                       {"addition", outcome.Addition}});
 }
 
-val Plot(val fields, int limits_item, const std::string& separator, double width, double height)
+val Plot(const Page_worksheet& worksheet, double width, double height)
 {
-    const Page_plot plot = Plot_for(Input_of(std::move(fields), limits_item, "", "", separator), width, height);
+    const Page_plot plot = worksheet.Plot(width, height);
     // The picture carries its description as its own (its desc element).
     return Object_of({{"svg", plot.Svg}, {"error", plot.Error}});
 }
@@ -199,8 +200,12 @@ EMSCRIPTEN_BINDINGS(voran)
     emscripten::function("texts", &Texts);
     emscripten::function("filterTyped", &Filter_typed);
     emscripten::function("limitLength", &Limit_length);
-    emscripten::function("compute", &Compute_report);
-    emscripten::function("plot", &Plot);
+    // The worksheet keeps the comparison that its last "compute" reported,
+    // which "plot" draws.
+    emscripten::class_<Page_worksheet>("Worksheet")
+        .constructor<>()
+        .function("compute", &Compute_report)
+        .function("plot", &Plot);
     emscripten::function("summary", &Summary_of);
     emscripten::function("summaryTexts", &Summary_texts);
     emscripten::function("proposedSummaryLanguage", &Proposed_summary_language);

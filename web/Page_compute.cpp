@@ -1,16 +1,15 @@
 #include "Page_compute.h"
 
-#include <array>
 #include <exception>
 #include <variant>
 
-#include "Comparison_request_step.h"
 #include "Error_report.h"
 #include "Kept_control_data.h"
 #include "Limits.h"
 #include "Page_message.h"
-#include "Report.h"
+#include "Plot_image_file.h"
 #include "Report_for.h"
+#include "Worksheet_compute.h"
 
 namespace {
 
@@ -41,24 +40,23 @@ std::vector<std::string> Notes_field_lines(const std::string& notes)
 Compute_outcome Compute(const Compute_input& input)
 {
     Compute_outcome outcome;
-    const Request_or_refusal read =
-        Read_comparison_request(input.Texts, Limits_of_item(input.Limits_item), 95, input.Decimal_separator);
-    if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
-        outcome.Refused_field = static_cast<int>(refusal->Field);
-        outcome.Warning = Shown_text(refusal->Message);
-        return outcome;
-    }
-    // The control data are kept before the comparison runs, as the desktop
-    // saves them, so a comparison that fails at extreme inputs keeps them too.
     const Comparison_texts& texts = input.Texts;
-    outcome.Control_data = Kept_text(texts.SD, texts.N);
-
-    const auto& comparison = std::get<Comparison_request>(read);
     try {
-        Report_request report = Report_for(comparison, Captioned_inputs(texts),
-                                           Notes_field_lines(input.Notes), input.Decimal_separator);
-        report.Results_hold_a_line = !input.Results.empty();
-        outcome.Addition = Appended_lines(input.Results, Compose_report(report));
+        const Worksheet_outcome step = Compute_on_worksheet(
+            {.Texts = texts,
+             .Limits_kind = Limits_of_item(input.Limits_item),
+             .Notes_lines = Notes_field_lines(input.Notes),
+             .Results_hold_a_line = !input.Results.empty(),
+             .Decimal_separator = input.Decimal_separator},
+            [&] { outcome.Control_data = Kept_text(texts.SD, texts.N); });
+        if (const auto* refusal = std::get_if<Input_refusal>(&step)) {
+            outcome.Refused_field = static_cast<int>(refusal->Field);
+            outcome.Warning = Shown_text(refusal->Message);
+            return outcome;
+        }
+        const auto& report = std::get<Worksheet_report>(step);
+        outcome.Addition = Appended_lines(input.Results, report.Lines);
+        outcome.Comparison = Program_plot_subject(report.Request, report.Result, input.Decimal_separator);
     } catch (const std::exception& error) {
         outcome.Error = Error_report_text(error.what());
     }

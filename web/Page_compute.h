@@ -1,15 +1,16 @@
-// The worksheet's "Compute" for the page: the four texts read and checked by
-// the request step, the comparison run and its report composed, all as the
-// desktop program does it. The page passes texts in and shows what comes
-// back: a refusal (its field and warning), an error report, or the report to
-// append to the results text.
+// The worksheet's "Compute" for the page: the worksheet's step
+// (Worksheet_compute.h), as the desktop program runs it, with the page's
+// texts. The page passes texts in and shows what comes back: a refusal (its
+// field and warning), an error report, or the report to append to the
+// results text.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "Comparison.h"
 #include "Comparison_request_step.h"
+#include "Plot_subject.h"
 
 struct Compute_input {
     Comparison_texts Texts;   // as typed
@@ -25,6 +26,7 @@ struct Compute_outcome {
     std::string Control_data;  // what to keep as the control data when the inputs passed
     std::string Error;         // the error report's text when the comparison failed
     std::string Addition;      // the text to append to the results (LF line breaks)
+    std::optional<Plot_subject> Comparison;  // the comparison reported, as its plot shows it
 };
 
 Compute_outcome Compute(const Compute_input& input);

@@ -13,17 +13,16 @@
 #include <variant>
 
 #include "Comparison_listener.h"
-#include "Comparison_request_step.h"
 #include "Control_data.h"
 #include "Description_text.h"
 #include "Metrics_Papers.h"
 #include "Notes_box.h"
 #include "Platform.h"
 #include "Program_strings.h"
-#include "Report_for.h"
 #include "Results_window.h"
 #include "Window_keys.h"
 #include "Window_placement.h"
+#include "Worksheet_compute.h"
 
 namespace {
 
@@ -143,36 +142,28 @@ Limits TfrmTemplate::Chosen_limits() const
 void TfrmTemplate::cmdComputeClick()
 {
     const auto text = [this](int slot) { return inputs_[slot]->text().toStdString(); };
-    // The entries are checked strictly in slot order; the first refusal shows
-    // its message, takes the focus to its field and ends the request with
-    // nothing saved or computed.
-    const Request_or_refusal read = Read_comparison_request(
-        {text(0), text(1), text(2), text(3)}, Chosen_limits(), Default_level, decimal_separator_);
-    if (const auto* refusal = std::get_if<Input_refusal>(&read)) {
+    const Worksheet_outcome outcome = Compute_on_worksheet({.Texts = {text(0), text(1), text(2), text(3)},
+                                                            .Limits_kind = Chosen_limits(),
+                                                            .Notes_lines = Displayed_lines(*memoComments),
+                                                            .Results_hold_a_line = results_.Holds_a_line(),
+                                                            .Decimal_separator = decimal_separator_},
+                                                           [this] { SaveCurrentData(); });
+    if (const auto* refusal = std::get_if<Input_refusal>(&outcome)) {
         platform_.Show_warning(refusal->Message);
         Focus_input(*inputs_[static_cast<std::size_t>(refusal->Field)]);
         return;
     }
-    SaveCurrentData();
-    Append_report(std::get<Comparison_request>(read));
+    Show_report(std::get<Worksheet_report>(outcome));
 }
 
-void TfrmTemplate::Append_report(const Comparison_request& comparison)
+void TfrmTemplate::Show_report(const Worksheet_report& report)
 {
-    std::vector<Report_input> inputs;
-    for (int slot = 0; slot < Slot_count; ++slot)
-        if (!inputs_[slot]->isHidden())
-            inputs.push_back({labels_[slot]->text().toStdString(), inputs_[slot]->text().toStdString()});
-    Report_request request =
-        Report_for(comparison, std::move(inputs), Displayed_lines(*memoComments), decimal_separator_);
-    request.Results_hold_a_line = results_.Holds_a_line();
-
     results_.Show_window();
     hide();
     results_.Set_caption("Results viewer: " + std::string(Program_title));
-    results_.Append_lines(Compose_report(request));
+    results_.Append_lines(report.Lines);
     if (comparison_listener_ != nullptr)
-        comparison_listener_->Comparison_made(comparison, request.Result);
+        comparison_listener_->Comparison_made(report.Request, report.Result);
 }
 
 void TfrmTemplate::Set_comparison_listener(Comparison_listener* listener)

@@ -20,6 +20,7 @@
 class Comparison_listener;
 class Platform;
 class Results_window;
+struct Worksheet_report;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -82,7 +83,7 @@ private:
     void memoCommentsExit();
 
     Limits Chosen_limits() const;
-    void Append_report(const Comparison_request& request);
+    void Show_report(const Worksheet_report& report);
 
     const Worksheet_configuration Worksheet_config{};
     Platform& platform_;

@@ -358,11 +358,14 @@
       }
     });
 
+    // "Compute" in the core, which keeps the comparison it reported last
+    // for the plot (the page lives as long as it does: never deleted).
+    const worksheet = new core.Worksheet();
     let reports_made = 0;
     $('compute').addEventListener('click', () => {
       const inputs = fields.map((field) => field.value);
       const limits_item = Limits_item();
-      const outcome = core.compute(inputs, limits_item, notes.value, results.value, separator);
+      const outcome = worksheet.compute(inputs, limits_item, notes.value, results.value, separator);
       if (outcome.refusedField >= 0) {
         Show_message('warning', outcome.warning, () => Focus_field(fields[outcome.refusedField]));
         return;
@@ -385,8 +388,7 @@
       // as the column it stands in (as the results), up to the size of a
       // saved picture, in its proportions.
       const plot_width = Math.min(texts.plotWidth, results.clientWidth);
-      setTimeout(() => Show_plot(core.plot(inputs, limits_item, separator, plot_width,
-        plot_width * texts.plotHeight / texts.plotWidth)));
+      setTimeout(() => Show_plot(worksheet.plot(plot_width, plot_width * texts.plotHeight / texts.plotWidth)));
       ++reports_made;
       $('compute-status').textContent = core.reportAdded(reports_made);
     });

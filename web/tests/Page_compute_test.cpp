@@ -8,6 +8,8 @@
 #include "Golden_report.h"
 #include "Kept_control_data.h"
 #include "Page_plot.h"
+#include "Plot_image_file.h"
+#include "Plot_svg.h"
 #include "Print_blocks.h"
 #include "Results_file.h"
 
@@ -55,16 +57,44 @@ TEST(Page_compute, KeepsSdAndNOnly)
 
 TEST(Page_compute, ThePlotIsTheComparisonsPictureAtTheSizeAsked)
 {
-    const Page_plot plot = Plot_for(Worked_example(), 640, 400);
+    Page_worksheet worksheet;
+    worksheet.Compute(Worked_example());
+    const Page_plot plot = worksheet.Plot(640, 400);
     EXPECT_EQ(plot.Svg.rfind("<?xml", 0), 0u) << plot.Svg.substr(0, 80);
     EXPECT_NE(plot.Svg.find("viewBox=\"0 0 640 400\""), std::string::npos) << plot.Svg.substr(0, 300);
-    EXPECT_NE(plot.Description.find("8.6739%"), std::string::npos) << plot.Description;
+    EXPECT_NE(plot.Svg.find("8.6739%"), std::string::npos);  // in its description
     EXPECT_EQ(plot.Error, "");
+}
+
+// The plot draws the comparison that the last report came from, not the
+// fields as they stand when the page asks for it: a refused Compute keeps
+// the picture before it, and there is none before the first report.
+TEST(Page_compute, ThePlotIsOfTheLastReportedComparison)
+{
+    Page_worksheet worksheet;
+    EXPECT_EQ(worksheet.Plot(640, 400).Svg, "");
+    EXPECT_EQ(worksheet.Plot(640, 400).Error, "");
+
+    const Compute_outcome first = worksheet.Compute(Worked_example());
+    ASSERT_TRUE(first.Comparison.has_value());
+    const Comparison_request& request = first.Comparison->Request;
+    EXPECT_EQ(worksheet.Plot(640, 400).Svg,
+              Plot_svg(Program_plot_subject(request, Compare_two_cases(request), '.'), 640, 400));
 
     Compute_input refused = Worked_example();
     refused.Texts.N = "2";
-    EXPECT_EQ(Plot_for(refused, 640, 400).Svg, "");
-    EXPECT_EQ(Plot_for(refused, 640, 400).Error, "");
+    EXPECT_FALSE(worksheet.Compute(refused).Comparison.has_value());
+    EXPECT_EQ(worksheet.Plot(640, 400).Svg, Plot_of(*first.Comparison, 640, 400).Svg);
+
+    Compute_input other = Worked_example();
+    other.Texts.Case_B = "45";
+    other.Limits_item = 1;
+    const Compute_outcome second = worksheet.Compute(other);
+    ASSERT_TRUE(second.Comparison.has_value());
+    EXPECT_EQ(second.Comparison->Request.Case_B, 45);
+    EXPECT_EQ(second.Comparison->Request.Limits_kind, Limits::Lower);
+    EXPECT_EQ(worksheet.Plot(640, 400).Svg, Plot_of(*second.Comparison, 640, 400).Svg);
+    EXPECT_NE(worksheet.Plot(640, 400).Svg, Plot_of(*first.Comparison, 640, 400).Svg);
 }
 
 TEST(Page_compute, ASecondReportFollowsASeparatorAndTypedTextKeepsItsLine)
