@@ -12,8 +12,8 @@
 
 #include "Kept_control_data.h"
 #include "Page_compute.h"
-#include "Page_plot.h"
 #include "Page_summary.h"
+#include "Page_worksheet.h"
 #include "Page_texts.h"
 #include "Print_blocks.h"
 #include "Results_file.h"
@@ -120,16 +120,15 @@ val Plot(const Page_worksheet& worksheet, double width, double height)
     return Object_of({{"svg", plot.Svg}, {"error", plot.Error}});
 }
 
-val Summary_of(val fields, int limits_item, const std::string& separator, const std::string& language)
+val Summary(const Page_worksheet& worksheet, const std::string& language)
 {
-    const Page_summary summary = Summary_for(Input_of(std::move(fields), limits_item, "", "", separator), language);
+    const Page_summary summary = worksheet.Summary(language);
     val figures = val::array();
     for (const Key_figure& figure : summary.Figures)
         figures.call<void>("push", Object_of({{"caption", figure.Caption}, {"value", figure.Value}, {"limits", figure.Limits}}));
     return Object_of({{"figures", figures},
                       {"sentences", summary.Sentences},
-                      {"statistics", summary.Statistics},
-                      {"error", summary.Error}});
+                      {"statistics", summary.Statistics}});
 }
 
 val Summary_texts()
@@ -201,12 +200,12 @@ EMSCRIPTEN_BINDINGS(voran)
     emscripten::function("filterTyped", &Filter_typed);
     emscripten::function("limitLength", &Limit_length);
     // The worksheet keeps the comparison that its last "compute" reported,
-    // which "plot" draws.
+    // which "plot" draws and "summary" sums up.
     emscripten::class_<Page_worksheet>("Worksheet")
         .constructor<>()
         .function("compute", &Compute_report)
-        .function("plot", &Plot);
-    emscripten::function("summary", &Summary_of);
+        .function("plot", &Plot)
+        .function("summary", &Summary);
     emscripten::function("summaryTexts", &Summary_texts);
     emscripten::function("proposedSummaryLanguage", &Proposed_summary_language);
     emscripten::function("reportAdded", &Report_added_text);

@@ -15,16 +15,3 @@ Page_plot Plot_of(const Plot_subject& comparison, double width, double height)
     }
     return plot;
 }
-
-Compute_outcome Page_worksheet::Compute(const Compute_input& input)
-{
-    Compute_outcome outcome = ::Compute(input);
-    if (outcome.Comparison)
-        last_comparison_ = outcome.Comparison;
-    return outcome;
-}
-
-Page_plot Page_worksheet::Plot(double width, double height) const
-{
-    return last_comparison_ ? Plot_of(*last_comparison_, width, height) : Page_plot{};
-}

@@ -1,30 +1,15 @@
 #include "Page_summary.h"
 
-#include <exception>
-#include <variant>
-
-#include "Error_report.h"
-#include "Limits.h"
 #include "Program_strings.h"
 
-Page_summary Summary_for(const Compute_input& input, const std::string& language_code)
+Page_summary Summary_of(const Plot_subject& comparison, const std::string& language_code)
 {
     Page_summary summary;
-    const Request_or_refusal read =
-        Read_comparison_request(input.Texts, Limits_of_item(input.Limits_item), Default_level, input.Decimal_separator);
-    const auto* request = std::get_if<Comparison_request>(&read);
-    if (request == nullptr)
-        return summary;
     const Summary_language language = Summary_language_from_word(language_code).value_or(Summary_language::English);
-    try {
-        const Comparison_result result = Compare_two_cases(*request);
-        Summary composed = Compose_summary(*request, result, language);
-        summary.Figures = Key_figures(*request, result, language);
-        summary.Sentences = std::move(composed.Sentences);
-        summary.Statistics = std::move(composed.Statistics);
-    } catch (const std::exception& error) {
-        summary.Error = Error_report_text(error.what());
-    }
+    Summary composed = Compose_summary(comparison.Request, comparison.Result, language);
+    summary.Figures = Key_figures(comparison.Request, comparison.Result, language);
+    summary.Sentences = std::move(composed.Sentences);
+    summary.Statistics = std::move(composed.Statistics);
     return summary;
 }
 

@@ -1,26 +1,23 @@
-// The page's "Result" region: the key figures and the summary of the last
+// The page's "Result" region: the key figures and the summary of a
 // comparison in the language chosen, and the words around them. The page
-// asks for it after "Compute" has shown the report; the inputs are read and
-// compared again, which gives the same numbers.
+// asks for it after "Compute" has shown the report.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "Page_compute.h"
+#include "Plot_subject.h"
 #include "Summary.h"
 
 struct Page_summary {
     std::vector<Key_figure> Figures;  // empty when there is no summary
     std::string Sentences;
     std::string Statistics;
-    std::string Error;  // the error report when the comparison failed
 };
 
-// The summary of the comparison that Compute reports for the same input, in
-// the language of the code given (English for an unknown one). Inputs that
-// Compute refuses give no summary and no error.
-Page_summary Summary_for(const Compute_input& input, const std::string& language_code);
+// The summary of the comparison in the language of the code given (English
+// for an unknown one).
+Page_summary Summary_of(const Plot_subject& comparison, const std::string& language_code);
 
 struct Summary_language_choice {
     std::string Code;  // "de"

@@ -310,11 +310,13 @@
     }
     summary_language.value = kept_language || core.proposedSummaryLanguage(navigator.language || '');
     if (!summary_language.value) summary_language.value = core.proposedSummaryLanguage('');
-    let summary_of = null;  // the inputs of the last comparison
+    // "Compute" in the core, which keeps the comparison it reported last
+    // for the plot and the summary (the page lives as long as it does: never deleted).
+    const worksheet = new core.Worksheet();
     let summary_text = '';
     function Show_summary() {
-      if (!summary_of) return;
-      const summary = core.summary(summary_of.texts, summary_of.limits_item, separator, summary_language.value);
+      const summary = worksheet.summary(summary_language.value);
+      if (!summary.sentences) return;  // nothing reported yet
       $('key-figures').replaceChildren(...summary.figures.map((figure) => {
         const pair = document.createElement('div');
         const caption = document.createElement('dt');
@@ -335,7 +337,6 @@
       }));
       $('summary-sentences').textContent = summary.sentences;
       $('summary-statistics').textContent = summary.statistics;
-      $('summary-error').textContent = summary.error;
       summary_text = summary.sentences ? summary.sentences + '\n' + summary.statistics + '\n' : '';
       $('copy-summary').disabled = !summary_text;
       $('result-section').hidden = false;
@@ -358,9 +359,6 @@
       }
     });
 
-    // "Compute" in the core, which keeps the comparison it reported last
-    // for the plot (the page lives as long as it does: never deleted).
-    const worksheet = new core.Worksheet();
     let reports_made = 0;
     $('compute').addEventListener('click', () => {
       const inputs = fields.map((field) => field.value);
@@ -377,7 +375,6 @@
       }
       const report_line = results.value.split('\n').length - 1;
       results.value += outcome.addition;
-      summary_of = { texts: inputs, limits_item };
       Show_summary();
       // Show the new report from its top, and the results on a narrow
       // screen, where they stand below the worksheet.

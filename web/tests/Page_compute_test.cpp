@@ -7,7 +7,7 @@
 
 #include "Golden_report.h"
 #include "Kept_control_data.h"
-#include "Page_plot.h"
+#include "Page_worksheet.h"
 #include "Plot_image_file.h"
 #include "Plot_svg.h"
 #include "Print_blocks.h"

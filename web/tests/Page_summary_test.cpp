@@ -1,7 +1,8 @@
 // The page's "Result" region: the worked example's summary in the language
-// asked for, nothing for refused inputs, and the language proposed from the
-// browser's.
+// asked for, none before a comparison has been reported, and the language
+// proposed from the browser's.
 #include "Page_summary.h"
+#include "Page_worksheet.h"
 
 #include <gtest/gtest.h>
 
@@ -21,32 +22,39 @@ Compute_input Worked_example(int limits_item = 0)
 
 TEST(Page_summary, TheWorkedExampleInTheLanguageAsked)
 {
-    const Page_summary summary = Summary_for(Worked_example(1), "it");
+    Page_worksheet worksheet;
+    worksheet.Compute(Worked_example(1));
+    const Page_summary summary = worksheet.Summary("it");
     EXPECT_EQ(summary.Sentences + "\n" + summary.Statistics + "\n",
               Worked_example_summary_text(Summary_language::Italian, Limits::Lower));
     ASSERT_EQ(summary.Figures.size(), 5u);
     EXPECT_EQ(summary.Figures[4].Value + " " + summary.Figures[4].Limits, "1,41 ICr al 95%, limite inferiore 1,03");
-    EXPECT_EQ(summary.Error, "");
     // An unknown code gives English.
-    EXPECT_EQ(Summary_for(Worked_example(), "xx").Sentences + "\n" + Summary_for(Worked_example(), "xx").Statistics +
-                  "\n",
+    worksheet.Compute(Worked_example());
+    const Page_summary english = worksheet.Summary("xx");
+    EXPECT_EQ(english.Sentences + "\n" + english.Statistics + "\n",
               Worked_example_summary_text(Summary_language::English));
 }
 
-TEST(Page_summary, RefusedInputsGiveNoSummaryAndAFailureItsReport)
+// Only a reported comparison has a summary: none before the first, and a
+// refused or failed "Compute" keeps the one before.
+TEST(Page_summary, OnlyAReportedComparisonIsSummedUp)
 {
+    Page_worksheet worksheet;
+    EXPECT_TRUE(worksheet.Summary("en").Figures.empty());
+    EXPECT_EQ(worksheet.Summary("en").Sentences, "");
+
     Compute_input refused = Worked_example();
     refused.Texts.SD = "0";
-    const Page_summary none = Summary_for(refused, "en");
-    EXPECT_TRUE(none.Figures.empty());
-    EXPECT_EQ(none.Sentences, "");
-    EXPECT_EQ(none.Error, "");
+    worksheet.Compute(refused);
+    EXPECT_EQ(worksheet.Summary("en").Sentences, "");
 
+    worksheet.Compute(Worked_example(1));
     Compute_input extreme = Worked_example();
     extreme.Texts = {"1", "2147483647", "1", "0"};  // beyond the library's range
-    const Page_summary failed = Summary_for(extreme, "en");
-    EXPECT_EQ(failed.Sentences, "");
-    EXPECT_NE(failed.Error, "");
+    EXPECT_NE(worksheet.Compute(extreme).Error, "");
+    EXPECT_EQ(worksheet.Summary("en").Sentences + "\n" + worksheet.Summary("en").Statistics + "\n",
+              Worked_example_summary_text(Summary_language::English, Limits::Lower));
 }
 
 TEST(Page_summary, TheBrowsersLanguageIsProposedWhenItIsOneOfTheSix)
