@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "Text_sink.h"
-#include "distrib.h"
+#include "Extended.h"
 
 // A JSON string of text: quote, backslash and control characters escaped;
 // a byte that does not begin a well-formed UTF-8 character becomes U+FFFD,

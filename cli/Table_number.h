@@ -5,7 +5,7 @@
 #pragma once
 
 #include "Number_format.h"
-#include "distrib.h"
+#include "Extended.h"
 
 inline constexpr int Table_significant_digits = 12;
 

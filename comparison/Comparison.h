@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "Limits.h"
-#include "distrib.h"
+#include "Extended.h"
 
 // The credible level in percent unless the user asks for another; the
 // desktop program's worksheet always uses it.

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "distrib.h"
+#include "Extended.h"
 
 // The %W.Pf pattern: fixed point with exactly P decimals (none and no
 // separator for P = 0), right-aligned with leading blanks in at least W

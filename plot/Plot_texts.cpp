@@ -6,6 +6,7 @@
 
 #include "Number_format.h"
 #include "Report.h"
+#include "distrib.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <cstdint>
 #include <string>
 
-#include "distrib.h"
+#include "Extended.h"
 
 // The magnitude v of a nonzero finite value rounded to `count` significant
 // decimal digits:
