@@ -11,7 +11,7 @@ namespace {
 
 struct Format_row {
     std::string Name;
-    Extended Value;
+    long double Value;
     int Width, Precision;
     char Separator;
     std::string Expected;
@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Format_fixed_extremes, LargestExtendedValueIsWrittenInFull)
 {
-    const Extended largest = std::numeric_limits<Extended>::max();
+    const long double largest = std::numeric_limits<long double>::max();
     const std::string text = Format_fixed(-largest, 1, 3, ',');
     // 4933 integer digits, the sign, the separator and three decimals.
     EXPECT_EQ(text.size(), 4933u + 5u);
@@ -67,7 +67,7 @@ TEST(Format_fixed_extremes, NegativePrecisionIsRefused)
 
 struct Trimmed_row {
     std::string Name;
-    Extended Value;
+    long double Value;
     int Max_precision;
     char Separator;
     std::string Expected;
