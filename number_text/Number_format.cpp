@@ -18,8 +18,7 @@ std::string Format_fixed(long double value, int width, int precision, char separ
                                     std::to_string(precision));
 
     std::string text = Fixed_decimal_text(value, precision);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text[point] = separator;
+    Put_decimal_separator(text, separator);
     if (text.size() < static_cast<std::size_t>(width))
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     return text;

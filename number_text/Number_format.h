@@ -1,10 +1,21 @@
 // Numbers as the report's %W.Pf patterns and the batch tool write them.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
+
+// The user's decimal separator in place of the full stop that the number
+// texts are written with: the one step from a number's text to the text the
+// user reads. Inline, as a table writer calls it for every number.
+inline void Put_decimal_separator(std::span<char> number, char separator)
+{
+    if (separator != '.')
+        std::replace(number.begin(), number.end(), '.', separator);
+}
 
 // The %W.Pf pattern: fixed point with exactly P decimals (none and no
 // separator for P = 0), right-aligned with leading blanks in at least W

@@ -1,8 +1,10 @@
-// Format_fixed: the %W.Pf patterns of the report.
+// Format_fixed: the %W.Pf patterns of the report; Format_trimmed; the
+// user's decimal separator put into a number's text.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "Number_format.h"
@@ -93,5 +95,25 @@ INSTANTIATE_TEST_SUITE_P(
                     Trimmed_row{"KeepsNeededDecimals", -0.125L, 6, '.', "-0.125"},
                     Trimmed_row{"NoDecimalsAsked", 19.6L, 0, '.', "20"}),
     [](const testing::TestParamInfo<Trimmed_row>& info) { return info.param.Name; });
+
+TEST(Put_decimal_separator, ReplacesThePointInsideTheGivenCharactersOnly)
+{
+    struct Row {
+        std::string Text;
+        std::size_t Length;
+        char Separator;
+        std::string Expected;
+    };
+    const Row rows[] = {
+        {"1.5e-06", 7, ',', "1,5e-06"},
+        {"-0.125", 6, '.', "-0.125"},
+        {"95", 2, ',', "95"},
+        {"2.5;3.5", 3, ',', "2,5;3.5"},
+    };
+    for (Row row : rows) {
+        Put_decimal_separator(std::span<char>(row.Text).first(row.Length), row.Separator);
+        EXPECT_EQ(row.Text, row.Expected);
+    }
+}
 
 }  // namespace
