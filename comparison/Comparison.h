@@ -11,8 +11,8 @@
 #include <array>
 #include <cstdint>
 
-#include "Limits.h"
 #include "Extended.h"
+#include "Limits.h"
 
 // The credible level in percent unless the user asks for another; the
 // desktop program's worksheet always uses it.
