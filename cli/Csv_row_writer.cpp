@@ -1,8 +1,7 @@
 #include "Csv_row_writer.h"
 
-#include <algorithm>
-
 #include "Csv_writer.h"
+#include "Number_format.h"
 #include "Table_number.h"
 
 Csv_row_writer::Csv_row_writer(Output_delimiter delimiter, bool summary_columns)
@@ -48,8 +47,7 @@ void Csv_row_writer::Write(const Batch_row& row, Text_sink& out) const
         if (const auto value = Column_value(column, row)) {
             char* const number = end;
             end = Write_table_number(end, *value);
-            if (Decimal_point_ != '.')
-                std::replace(number, end, '.', Decimal_point_);
+            Put_decimal_separator({number, end}, Decimal_point_);
         }
         *end++ = Delimiter_;
         out.Keep(end);

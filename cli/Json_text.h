@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "Extended.h"
 #include "Text_sink.h"
-#include "distrib.h"
 
 // A JSON string of text: quote, backslash and control characters escaped;
 // a byte that does not begin a well-formed UTF-8 character becomes U+FFFD,

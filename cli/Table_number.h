@@ -4,8 +4,8 @@
 // std::to_chars writes them.
 #pragma once
 
+#include "Extended.h"
 #include "Number_format.h"
-#include "distrib.h"
 
 inline constexpr int Table_significant_digits = 12;
 

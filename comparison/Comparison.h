@@ -11,8 +11,8 @@
 #include <array>
 #include <cstdint>
 
+#include "Extended.h"
 #include "Limits.h"
-#include "distrib.h"
 
 // The credible level in percent unless the user asks for another; the
 // desktop program's worksheet always uses it.

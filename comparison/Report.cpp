@@ -137,7 +137,7 @@ std::string Level_text(Extended level, char separator)
     // the digits the user gave (levels are read as doubles), with nothing
     // rounded away, so that 99.9999995 is never stated as 100.
     std::string written = Shortest_double_text(static_cast<double>(level), Double_notation::Fixed);
-    std::replace(written.begin(), written.end(), '.', separator);
+    Put_decimal_separator(written, separator);
     return written;
 }
 

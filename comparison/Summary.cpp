@@ -16,6 +16,7 @@
 
 #include "Number_format.h"
 #include "Report.h"
+#include "distrib.h"
 
 namespace {
 

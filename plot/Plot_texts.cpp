@@ -6,6 +6,7 @@
 
 #include "Number_format.h"
 #include "Report.h"
+#include "distrib.h"
 
 namespace {
 
@@ -28,8 +29,7 @@ constexpr std::string_view Times_ten = " \u00D7 10";
 std::string General(Extended value, int significant_digits, char separator)
 {
     std::string text = Format_general(value, significant_digits);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text[point] = separator;
+    Put_decimal_separator(text, separator);
     const auto e = text.find('e');
     if (e == std::string::npos)
         return text;

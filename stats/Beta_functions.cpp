@@ -2,6 +2,7 @@
 #include "Elementary.h"
 #include "Floating_point.h"
 #include "Raw_functions.h"
+#include "distrib.h"
 
 #include <cmath>
 

@@ -1,6 +1,7 @@
 // The root of the distribution classes: checked parameters, the support, and
 // the default behaviour of the virtual operations.
 #include "Floating_point.h"
+#include "distrib.h"
 
 #include <cmath>
 

@@ -10,7 +10,7 @@
 // that the results agree with the 80-bit ones far beyond the printed digits.
 #pragma once
 
-#include "distrib.h"
+#include "Extended.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,5 @@
 #include "Floating_point.h"
+#include "distrib.h"
 
 namespace {
 

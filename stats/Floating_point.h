@@ -21,7 +21,7 @@
 // processor's, every note is compiled away and the arithmetic is untouched.
 #pragma once
 
-#include "distrib.h"
+#include "Extended.h"
 
 #include <cfenv>
 #include <cmath>

@@ -1,7 +1,8 @@
 // Closeness, whole numbers, the text of a value and the argument checks.
-#include "Decimal_digits.h"
 #include "Floating_point.h"
+#include "Number_format.h"
 #include "Raw_functions.h"
+#include "distrib.h"
 
 #include <cmath>
 
@@ -53,18 +54,10 @@ std::string Float_text(Extended x)
         return "NaN";
     if (std::isinf(x))
         return x > 0 ? "INF" : "-INF";
-    // Fixed point with twelve decimals, rounded, whatever the C locale.
-    std::string text = Fixed_decimal_text(x, 12);
-    const std::size_t point = text.find('.');
-    if (point != std::string::npos) {
-        const std::size_t last = text.find_last_not_of('0');
-        text.erase(last == point ? point : last + 1);
-    }
-    if (text == "-0")
-        return "0";
-    if (point != std::string::npos && point < text.size())
-        text[point] = Separator;
-    return text;
+    // "0.############": twelve decimals, rounded, without their trailing
+    // zeros; a value that rounds to zero has no sign.
+    const std::string text = Format_trimmed(x, 12, Separator);
+    return text == "-0" ? "0" : text;
 }
 
 void Raise_argument_error(std::int32_t n) { throw EArgumentError(Message_text(n)); }

@@ -1,6 +1,7 @@
 // The generic quantile of a continuous distribution.
 #include "Floating_point.h"
 #include "Raw_functions.h"
+#include "distrib.h"
 
 #include <cmath>
 

@@ -3,7 +3,9 @@
 // the public free functions of distrib.h are these inside a scope.
 #pragma once
 
-#include "distrib.h"
+#include <cstdint>
+
+#include "Extended.h"
 
 namespace raw {
 

@@ -2,7 +2,7 @@
 // distributions on which every statistic of the program rests.
 //
 // All arithmetic is 80-bit extended (long double with a 64-bit significand;
-// wider where the platform has no extended format, see below).
+// wider where the platform has no extended format, see Extended.h).
 // The value 2147483647 (2^31 - 1) stands for infinity in the supports of the
 // distributions and bounds their parameters; 5e-12 is the absolute closeness
 // and stopping tolerance.
@@ -24,25 +24,12 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
-using Extended = long double;
-// On x86 long double is the processor's 80-bit extended format, the library's
-// own precision. Where there is no extended unit (WebAssembly), long double is
-// wider still (IEEE quad, 113-bit significand, computed in software): the same
-// computation, rounded later, which moves results by about 1e-12 relative at
-// most and no printed digit of a report.
-#if defined(__x86_64__) || defined(__i386__)
-static_assert(std::numeric_limits<Extended>::digits == 64,
-              "the library needs 80-bit extended precision (64-bit significand)");
-#else
-static_assert(std::numeric_limits<Extended>::digits >= 64,
-              "the library needs at least extended precision (a 64-bit significand)");
-#endif
+#include "Extended.h"
 
 inline constexpr Extended Closeness_tolerance = 5e-12L;
 inline constexpr Extended Integer_range_limit = 2147483647.0L;

@@ -8,6 +8,7 @@
 
 #include "Golden_report.h"
 #include "Summary.h"
+#include "distrib.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 // (Elementary.h); the tests compare it there with fixed values instead.
 #pragma once
 
-#include "distrib.h"
+#include "Extended.h"
 
 #include <limits>
 

@@ -11,21 +11,20 @@
 #include <string>
 #include <string_view>
 
-std::string Format_fixed(Extended value, int width, int precision, char separator)
+std::string Format_fixed(long double value, int width, int precision, char separator)
 {
     if (precision < 0)
         throw std::invalid_argument("Format_fixed: negative precision " +
                                     std::to_string(precision));
 
     std::string text = Fixed_decimal_text(value, precision);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text[point] = separator;
+    Put_decimal_separator(text, separator);
     if (text.size() < static_cast<std::size_t>(width))
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     return text;
 }
 
-std::string Format_trimmed(Extended value, int max_precision, char separator)
+std::string Format_trimmed(long double value, int max_precision, char separator)
 {
     std::string text = Format_fixed(value, 1, max_precision, separator);
     if (max_precision == 0)
@@ -101,7 +100,7 @@ void Put_digits(char* end, std::uint64_t n, int count)
 // number, the characters past a block's last digit overwritten by what
 // follows or left beyond the end: fixed-size copies are single moves where
 // a copy of a varying length would be a call. Hence General_number_room.
-char* Write_general_number(char* end, const Extended& value, int significant_digits)
+char* Write_general_number(char* end, const long double& value, int significant_digits)
 {
     const auto put = [&end](std::string_view part) {
         for (const char c : part)
@@ -173,7 +172,7 @@ char* Write_general_number(char* end, const Extended& value, int significant_dig
     return end;
 }
 
-General_number_text General_number(Extended value, int significant_digits)
+General_number_text General_number(long double value, int significant_digits)
 {
     General_number_text text;
     text.Size = static_cast<std::size_t>(Write_general_number(text.Chars.data(), value, significant_digits) -
@@ -181,7 +180,7 @@ General_number_text General_number(Extended value, int significant_digits)
     return text;
 }
 
-std::string Format_general(Extended value, int significant_digits)
+std::string Format_general(long double value, int significant_digits)
 {
     return std::string(General_number(value, significant_digits).View());
 }

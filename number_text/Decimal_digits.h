@@ -1,7 +1,7 @@
-// The decimal digits of an extended value, correctly rounded from its exact
-// binary value.
+// The decimal digits of a long double (the 80-bit extended format, or IEEE
+// quad where there is none), correctly rounded from its exact binary value.
 //
-// Why the library rounds its own digits instead of calling std::to_chars or
+// Why the program rounds its own digits instead of calling std::to_chars or
 // printf: the numbers the program writes (the report's %W.Pf, the tables'
 // %.12g, the shortest text of a double in JSON Lines) must be the same
 // characters wherever the core runs, the desktop and the WebAssembly build
@@ -9,14 +9,12 @@
 // only a double's digits, its libc++ has no std::to_chars for long double,
 // and libstdc++'s goes through the C library's printf. This is integer
 // arithmetic on the exact binary value with the rounding of std::to_chars
-// (ties to even); comparison/tests/Format_general_test.cpp checks that the
-// two give the same characters on a million values of every kind.
+// (ties to even); tests/Format_general_test.cpp checks that the two give
+// the same characters on a million values of every kind.
 #pragma once
 
 #include <cstdint>
 #include <string>
-
-#include "distrib.h"
 
 // The magnitude v of a nonzero finite value rounded to `count` significant
 // decimal digits:
@@ -34,10 +32,10 @@ struct Decimal_digits {
 // fields are read from its bytes, and a copy just stored for a call would be
 // read back through a stalled store.
 inline constexpr int Max_decimal_digits = 18;
-Decimal_digits Round_to_decimal_digits(const Extended& value, int count);
+Decimal_digits Round_to_decimal_digits(const long double& value, int count);
 
 // The %.Pf pattern: fixed point with `decimals` decimals (none and no point
 // for 0), a full stop, a leading minus sign for a negative value (-0 too),
 // rounded to nearest, ties to even; "inf", "-inf", "nan" and "-nan" as
 // printf writes them. What std::to_chars(value, chars_format::fixed, P) gives.
-std::string Fixed_decimal_text(Extended value, int decimals);
+std::string Fixed_decimal_text(long double value, int decimals);

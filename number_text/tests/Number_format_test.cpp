@@ -1,8 +1,10 @@
-// Format_fixed: the %W.Pf patterns of the report.
+// Format_fixed: the %W.Pf patterns of the report; Format_trimmed; the
+// user's decimal separator put into a number's text.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "Number_format.h"
@@ -11,7 +13,7 @@ namespace {
 
 struct Format_row {
     std::string Name;
-    Extended Value;
+    long double Value;
     int Width, Precision;
     char Separator;
     std::string Expected;
@@ -52,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Format_fixed_extremes, LargestExtendedValueIsWrittenInFull)
 {
-    const Extended largest = std::numeric_limits<Extended>::max();
+    const long double largest = std::numeric_limits<long double>::max();
     const std::string text = Format_fixed(-largest, 1, 3, ',');
     // 4933 integer digits, the sign, the separator and three decimals.
     EXPECT_EQ(text.size(), 4933u + 5u);
@@ -67,7 +69,7 @@ TEST(Format_fixed_extremes, NegativePrecisionIsRefused)
 
 struct Trimmed_row {
     std::string Name;
-    Extended Value;
+    long double Value;
     int Max_precision;
     char Separator;
     std::string Expected;
@@ -93,5 +95,25 @@ INSTANTIATE_TEST_SUITE_P(
                     Trimmed_row{"KeepsNeededDecimals", -0.125L, 6, '.', "-0.125"},
                     Trimmed_row{"NoDecimalsAsked", 19.6L, 0, '.', "20"}),
     [](const testing::TestParamInfo<Trimmed_row>& info) { return info.param.Name; });
+
+TEST(Put_decimal_separator, ReplacesThePointInsideTheGivenCharactersOnly)
+{
+    struct Row {
+        std::string Text;
+        std::size_t Length;
+        char Separator;
+        std::string Expected;
+    };
+    const Row rows[] = {
+        {"1.5e-06", 7, ',', "1,5e-06"},
+        {"-0.125", 6, '.', "-0.125"},
+        {"95", 2, ',', "95"},
+        {"2.5;3.5", 3, ',', "2,5;3.5"},
+    };
+    for (Row row : rows) {
+        Put_decimal_separator(std::span<char>(row.Text).first(row.Length), row.Separator);
+        EXPECT_EQ(row.Text, row.Expected);
+    }
+}
 
 }  // namespace

@@ -27,7 +27,7 @@ constexpr int Random_values = 50000;
 constexpr int Random_values = 1000000;
 #endif
 
-std::string Reference(Extended value, int digits, std::chars_format format = std::chars_format::general)
+std::string Reference(long double value, int digits, std::chars_format format = std::chars_format::general)
 {
 #if defined(__cpp_lib_to_chars)
     std::string text(6000, '\0');
@@ -54,17 +54,17 @@ protected:
 
 // An 80-bit value from its sign, biased exponent and significand (the
 // explicit integer bit set for a normal value, clear for a subnormal).
-Extended From_bits(bool negative, std::uint16_t biased_exponent, std::uint64_t significand)
+long double From_bits(bool negative, std::uint16_t biased_exponent, std::uint64_t significand)
 {
     if (biased_exponent != 0)
         significand |= std::uint64_t{1} << 63;
     else
         significand &= ~(std::uint64_t{1} << 63);
-    unsigned char bytes[sizeof(Extended)] = {};
+    unsigned char bytes[sizeof(long double)] = {};
     std::memcpy(bytes, &significand, 8);
     const std::uint16_t top = static_cast<std::uint16_t>(biased_exponent | (negative ? 0x8000u : 0u));
     std::memcpy(bytes + 8, &top, 2);
-    Extended value;
+    long double value;
     std::memcpy(&value, bytes, sizeof value);
     return value;
 }
@@ -72,7 +72,7 @@ Extended From_bits(bool negative, std::uint16_t biased_exponent, std::uint64_t s
 // A value whose exact decimal expansion ends in a 5 just after `digits`
 // significant digits: n / 2^k with n odd has the digits of n · 5^k.
 struct Tie {
-    Extended Value;
+    long double Value;
     int Digits;
 };
 
@@ -91,7 +91,7 @@ Tie Random_tie(std::mt19937_64& random)
             ++count;
         if (count < 2 || count > 19)
             continue;
-        return {std::ldexp(static_cast<Extended>(n), -k) * (random() % 2 ? 1 : -1), count - 1};
+        return {std::ldexp(static_cast<long double>(n), -k) * (random() % 2 ? 1 : -1), count - 1};
     }
 }
 
@@ -105,12 +105,12 @@ TEST_F(Against_to_chars, Matches_to_chars_on_random_values)
     std::uniform_real_distribution<double> log_range(-30.0, 15.0);
     int mismatches = 0;
     for (int i = 0; i < Random_values && mismatches < 10; ++i) {
-        Extended value;
+        long double value;
         int digits = 12;
         switch (i % 10) {
         case 0: case 4: case 5: case 6: case 7: case 8:
             // the comparison's numbers: probabilities to effect sizes
-            value = std::pow(10.0L, static_cast<Extended>(log_range(random))) * (random() % 2 ? 1 : -1);
+            value = std::pow(10.0L, static_cast<long double>(log_range(random))) * (random() % 2 ? 1 : -1);
             break;
         case 1:  // any finite bit pattern
             value = From_bits(random() % 2, static_cast<std::uint16_t>(random() % 0x7FFF), random());
@@ -125,8 +125,8 @@ TEST_F(Against_to_chars, Matches_to_chars_on_random_values)
             break;
         }
         default:  // short decimals and integers, exactly and nearly representable
-            value = static_cast<Extended>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
-                    std::pow(10.0L, static_cast<Extended>(random() % 8));
+            value = static_cast<long double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
+                    std::pow(10.0L, static_cast<long double>(random() % 8));
             digits = static_cast<int>(random() % 18) + 1;
             break;
         }
@@ -143,17 +143,17 @@ TEST_F(Against_to_chars, Matches_to_chars_on_random_values)
 
 TEST_F(Against_to_chars, Special_values_and_switch_points)
 {
-    constexpr Extended Max = std::numeric_limits<Extended>::max();
-    const Extended values[] = {0.0L, -0.0L, std::numeric_limits<Extended>::infinity(),
-                               -std::numeric_limits<Extended>::infinity(),
-                               std::numeric_limits<Extended>::quiet_NaN(),
-                               -std::numeric_limits<Extended>::quiet_NaN(), Max, -Max,
-                               std::numeric_limits<Extended>::min(),
-                               std::numeric_limits<Extended>::denorm_min(), 1.0L, 0.5L, 1e-4L,
+    constexpr long double Max = std::numeric_limits<long double>::max();
+    const long double values[] = {0.0L, -0.0L, std::numeric_limits<long double>::infinity(),
+                               -std::numeric_limits<long double>::infinity(),
+                               std::numeric_limits<long double>::quiet_NaN(),
+                               -std::numeric_limits<long double>::quiet_NaN(), Max, -Max,
+                               std::numeric_limits<long double>::min(),
+                               std::numeric_limits<long double>::denorm_min(), 1.0L, 0.5L, 1e-4L,
                                9.99999999999949e-5L, 9.9999999999995e-5L, 999999999999.5L,
                                999999999999.4L, 1e12L, 123456789012.5L, 0.1L, 2.0L / 3.0L,
                                0.086739011402345L, 1e-20L, 2.71050543121376108501863e-20L};
-    for (const Extended value : values)
+    for (const long double value : values)
         for (int digits = 1; digits <= 18; ++digits)
             EXPECT_EQ(Format_general(value, digits), Reference(value, digits))
                 << std::hexfloat << value << " at " << digits << " digits";
@@ -168,11 +168,11 @@ TEST_F(Against_to_chars, Fixed_text_matches_on_random_values)
     std::uniform_real_distribution<double> log_range(-30.0, 30.0);
     int mismatches = 0;
     for (int i = 0; i < Random_values / 20 && mismatches < 10; ++i) {
-        Extended value;
+        long double value;
         int decimals = static_cast<int>(random() % 16);
         switch (i % 4 == 1 && i % 40 != 1 ? 0 : i % 4) {
         case 0:
-            value = std::pow(10.0L, static_cast<Extended>(log_range(random))) * (random() % 2 ? 1 : -1);
+            value = std::pow(10.0L, static_cast<long double>(log_range(random))) * (random() % 2 ? 1 : -1);
             break;
         case 1:  // one in forty: any finite bit pattern, with few decimals (up to
                  // 4933 digits before the point, the slow end of both formatters)
@@ -181,7 +181,7 @@ TEST_F(Against_to_chars, Fixed_text_matches_on_random_values)
             break;
         case 2: {  // n / 2^k has k decimals, the last a 5: a tie at k − 1 decimals
             const int k = static_cast<int>(random() % 20) + 1;
-            value = std::ldexp(static_cast<Extended>((random() >> 40) | 1u), -k) * (random() % 2 ? 1 : -1);
+            value = std::ldexp(static_cast<long double>((random() >> 40) | 1u), -k) * (random() % 2 ? 1 : -1);
             decimals = k - 1;
             break;
         }
@@ -198,10 +198,10 @@ TEST_F(Against_to_chars, Fixed_text_matches_on_random_values)
         }
     }
     EXPECT_EQ(mismatches, 0);
-    for (const Extended special : {0.0L, -0.0L, std::numeric_limits<Extended>::infinity(),
-                                   -std::numeric_limits<Extended>::infinity(),
-                                   std::numeric_limits<Extended>::quiet_NaN(),
-                                   -std::numeric_limits<Extended>::quiet_NaN(), 0.5L, -0.5L, 2.5L, 1e-30L})
+    for (const long double special : {0.0L, -0.0L, std::numeric_limits<long double>::infinity(),
+                                   -std::numeric_limits<long double>::infinity(),
+                                   std::numeric_limits<long double>::quiet_NaN(),
+                                   -std::numeric_limits<long double>::quiet_NaN(), 0.5L, -0.5L, 2.5L, 1e-30L})
         for (const int decimals : {0, 1, 3, 12})
             EXPECT_EQ(Fixed_decimal_text(special, decimals), Reference(special, decimals, std::chars_format::fixed))
                 << special << " at " << decimals;
@@ -212,14 +212,14 @@ TEST_F(Against_to_chars, Fixed_text_matches_on_random_values)
 // bytes written as text say "nan", and are never split into parts.
 TEST(Fixed_decimal_text, An_unnormal_bit_pattern_is_written_as_nan)
 {
-    if (std::numeric_limits<Extended>::digits != 64)
+    if (std::numeric_limits<long double>::digits != 64)
         GTEST_SKIP() << "only the 80-bit extended format has unnormals";
     const std::uint64_t significand = std::uint64_t{1} << 62;  // integer bit 63 clear
     const std::uint16_t biased_exponent = 0x3FFF;
-    unsigned char bytes[sizeof(Extended)] = {};
+    unsigned char bytes[sizeof(long double)] = {};
     std::memcpy(bytes, &significand, 8);
     std::memcpy(bytes + 8, &biased_exponent, 2);
-    Extended unnormal;
+    long double unnormal;
     std::memcpy(&unnormal, bytes, sizeof unnormal);
     EXPECT_EQ(Fixed_decimal_text(unnormal, 3), "nan");
     EXPECT_THROW(Round_to_decimal_digits(unnormal, 12), std::invalid_argument);
@@ -229,15 +229,15 @@ TEST(Fixed_decimal_text, An_unnormal_bit_pattern_is_written_as_nan)
 // digits of its magnitude; zero, infinities and NaN have none.
 TEST(Round_to_decimal_digits, Rounds_the_magnitude)
 {
-    const Extended smallest = std::numeric_limits<Extended>::denorm_min();
-    for (const Extended value : {0.1L, 19.0L, 2.5e-300L, 7.0L * smallest}) {
+    const long double smallest = std::numeric_limits<long double>::denorm_min();
+    for (const long double value : {0.1L, 19.0L, 2.5e-300L, 7.0L * smallest}) {
         const Decimal_digits positive = Round_to_decimal_digits(value, 12);
         const Decimal_digits negative = Round_to_decimal_digits(-value, 12);
         EXPECT_EQ(negative.Digits, positive.Digits) << Format_general(value, 12);
         EXPECT_EQ(negative.Exponent, positive.Exponent) << Format_general(value, 12);
     }
-    for (const Extended none : {0.0L, -0.0L, std::numeric_limits<Extended>::infinity(),
-                                -std::numeric_limits<Extended>::infinity(), std::numeric_limits<Extended>::quiet_NaN()})
+    for (const long double none : {0.0L, -0.0L, std::numeric_limits<long double>::infinity(),
+                                -std::numeric_limits<long double>::infinity(), std::numeric_limits<long double>::quiet_NaN()})
         EXPECT_THROW(Round_to_decimal_digits(none, 12), std::invalid_argument) << Format_general(none, 12);
 }
 

@@ -180,13 +180,13 @@ public:
 
     // The value as leading · 2^(64 · limb_exponent), the leading part
     // rounded to extended precision from the top two limbs.
-    Extended Leading(int& limb_exponent) const
+    long double Leading(int& limb_exponent) const
     {
         limb_exponent = Size >= 2 ? Size - 2 : 0;
         if (Size == 0)
             return 0;
-        const auto top = static_cast<Extended>(Limbs[Size - 1]);
-        return Size >= 2 ? std::ldexp(top, 64) + static_cast<Extended>(Limbs[Size - 2]) : top;
+        const auto top = static_cast<long double>(Limbs[Size - 1]);
+        return Size >= 2 ? std::ldexp(top, 64) + static_cast<long double>(Limbs[Size - 2]) : top;
     }
 
     friend int Compare(const Big_unsigned& a, const Big_unsigned& b)
@@ -254,9 +254,9 @@ Quotient Divide(const Big_unsigned& a, const Big_unsigned& b)
 {
     int a_limbs = 0;
     int b_limbs = 0;
-    const Extended a_leading = a.Leading(a_limbs);
-    const Extended b_leading = b.Leading(b_limbs);
-    const Extended estimate = std::floor(std::ldexp(a_leading / b_leading, 64 * (a_limbs - b_limbs)));
+    const long double a_leading = a.Leading(a_limbs);
+    const long double b_leading = b.Leading(b_limbs);
+    const long double estimate = std::floor(std::ldexp(a_leading / b_leading, 64 * (a_limbs - b_limbs)));
     Limb q = estimate <= 0 ? 0 : estimate >= 0x1p64L ? ~Limb{0} : static_cast<Limb>(estimate);
     Big_unsigned product = b;
     product.Multiply(q);
@@ -290,7 +290,7 @@ Quotient Divide_by_power_of_2(Wide a, int shift)
 }
 
 #if defined(__x86_64__) || defined(__i386__)
-constexpr bool X87_extended = std::numeric_limits<Extended>::digits == 64;
+constexpr bool X87_extended = std::numeric_limits<long double>::digits == 64;
 #else
 constexpr bool X87_extended = false;
 #endif
@@ -306,7 +306,7 @@ struct Binary_parts {
     Big_unsigned Significand() const { return Big_unsigned(High, Low); }
 };
 
-constexpr int Significand_bits = std::numeric_limits<Extended>::digits;
+constexpr int Significand_bits = std::numeric_limits<long double>::digits;
 static_assert(Significand_bits <= 128);
 
 // The parts of a positive finite value; none for any other (zero, negative,
@@ -314,16 +314,16 @@ static_assert(Significand_bits <= 128);
 // pass it (the 80-bit format's unnormals and pseudo-NaNs, which no
 // arithmetic produces but raw bytes can hold) leaves frexp's fraction outside
 // [1/2, 1) or unordered: it has no parts, as a NaN has none.
-std::optional<Binary_parts> Parts_by_arithmetic(Extended value)
+std::optional<Binary_parts> Parts_by_arithmetic(long double value)
 {
     if (!(value > 0 && std::isfinite(value)))
         return std::nullopt;
     int binary_exponent = 0;
-    const Extended fraction = std::frexp(value, &binary_exponent);
+    const long double fraction = std::frexp(value, &binary_exponent);
     if (!(fraction >= 0.5L && fraction < 1.0L))
         return std::nullopt;
-    const Extended significand = std::ldexp(fraction, Significand_bits);
-    const Extended high = std::floor(std::ldexp(significand, -64));
+    const long double significand = std::ldexp(fraction, Significand_bits);
+    const long double high = std::floor(std::ldexp(significand, -64));
     return Binary_parts{static_cast<Limb>(high), static_cast<Limb>(significand - std::ldexp(high, 64)),
                         binary_exponent - Significand_bits};
 }
@@ -332,7 +332,7 @@ std::optional<Binary_parts> Parts_by_arithmetic(Extended value)
 // bit pattern (the exponent biased by 16383 beside the sign, the significand
 // with its explicit leading bit), read without arithmetic from where the
 // value lies; zero and the subnormals, rare, go the general way.
-inline std::optional<Binary_parts> Parts_of_magnitude(const Extended& value)
+inline std::optional<Binary_parts> Parts_of_magnitude(const long double& value)
 {
     if constexpr (X87_extended) {
         Limb significand = 0;
@@ -377,7 +377,7 @@ inline std::optional<Binary_parts> Parts_of_magnitude(const Extended& value)
 
 }  // namespace
 
-Decimal_digits Round_to_decimal_digits(const Extended& value, int count)
+Decimal_digits Round_to_decimal_digits(const long double& value, int count)
 {
     if (count < 1 || count > Max_decimal_digits)
         throw std::invalid_argument("Round_to_decimal_digits: " + std::to_string(count) +
@@ -394,7 +394,7 @@ Decimal_digits Round_to_decimal_digits(const Extended& value, int count)
     // (the significand has its leading bit set): X is floor((b − 1) log10 2)
     // or one more. The guess is the first; a quotient too large for the
     // digits then moves it up.
-    const int binary_exponent = twos_of_value + std::numeric_limits<Extended>::digits;
+    const int binary_exponent = twos_of_value + std::numeric_limits<long double>::digits;
     const double lowest_log = (binary_exponent - 1) * 0.30102999566398119521;
     int exponent = static_cast<int>(lowest_log);
     if (exponent > lowest_log)
@@ -430,7 +430,7 @@ Decimal_digits Round_to_decimal_digits(const Extended& value, int count)
 // v · 10^P = m · 5^P · 2^(e + P): an integer shifted left, or rounded to
 // nearest (ties to even) when shifted right; its decimal digits, the last P
 // of them after the point.
-std::string Fixed_decimal_text(Extended value, int decimals)
+std::string Fixed_decimal_text(long double value, int decimals)
 {
     if (decimals < 0)
         throw std::invalid_argument("Fixed_decimal_text: negative precision " + std::to_string(decimals));
