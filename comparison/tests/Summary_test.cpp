@@ -12,7 +12,7 @@
 
 namespace {
 
-Comparison_request Worked_example(Limits limits = Limits::Two_sided)
+Comparison_request Worked_request(Limits limits = Limits::Two_sided)
 {
     Comparison_request request;
     request.SD = 10;
@@ -32,7 +32,7 @@ TEST(Summary, Worked_example_in_every_language_matches_its_golden_file)
 {
     for (const Summary_words& words : Summary_languages)
         for (const Limits_names& limits : Limits_table) {
-            const Comparison_request request = Worked_example(limits.Value);
+            const Comparison_request request = Worked_request(limits.Value);
             EXPECT_EQ(Printed(Compose_summary(request, Compare_two_cases(request), words.Language)),
                       Worked_example_summary_text(words.Language, limits.Value))
                 << words.Word << " " << limits.Word;
@@ -81,7 +81,7 @@ TEST(Summary, Numbers_are_rounded_once_from_their_full_values)
          "Case A scored < 0.01 points higher than Case B (30.001 and 30)."},
     };
     for (const Rounding_row& row : rows) {
-        Comparison_request request = Worked_example();
+        Comparison_request request = Worked_request();
         Comparison_result result = Compare_two_cases(request);
         row.Change(request, result);
         const Summary summary = Compose_summary(request, result, row.Language);
@@ -115,7 +115,7 @@ TEST(Summary, Negative_and_zero_differences_and_the_normal_clause)
          "two-tailed p = .157 (normal approximation, df > 1000); Z-PCC"},
     };
     for (const Computed_row& row : rows) {
-        Comparison_request request = Worked_example();
+        Comparison_request request = Worked_request();
         request.N = row.N;
         request.Case_A = row.Case_A;
         request.Case_B = row.Case_B;
@@ -130,7 +130,7 @@ TEST(Summary, Negative_and_zero_differences_and_the_normal_clause)
 
 TEST(Summary, Key_figures_carry_the_summarys_numbers)
 {
-    const Comparison_request request = Worked_example();
+    const Comparison_request request = Worked_request();
     const std::vector<Key_figure> figures = Key_figures(request, Compare_two_cases(request), Summary_language::German);
     ASSERT_EQ(figures.size(), 5u);
     EXPECT_EQ(figures[0].Value, "20,00");

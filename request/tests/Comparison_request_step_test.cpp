@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "Comparison_request_step.h"
+#include "Field_captions.h"
 #include "Metrics_Papers.h"
 
 namespace {
@@ -33,8 +34,6 @@ TEST_P(Request_refusals, FirstFailingFieldInReadingOrder)
     EXPECT_EQ(refusal->Message, row.Message);
 }
 
-const std::string Sd_caption = "Standard deviation of scores in the control sample:";
-const std::string N_caption = "Sample size of the control sample:";
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Request_refusals,

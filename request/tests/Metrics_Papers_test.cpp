@@ -4,15 +4,13 @@
 
 #include <string>
 
+#include "Field_captions.h"
 #include "Metrics_Papers.h"
 #include "Recording_messages.h"
 #include "distrib.h"
 
 namespace {
 
-const std::string Case_A_caption = "Test score for Case A:";
-const std::string Sd_caption = "Standard deviation of scores in the control sample:";
-const std::string N_caption = "Sample size of the control sample:";
 
 std::string Not_numeric(const std::string& text)
 {

@@ -17,10 +17,10 @@
 #include "Default_printer.h"
 #include "Golden_report.h"
 #include "Pdf_reading.h"
+#include "Test_font.h"
 
 namespace {
 
-const std::string Font_family = "Courier New";
 
 // Reports one below the other, as they accumulate in the viewer, with CR LF.
 std::string Results_text(int reports)

@@ -27,10 +27,10 @@
 #include "Qt_print_surface.h"
 #include "Report_for.h"
 #include "TemplateResults.h"
+#include "Test_font.h"
 
 namespace {
 
-const std::string Font_family = "Courier New";
 
 // The viewer's dialogs, answered in the terminal; this program never asks.
 class Terminal_platform : public Platform {

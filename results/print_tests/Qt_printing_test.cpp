@@ -15,10 +15,10 @@
 #include "Default_printer.h"
 #include "Pdf_reading.h"
 #include "Qt_print_surface.h"
+#include "Test_font.h"
 
 namespace {
 
-const std::string Font_family = "Courier New";
 
 void Set_up_pdf(QPrinter& printer, const QString& path)
 {

@@ -8,13 +8,13 @@ namespace {
 
 constexpr Extended Pi = 3.141592653589793238462643383279502884L;
 
-struct Value_row {
+struct Function_row {
     const char* name;
     std::function<Extended()> computed;
     Extended expected, tolerance;
 };
 
-void Expect_values(const std::vector<Value_row>& rows)
+void Expect_values(const std::vector<Function_row>& rows)
 {
     for (const auto& row : rows)
         EXPECT_NEAR(row.computed(), row.expected, row.tolerance) << row.name;

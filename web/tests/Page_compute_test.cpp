@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Golden_report.h"
+#include "Worked_example_input.h"
 #include "Kept_control_data.h"
 #include "Page_worksheet.h"
 #include "Plot_image_file.h"
@@ -14,13 +15,6 @@
 #include "Results_file.h"
 
 namespace {
-
-Compute_input Worked_example()
-{
-    Compute_input input;
-    input.Texts = {"10", "20", "50", "30"};
-    return input;
-}
 
 const std::string Rule_of_103(103, '_');
 

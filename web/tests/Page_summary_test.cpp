@@ -9,16 +9,9 @@
 #include <string>
 
 #include "Golden_report.h"
+#include "Worked_example_input.h"
 
 namespace {
-
-Compute_input Worked_example(int limits_item = 0)
-{
-    Compute_input input;
-    input.Texts = {"10", "20", "50", "30"};
-    input.Limits_item = limits_item;
-    return input;
-}
 
 TEST(Page_summary, TheWorkedExampleInTheLanguageAsked)
 {
