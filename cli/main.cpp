@@ -22,6 +22,7 @@
 #include "Exit_status.h"
 #include "Fd_input.h"
 #include "Help_text.h"
+#include "Number_format.h"
 #include "One_line.h"
 #include "Single_report.h"
 #include "Stop_request.h"
@@ -33,14 +34,13 @@
 
 namespace {
 
-// The user's decimal separator from LC_NUMERIC; a full stop when the locale's
-// separator is not a single byte.
+// The user's decimal separator, from LC_NUMERIC.
 char Locale_decimal_separator()
 {
     if (!std::setlocale(LC_ALL, ""))
         std::setlocale(LC_ALL, "C");
     const char* point = std::localeconv()->decimal_point;
-    return point && point[0] != '\0' && point[1] == '\0' ? point[0] : '.';
+    return Decimal_separator_of(point ? point : "");
 }
 
 // Whether the table comes from a regular file; anything else (a pipe, a
