@@ -121,7 +121,7 @@ val Plot(const Page_worksheet& worksheet, double width, double height)
     return Object_of({{"svg", plot.Svg}, {"error", plot.Error}});
 }
 
-val Summary(const Page_worksheet& worksheet, const std::string& language)
+val Worksheet_summary(const Page_worksheet& worksheet, const std::string& language)
 {
     const Page_summary summary = worksheet.Summary(language);
     val figures = val::array();
@@ -206,7 +206,7 @@ EMSCRIPTEN_BINDINGS(voran)
         .constructor<>()
         .function("compute", &Compute_report)
         .function("plot", &Plot)
-        .function("summary", &Summary);
+        .function("summary", &Worksheet_summary);
     emscripten::function("summaryTexts", &Summary_texts);
     emscripten::function("proposedSummaryLanguage", &Proposed_summary_language);
     emscripten::function("reportAdded", &Report_added_text);
