@@ -114,6 +114,8 @@ void Evaluate_row(const Csv_record& record, const Table_layout& layout, const Ba
     } catch (const std::exception& error) {
         row.Error = One_line(Error_report_text(error.what()));
     }
+    if (options.Stop)
+        options.Stop->Note_progress();
 }
 
 bool Table_run::Run_row(const Csv_record& record, Comparison_memo& memo, Batch_row& row, Text_sink& sink,

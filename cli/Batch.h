@@ -34,7 +34,8 @@ struct Batch_options {
     unsigned Jobs = 1;
     // Asked to stop (a signal): the run reads no further row, writes every
     // row in hand and returns the status requested. A failed write is
-    // requested here too, to wake a reader waiting for input. May be null.
+    // requested here too, to wake a reader waiting for input. Each row
+    // computed and each text written is noted there as progress. May be null.
     Stop_request* Stop = nullptr;
     // The language of the columns summary and statistics; empty for none.
     std::optional<Summary_language> Summary;

@@ -18,12 +18,16 @@ struct Table_run {
     std::ostream& Out;
 
     // Whether the text given to Out has reached it (handed on at once for a
-    // reader at the other end of a pipe).
+    // reader at the other end of a pipe); a text written is progress.
     bool Written() const
     {
         if (Options.Flush_each_row)
             Out.flush();
-        return static_cast<bool>(Out);
+        if (!Out)
+            return false;
+        if (Options.Stop)
+            Options.Stop->Note_progress();
+        return true;
     }
     void Tell_written(const Row_counts& counts) const
     {

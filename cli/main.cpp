@@ -22,6 +22,7 @@
 #include "Exit_status.h"
 #include "Fd_input.h"
 #include "Help_text.h"
+#include "Number_format.h"
 #include "One_line.h"
 #include "Single_report.h"
 #include "Stop_request.h"
@@ -33,14 +34,13 @@
 
 namespace {
 
-// The user's decimal separator from LC_NUMERIC; a full stop when the locale's
-// separator is not a single byte.
+// The user's decimal separator, from LC_NUMERIC.
 char Locale_decimal_separator()
 {
     if (!std::setlocale(LC_ALL, ""))
         std::setlocale(LC_ALL, "C");
     const char* point = std::localeconv()->decimal_point;
-    return point && point[0] != '\0' && point[1] == '\0' ? point[0] : '.';
+    return Decimal_separator_of(point ? point : "");
 }
 
 // Whether the table comes from a regular file; anything else (a pipe, a
@@ -72,10 +72,12 @@ unsigned Processors_available()
 // A table run stops on SIGINT or SIGTERM after the rows in hand, so that
 // every line written is whole (status 130 or 143). The handler only records
 // the request, wakes the reader through a pipe and starts the stop's
-// deadline: the rows in hand have 0.8 s to be written. An output that
-// does not take them (a pipe that nobody reads, a terminal on hold) does not
-// keep the run from ending then: the process ends at the deadline with the
-// status requested, and what is unwritten is lost, as with a killed writer.
+// deadline, which looks at the run every 0.8 s: while rows are computed or
+// text is written, the run goes on, however long the rows in hand take on a
+// loaded machine. An output that takes nothing (a pipe that nobody reads, a
+// terminal on hold) does not keep the run from ending: after 0.8 s without
+// progress the process ends with the status requested, and what is
+// unwritten is lost, as with a killed writer.
 Stop_request Table_stop;
 
 #ifdef __EMSCRIPTEN__
@@ -86,12 +88,15 @@ void Start_stop_deadline() {}
 constexpr long Stop_grace_nanoseconds = 800'000'000;
 timer_t Stop_deadline{};
 
-extern "C" void End_at_stop_deadline(int)
+extern "C" void At_stop_deadline(int)
 {
-    _exit(Exit_code(Table_stop.Requested().value_or(Exit_status::Interrupted)));
+    if (!Table_stop.Progressed())
+        _exit(Exit_code(Table_stop.Requested().value_or(Exit_status::Interrupted)));
 }
 
-// A timer that raises SIGALRM, whose handler ends the process.
+// A timer that raises SIGALRM, whose handler ends the process when the run
+// has made no progress since the last time. A blocked read or write that
+// it interrupts goes on.
 bool Make_stop_deadline()
 {
     sigevent event{};
@@ -100,22 +105,24 @@ bool Make_stop_deadline()
     if (timer_create(CLOCK_MONOTONIC, &event, &Stop_deadline) != 0)
         return false;
     struct sigaction action {};
-    action.sa_handler = End_at_stop_deadline;
+    action.sa_handler = At_stop_deadline;
     sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
     return sigaction(SIGALRM, &action, nullptr) == 0;
 }
 
 void Start_stop_deadline()
 {
-    itimerspec grace{};
-    grace.it_value.tv_nsec = Stop_grace_nanoseconds;
-    timer_settime(Stop_deadline, 0, &grace, nullptr);
+    itimerspec every_grace{};
+    every_grace.it_value.tv_nsec = Stop_grace_nanoseconds;
+    every_grace.it_interval.tv_nsec = Stop_grace_nanoseconds;
+    timer_settime(Stop_deadline, 0, &every_grace, nullptr);
 }
 #endif
 
 extern "C" void Request_stop(int signal_number)
 {
-    // A second signal does not put the deadline off.
+    // A second signal does not start the deadline again.
     if (Table_stop.Request(signal_number == SIGINT ? Exit_status::Interrupted : Exit_status::Terminated))
         Start_stop_deadline();
 }

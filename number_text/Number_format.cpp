@@ -11,6 +11,12 @@
 #include <string>
 #include <string_view>
 
+char Decimal_separator_of(std::string_view locale_separator)
+{
+    const bool one_ascii = locale_separator.size() == 1 && static_cast<unsigned char>(locale_separator[0]) < 0x80;
+    return one_ascii ? locale_separator[0] : '.';
+}
+
 std::string Format_fixed(long double value, int width, int precision, char separator)
 {
     if (precision < 0)

@@ -8,6 +8,13 @@
 #include <string>
 #include <string_view>
 
+// The separator that number texts are written with, from the decimal
+// separator that the user's locale names (UTF-8): that character when it is
+// a single ASCII character, otherwise a full stop. A longer separator, or a
+// single byte above ASCII (a legacy 8-bit locale's), would not be one valid
+// UTF-8 character in every number's text.
+char Decimal_separator_of(std::string_view locale_separator);
+
 // The user's decimal separator in place of the full stop that the number
 // texts are written with: the one step from a number's text to the text the
 // user reads. Inline, as a table writer calls it for every number.

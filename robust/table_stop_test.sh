@@ -5,7 +5,8 @@
 #   --jobs 1, 2 and 8: the run ends with status 130 or 143;
 # - a row half typed into the input when SIGINT comes: no answer for it,
 #   neither computed nor an error row; and a table read from a file,
-#   stopped at any point: every answer written is the whole run's own;
+#   stopped at any point, also while its output is read slowly: every
+#   answer written is the whole run's own, in whole lines;
 # - rows ended by CR LF fed one at a time with --jobs 2: each is answered
 #   before the next is written.
 # The waits are on conditions, each with a generous deadline that only a
@@ -117,6 +118,11 @@ done
 # ... and a table read from a file, stopped at any point of its reading: the
 # answers are the whole run's first ones, whole lines, no error among them.
 "$report" --csv "$folder/table.csv" --jobs 2 >"$folder/whole" || fail "the whole table: status $?"
+answers_are_the_whole_runs() {
+  size=$(wc -c <"$folder/answers")
+  head -c "$size" "$folder/whole" | cmp -s - "$folder/answers" && [ "$(tail -c 1 "$folder/answers" | od -An -c | tr -d ' ')" = '\n' ] ||
+    fail "$1: the answers are not the whole run's: $(tail -n 1 "$folder/answers")"
+}
 for jobs in 1 2 1 2; do
   name="a table file stopped, --jobs $jobs"
   "$report" --csv "$folder/table.csv" --jobs "$jobs" >"$folder/answers" &
@@ -125,9 +131,26 @@ for jobs in 1 2 1 2; do
   kill -s INT "$child"
   wait_child "$name"
   [ "$status" -eq 130 ] || fail "$name: status $status"
-  size=$(wc -c <"$folder/answers")
-  head -c "$size" "$folder/whole" | cmp -s - "$folder/answers" && [ "$(tail -c 1 "$folder/answers" | od -An -c | tr -d ' ')" = '\n' ] ||
-    fail "$name: the answers are not the whole run's: $(tail -n 1 "$folder/answers")"
+  answers_are_the_whole_runs "$name"
+done
+
+# ... and a table stopped while its output is read slowly but steadily (a
+# page every 20 ms): the rows in hand, which take seconds to write then, are
+# all written, in whole lines, however long that takes.
+for jobs in 2 8; do
+  name="a table stopped with the output read slowly, --jobs $jobs"
+  : >"$folder/answers"
+  "$report" --csv "$folder/table.csv" --jobs "$jobs" >"$folder/out" &
+  child=$!
+  perl -e 'while (sysread(STDIN, my $page, 4096)) { syswrite(STDOUT, $page); select(undef, undef, undef, 0.02) }' \
+    <"$folder/out" >"$folder/answers" &
+  reader=$!
+  wait_until lines_at_least "$folder/answers" 2 || fail "$name: no answers"
+  kill -s INT "$child"
+  wait_child "$name"
+  wait "$reader"
+  [ "$status" -eq 130 ] || fail "$name: status $status"
+  answers_are_the_whole_runs "$name"
 done
 
 # 3. Rows ended by CR LF, one at a time, with --jobs 2: each is answered as

@@ -34,9 +34,3 @@ std::string Table_results_name(const std::string& table_name)
 {
     return table_name.substr(0, table_name.rfind('.')) + "-results.csv";
 }
-
-char Decimal_separator_of(const std::string& separator)
-{
-    const bool one_ascii = separator.size() == 1 && static_cast<unsigned char>(separator[0]) < 0x80;
-    return one_ascii ? separator[0] : '.';
-}

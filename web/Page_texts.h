@@ -37,8 +37,3 @@ std::string Report_added_text(int count);
 // The name that a table's results download under: the table's file name
 // without its extension, then "-results.csv".
 std::string Table_results_name(const std::string& table_name);
-
-// The decimal separator the page found for the browser's language: one
-// ASCII character, otherwise a full stop, as the desktop takes its regional
-// setting.
-char Decimal_separator_of(const std::string& separator);

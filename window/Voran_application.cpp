@@ -8,6 +8,7 @@
 #include <exception>
 
 #include "Focus_frame_style.h"
+#include "Number_format.h"
 #include "Platform.h"
 #include "Program_strings.h"
 #include "Scroll_bar_style.h"
@@ -46,8 +47,5 @@ bool Voran_application::notify(QObject* receiver, QEvent* event)
 
 char System_decimal_separator()
 {
-    const QString separator = QLocale::system().decimalPoint();
-    if (separator.size() == 1 && separator[0].unicode() < 128)
-        return static_cast<char>(separator[0].unicode());
-    return '.';
+    return Decimal_separator_of(QLocale::system().decimalPoint().toStdString());
 }

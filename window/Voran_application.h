@@ -20,8 +20,7 @@ private:
     Platform& platform_;
 };
 
-// The user's decimal separator, from the system locale; a full stop where
-// the locale's separator is not a single ASCII character.
+// The user's decimal separator, from the system locale (Decimal_separator_of).
 char System_decimal_separator();
 
 // The program's icon: the images of voran.svg drawn at build time in the

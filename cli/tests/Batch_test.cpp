@@ -418,6 +418,27 @@ TEST(Batch, AStopRequestEndsTheInputWhereItIs)
         }
 }
 
+// The stop's deadline ends a run only when it has made no progress: each
+// row computed and written is noted, and each look sees only what came
+// after the last, or after the request.
+TEST(Batch, ARunNotesItsProgressWhateverTheJobs)
+{
+    for (const unsigned jobs : {1u, 2u}) {
+        Stop_request stop;
+        std::istringstream in("id,sd,n,case_a,case_b\nr1,10,20,50,30\nr2,0,20,50,30\n");
+        std::ostringstream out;
+        Batch_options options;
+        options.Jobs = jobs;
+        options.Stop = &stop;
+        Run_batch(in, out, options);
+        EXPECT_TRUE(stop.Progressed()) << jobs << " jobs";
+        EXPECT_FALSE(stop.Progressed()) << jobs << " jobs";
+        stop.Note_progress();
+        stop.Request(Exit_status::Interrupted);
+        EXPECT_FALSE(stop.Progressed()) << jobs << " jobs";
+    }
+}
+
 // Rows of every kind: computed ones of many control samples, levels' kinds
 // of limits and signs, refused inputs, unknown limits, a wrong field count, a
 // broken quote, a comparison failing at extreme inputs, blank lines, and a

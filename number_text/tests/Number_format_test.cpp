@@ -1,11 +1,13 @@
 // Format_fixed: the %W.Pf patterns of the report; Format_trimmed; the
-// user's decimal separator put into a number's text.
+// user's decimal separator, taken from the locale's and put into a number's
+// text.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "Number_format.h"
 
@@ -114,6 +116,24 @@ TEST(Put_decimal_separator, ReplacesThePointInsideTheGivenCharactersOnly)
         Put_decimal_separator(std::span<char>(row.Text).first(row.Length), row.Separator);
         EXPECT_EQ(row.Text, row.Expected);
     }
+}
+
+TEST(Decimal_separator_of, TakesOneAsciiCharacterElseAFullStop)
+{
+    struct Row {
+        std::string_view Locale_separator;
+        char Expected;
+    };
+    const Row rows[] = {
+        {",", ','},
+        {".", '.'},
+        {"", '.'},
+        {"\xd9\xab", '.'},  // the Arabic decimal separator in UTF-8
+        {"\xab", '.'},      // a legacy 8-bit locale's byte: not UTF-8 alone
+        {", ", '.'},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Decimal_separator_of(row.Locale_separator), row.Expected) << row.Locale_separator;
 }
 
 }  // namespace
