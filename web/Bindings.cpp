@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Kept_control_data.h"
+#include "Number_format.h"
 #include "Page_compute.h"
 #include "Page_summary.h"
 #include "Page_worksheet.h"
