@@ -9,6 +9,7 @@
 #include "Default_printer_job.h"
 #include "Plot_file.h"
 #include "Plot_painter.h"
+#include "Program_strings.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ std::unique_ptr<Picture_printer> Make_default_picture_printer()
 
 void Print_picture(QPrinter& printer, const Plot_subject& subject)
 {
-    printer.setDocName(QStringLiteral("Plot of the last comparison"));
+    printer.setDocName(QString::fromUtf8(Plot_window_title.data(), static_cast<qsizetype>(Plot_window_title.size())));
     printer.setFullPage(false);
     QPainter painter;
     if (!painter.begin(&printer))

@@ -12,6 +12,7 @@
 #include "Plot_file.h"
 #include "Plot_painter.h"
 #include "Plot_texts.h"
+#include "Program_strings.h"
 #include "Save_name.h"
 #include "Window_keys.h"
 #include "Window_placement.h"
@@ -54,14 +55,14 @@ TfrmPlot::TfrmPlot(Platform& platform, Picture_printer& printer, char decimal_se
     : QWidget(parent), platform_(platform), printer_(printer), decimal_separator_(decimal_separator)
 {
     setWindowFlag(Qt::Window);
-    setWindowTitle("Plot of the last comparison");
+    setWindowTitle(QString::fromUtf8(Plot_window_title.data(), static_cast<qsizetype>(Plot_window_title.size())));
     // The worksheet is the main window: closing it ends the program even while
     // the plot stays open.
     setAttribute(Qt::WA_QuitOnClose, false);
 
     Plot_view = new Plot_view_widget(subject_, this);
     Plot_view->setObjectName("Plot_view");
-    Plot_view->setAccessibleName("Plot of the last comparison");
+    Plot_view->setAccessibleName(windowTitle());
 
     cmdSaveImage = new QPushButton("Save Image...", this);
     cmdSaveImage->setObjectName("cmdSaveImage");

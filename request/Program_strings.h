@@ -53,6 +53,8 @@ inline constexpr std::string_view Compute_caption = "Compute";
 inline constexpr std::string_view Clear_data_caption = "Clear Data ";
 inline constexpr std::string_view Save_output_caption = "Save Output";
 inline constexpr std::string_view Clear_results_caption = "Clear Results";
+// The plot window's title, and the heading of the page's plot.
+inline constexpr std::string_view Plot_window_title = "Plot of the last comparison";
 inline constexpr std::string_view Results_file_name = "results.txt";
 
 // The name of the box with the description text, where the web page lets

@@ -50,7 +50,7 @@ std::vector<Page_word> Page_words()
         {"save-output", std::string(Save_output_caption)},
         {"clear-results", std::string(Clear_results_caption)},
         {"print", "Print"},
-        {"plot-heading", "Plot of the last comparison"},
+        {"plot-heading", std::string(Plot_window_title)},
         {"save-svg", "Download plot (SVG)"},
         {"save-png", "Download plot (PNG)"},
         {"table-heading", "Table of comparisons"},
