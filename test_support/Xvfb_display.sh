@@ -1,29 +1,35 @@
 # Sourced by the tests that run the real program on a virtual X display.
-# start_display SIZE LOG starts Xvfb with a screen of SIZE (such as 1280x1024)
-# on a display of its own, its output going to LOG, waits until the display
-# answers and exports it as DISPLAY; XVFB holds the server's process id.
-# Display numbers are tried from one that no other test of this machine is
-# likely to hold: when a number is taken, the server exits and the next is
-# tried. stop_display ends the server; the next start takes a new number.
-# Needs Xvfb and xdotool.
+# start_display SIZE LOG starts Xvfb with a screen of SIZE (such as 1280x1024),
+# its output going to LOG, waits until it accepts connections and exports its
+# display as DISPLAY; XVFB holds the server's process id. stop_display ends it.
+#
+# The server chooses its own free display number and writes it, once it
+# accepts connections, to a descriptor (-displayfd). A number chosen here
+# instead could be one that another test's server holds: the new server then
+# exits, but a display check made before it does is answered by the other
+# server, whose display vanishes when that test ends.
+# Needs Xvfb.
 XVFB=""
-xvfb_number=$((100 + $$ % 800))
 
 start_display() {
-  for _ in $(seq 10); do
-    Xvfb ":$xvfb_number" -screen 0 "${1}x24" -nolisten tcp >"$2" 2>&1 &
-    XVFB=$!
-    for _ in $(seq 50); do
-      kill -0 "$XVFB" 2>/dev/null || break
-      DISPLAY=":$xvfb_number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
-      sleep 0.1
-    done
-    kill -0 "$XVFB" 2>/dev/null && DISPLAY=":$xvfb_number" xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  xvfb_number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$xvfb_number_file" >"$2" 2>&1 &
+  XVFB=$!
+  # Ready when the number and its line end are written; 60 s at most.
+  for _ in $(seq 600); do
+    [ "$(wc -l <"$xvfb_number_file")" -ge 1 ] && break
+    kill -0 "$XVFB" 2>/dev/null || break
+    sleep 0.1
+  done
+  xvfb_number=$(head -n 1 "$xvfb_number_file")
+  rm -f "$xvfb_number_file"
+  if [ -z "$xvfb_number" ] || ! kill -0 "$XVFB" 2>/dev/null; then
     kill "$XVFB" 2>/dev/null || true
     XVFB=""
-    xvfb_number=$((xvfb_number + 1))
-  done
-  [ -n "$XVFB" ] || { cat "$2" >&2; echo "FAIL: Xvfb did not start" >&2; exit 1; }
+    cat "$2" >&2
+    echo "FAIL: Xvfb did not start" >&2
+    exit 1
+  fi
   DISPLAY=":$xvfb_number"; export DISPLAY
 }
 
@@ -32,5 +38,4 @@ stop_display() {
   kill "$XVFB" 2>/dev/null || true
   wait "$XVFB" 2>/dev/null || true
   XVFB=""
-  xvfb_number=$((xvfb_number + 1))
 }
