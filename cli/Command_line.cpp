@@ -1,6 +1,5 @@
 #include "Command_line.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <map>
@@ -8,6 +7,7 @@
 #include "Batch.h"
 #include "Decimal_comma.h"
 #include "Read_double.h"
+#include "Table_entry.h"
 
 namespace {
 
@@ -16,9 +16,7 @@ using Given_values = std::map<std::string_view, std::vector<std::string>>;
 
 const Option* Find_option(std::string_view name)
 {
-    const auto option = std::find_if(Options.begin(), Options.end(),
-                                     [name](const Option& option) { return option.Name == name; });
-    return option == Options.end() ? nullptr : &*option;
+    return Entry_with(Options, &Option::Name, name);
 }
 
 std::optional<std::string> Value(const Given_values& given, std::string_view name)

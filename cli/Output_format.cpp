@@ -1,17 +1,12 @@
 #include "Output_format.h"
 
-#include <algorithm>
-
 #include "Csv_row_writer.h"
 #include "Jsonl_row_writer.h"
+#include "Table_entry.h"
 
 std::optional<Output_format> Output_format_from_word(std::string_view word)
 {
-    const auto entry = std::find_if(Output_format_table.begin(), Output_format_table.end(),
-                                    [word](const Output_format_name& name) { return name.Word == word; });
-    if (entry == Output_format_table.end())
-        return std::nullopt;
-    return entry->Value;
+    return Field_of_entry_with(Output_format_table, &Output_format_name::Word, word, &Output_format_name::Value);
 }
 
 std::unique_ptr<Row_writer> Make_row_writer(Output_format format, Output_delimiter delimiter, bool summary_columns)

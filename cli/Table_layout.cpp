@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "Batch_row.h"
+#include "Table_entry.h"
 
 namespace {
 
@@ -24,8 +25,7 @@ bool Is_result_name(std::string_view key, bool summary_columns)
 {
     return key == Error_column ||
            (summary_columns && std::find(Summary_columns.begin(), Summary_columns.end(), key) != Summary_columns.end()) ||
-           std::find_if(Result_columns.begin(), Result_columns.end(),
-                        [key](const Result_column& column) { return column.Name == key; }) != Result_columns.end();
+           Entry_with(Result_columns, &Result_column::Name, key) != nullptr;
 }
 
 }  // namespace

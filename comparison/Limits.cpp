@@ -1,17 +1,17 @@
 #include "Limits.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 
+#include "Table_entry.h"
+
 const Limits_names& Names_of(Limits limits)
 {
-    const auto entry = std::find_if(Limits_table.begin(), Limits_table.end(),
-                                    [limits](const Limits_names& names) { return names.Value == limits; });
-    if (entry == Limits_table.end())
+    const auto* names = Entry_with(Limits_table, &Limits_names::Value, limits);
+    if (!names)
         throw std::invalid_argument("credible-limit choice " +
                                     std::to_string(static_cast<int>(limits)) + " is unknown");
-    return *entry;
+    return *names;
 }
 
 Limits Limits_of_item(int item)
@@ -23,9 +23,5 @@ Limits Limits_of_item(int item)
 
 std::optional<Limits> Limits_from_word(std::string_view word)
 {
-    const auto entry = std::find_if(Limits_table.begin(), Limits_table.end(),
-                                    [word](const Limits_names& names) { return names.Word == word; });
-    if (entry == Limits_table.end())
-        return std::nullopt;
-    return entry->Value;
+    return Field_of_entry_with(Limits_table, &Limits_names::Word, word, &Limits_names::Value);
 }

@@ -5,23 +5,20 @@
 #include <stdexcept>
 #include <string>
 
+#include "Table_entry.h"
+
 const Summary_words& Words_of(Summary_language language)
 {
-    const auto entry = std::find_if(Summary_languages.begin(), Summary_languages.end(),
-                                    [language](const Summary_words& words) { return words.Language == language; });
-    if (entry == Summary_languages.end())
+    const auto* words = Entry_with(Summary_languages, &Summary_words::Language, language);
+    if (!words)
         throw std::invalid_argument("summary language " + std::to_string(static_cast<int>(language)) +
                                     " is unknown");
-    return *entry;
+    return *words;
 }
 
 std::optional<Summary_language> Summary_language_from_word(std::string_view word)
 {
-    const auto entry = std::find_if(Summary_languages.begin(), Summary_languages.end(),
-                                    [word](const Summary_words& words) { return words.Word == word; });
-    if (entry == Summary_languages.end())
-        return std::nullopt;
-    return entry->Language;
+    return Field_of_entry_with(Summary_languages, &Summary_words::Word, word, &Summary_words::Language);
 }
 
 Summary_language Summary_language_for_locale(std::string_view locale)

@@ -5,11 +5,13 @@
 #include <stdexcept>
 
 #include "Program_strings.h"
+#include "Table_entry.h"
 
 std::string Proposed_image_name(Image_format format)
 {
-    const auto names = std::find_if(Image_format_table.begin(), Image_format_table.end(),
-                                    [format](const Image_format_names& row) { return row.Value == format; });
+    const auto* names = Entry_with(Image_format_table, &Image_format_names::Value, format);
+    if (!names)
+        throw std::invalid_argument("image format " + std::to_string(static_cast<int>(format)) + " is unknown");
     return "plot." + std::string(names->Extension);
 }
 
