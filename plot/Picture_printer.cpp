@@ -10,6 +10,7 @@
 #include "Plot_file.h"
 #include "Plot_painter.h"
 #include "Program_strings.h"
+#include "Qt_text.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ std::unique_ptr<Picture_printer> Make_default_picture_printer()
 
 void Print_picture(QPrinter& printer, const Plot_subject& subject)
 {
-    printer.setDocName(QString::fromUtf8(Plot_window_title.data(), static_cast<qsizetype>(Plot_window_title.size())));
+    printer.setDocName(Qt_text(Plot_window_title));
     printer.setFullPage(false);
     QPainter painter;
     if (!painter.begin(&printer))

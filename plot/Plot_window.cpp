@@ -13,6 +13,7 @@
 #include "Plot_painter.h"
 #include "Plot_texts.h"
 #include "Program_strings.h"
+#include "Qt_text.h"
 #include "Save_name.h"
 #include "Window_keys.h"
 #include "Window_placement.h"
@@ -55,7 +56,7 @@ TfrmPlot::TfrmPlot(Platform& platform, Picture_printer& printer, char decimal_se
     : QWidget(parent), platform_(platform), printer_(printer), decimal_separator_(decimal_separator)
 {
     setWindowFlag(Qt::Window);
-    setWindowTitle(QString::fromUtf8(Plot_window_title.data(), static_cast<qsizetype>(Plot_window_title.size())));
+    setWindowTitle(Qt_text(Plot_window_title));
     // The worksheet is the main window: closing it ends the program even while
     // the plot stays open.
     setAttribute(Qt::WA_QuitOnClose, false);

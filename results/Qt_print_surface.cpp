@@ -5,13 +5,9 @@
 #include <stdexcept>
 
 #include "Default_printer_job.h"
+#include "Qt_text.h"
 
 namespace {
-
-QString To_qstring(std::string_view run)
-{
-    return QString::fromUtf8(run.data(), static_cast<qsizetype>(run.size()));
-}
 
 constexpr int Font_points = 8;
 
@@ -32,7 +28,7 @@ Qt_print_surface::~Qt_print_surface()
 
 int Qt_print_surface::Text_width(std::string_view run)
 {
-    return metrics_.horizontalAdvance(To_qstring(run));
+    return metrics_.horizontalAdvance(Qt_text(run));
 }
 
 // Every run of one font is as high as the font's lines.
@@ -85,7 +81,7 @@ void Qt_print_surface::New_page()
 // QPainter draws text on its baseline; the device positions a run by its top.
 void Qt_print_surface::Draw_text(int x, int y, std::string_view run)
 {
-    painter_.drawText(x, y + metrics_.ascent(), To_qstring(run));
+    painter_.drawText(x, y + metrics_.ascent(), Qt_text(run));
     if (printer_.printerState() == QPrinter::Error) {
         throw std::runtime_error("The printer reported an error while the text was drawn");
     }

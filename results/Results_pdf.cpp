@@ -12,6 +12,7 @@
 
 #include "Document_pages.h"
 #include "Program_strings.h"
+#include "Qt_text.h"
 #include "Report.h"
 
 namespace {
@@ -82,13 +83,13 @@ std::string Results_pdf(const std::string& text, const QPageLayout& page, const 
             throw std::runtime_error("The PDF document could not start a new page");
         double baseline = metrics.ascent();
         for (const std::string& line : pages[index]) {
-            painter.drawText(QPointF(0, baseline), QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+            painter.drawText(QPointF(0, baseline), Qt_text(line));
             baseline += line_height;
         }
         const double footer = area.height() - metrics.descent();
-        const QString number = QString::fromUtf8(Page_number_lead.data(), Page_number_lead.size()) +
+        const QString number = Qt_text(Page_number_lead) +
                                QString::number(index + 1) +
-                               QString::fromUtf8(Page_count_lead.data(), Page_count_lead.size()) + count;
+                               Qt_text(Page_count_lead) + count;
         painter.drawText(QPointF(0, footer), date);
         painter.drawText(QPointF(area.width() - metrics.horizontalAdvance(number), footer), number);
     }

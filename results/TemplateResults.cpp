@@ -20,14 +20,15 @@
 #include "Menu_keys.h"
 #include "Platform.h"
 #include "Program_strings.h"
+#include "Qt_text.h"
 #include "Report.h"
 #include "Results_file.h"
-#include "Window_fonts.h"
 #include "Results_printer.h"
 #include "Results_text.h"
 #include "Save_file.h"
 #include "Save_name.h"
 #include "Title_buttons.h"
+#include "Window_fonts.h"
 #include "Window_keys.h"
 #include "Window_placement.h"
 
@@ -111,7 +112,7 @@ void TfrmTemplateResults::Build_controls()
     QFont button_font = System_font(13);
     button_font.setBold(true);
     const auto make_button = [client, &button_font](const char* name, std::string_view caption) {
-        auto* button = new QPushButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), client);
+        auto* button = new QPushButton(Qt_text(caption), client);
         button->setObjectName(name);
         button->setFont(button_font);
         return button;

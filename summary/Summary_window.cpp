@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "Program_strings.h"
+#include "Qt_text.h"
 #include "Window_keys.h"
 #include "Window_placement.h"
 
@@ -25,19 +26,14 @@ constexpr int Window_height = 420;
 // The key figures' values stand out in a larger type.
 constexpr double Figure_scale = 1.5;
 
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The key figures as a table of captions and values (with their limits).
 QString Figures_html(const std::vector<Key_figure>& figures)
 {
     QString html = "<table cellspacing='4'>";
     for (const Key_figure& figure : figures) {
-        html += "<tr><td>" + Text(figure.Caption).toHtmlEscaped() + "</td><td style='font-size:" +
-                QString::number(Figure_scale) + "em'><b>" + Text(figure.Value).toHtmlEscaped() + "</b></td><td>" +
-                Text(figure.Limits).toHtmlEscaped() + "</td></tr>";
+        html += "<tr><td>" + Qt_text(figure.Caption).toHtmlEscaped() + "</td><td style='font-size:" +
+                QString::number(Figure_scale) + "em'><b>" + Qt_text(figure.Value).toHtmlEscaped() + "</b></td><td>" +
+                Qt_text(figure.Limits).toHtmlEscaped() + "</td></tr>";
     }
     return html + "</table>";
 }
@@ -48,7 +44,7 @@ TfrmSummary::TfrmSummary(QSettings& settings, const QString& system_locale, QWid
     : QWidget(parent), settings_(settings)
 {
     setWindowFlag(Qt::Window);
-    setWindowTitle(Text(Summary_window_title));
+    setWindowTitle(Qt_text(Summary_window_title));
     // The worksheet is the main window: closing it ends the program even while
     // this window stays open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -70,15 +66,15 @@ TfrmSummary::TfrmSummary(QSettings& settings, const QString& system_locale, QWid
     cboLanguage = new QComboBox(this);
     cboLanguage->setObjectName("cboLanguage");
     for (const Summary_words& words : Summary_languages)
-        cboLanguage->addItem(Text(words.Name), Text(words.Word));
-    auto* lblLanguage = new QLabel(Text(Summary_language_caption) + ":", this);
+        cboLanguage->addItem(Qt_text(words.Name), Qt_text(words.Word));
+    auto* lblLanguage = new QLabel(Qt_text(Summary_language_caption) + ":", this);
     lblLanguage->setBuddy(cboLanguage);
-    cboLanguage->setAccessibleName(Text(Summary_language_caption));
+    cboLanguage->setAccessibleName(Qt_text(Summary_language_caption));
     // The language kept, or the system's proposed.
     const QString kept = settings_.value(Language_key).toString();
     const std::optional<Summary_language> chosen = Summary_language_from_word(kept.toStdString());
     const Summary_language language = chosen.value_or(Summary_language_for_locale(system_locale.toStdString()));
-    cboLanguage->setCurrentIndex(cboLanguage->findData(Text(Words_of(language).Word)));
+    cboLanguage->setCurrentIndex(cboLanguage->findData(Qt_text(Words_of(language).Word)));
     connect(cboLanguage, &QComboBox::currentIndexChanged, this, &TfrmSummary::cboLanguageChange);
 
     cmdCopy = new QPushButton("Copy", this);

@@ -9,16 +9,8 @@
 #include <QStandardPaths>
 
 #include "Program_strings.h"
+#include "Qt_text.h"
 #include "Title_buttons.h"
-
-namespace {
-
-QString Qt_text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QString Message_box_text(const std::string& text)
 {

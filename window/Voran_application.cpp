@@ -11,13 +11,14 @@
 #include "Number_format.h"
 #include "Platform.h"
 #include "Program_strings.h"
+#include "Qt_text.h"
 #include "Scroll_bar_style.h"
 #include "Whole_frame_style.h"
 
 Voran_application::Voran_application(int& argc, char** argv, Platform& platform)
     : QApplication(argc, argv), platform_(platform)
 {
-    setApplicationName(QString::fromUtf8(Program_name.data(), static_cast<qsizetype>(Program_name.size())));
+    setApplicationName(Qt_text(Program_name));
     setDesktopFileName("voran");
     // The platform's style, with frames kept whole at fractional scales, a
     // plain frame on the focused button and scroll-bar handles that stand out.

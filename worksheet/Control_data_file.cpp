@@ -14,6 +14,7 @@
 
 #include "Control_data.h"
 #include "Program_strings.h"
+#include "Qt_text.h"
 #include "Save_file.h"
 
 namespace {
@@ -37,7 +38,7 @@ Control_data_file::Control_data_file(QString directory) : directory_(std::move(d
 
 QString Control_data_file::Path() const
 {
-    return QDir::toNativeSeparators(QDir(directory_).filePath(QString::fromUtf8(Data_file_name.data(), static_cast<qsizetype>(Data_file_name.size()))));
+    return QDir::toNativeSeparators(QDir(directory_).filePath(Qt_text(Data_file_name)));
 }
 
 void Control_data_file::Save(const std::array<std::string, 8>& entries) const

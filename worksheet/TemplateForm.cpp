@@ -19,6 +19,7 @@
 #include "Notes_box.h"
 #include "Platform.h"
 #include "Program_strings.h"
+#include "Qt_text.h"
 #include "Results_window.h"
 #include "Window_keys.h"
 #include "Window_placement.h"
@@ -31,11 +32,6 @@ constexpr int Description_scroll_length = 551;
 // Heights of the notes box at rest and while the user works in it.
 constexpr int Notes_height_at_rest = 25;
 constexpr int Notes_height_in_use = 70;
-
-QString To_qt(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -57,15 +53,15 @@ void TfrmTemplate::FormCreate()
     memoComments->clear();
     for (QLineEdit* field : inputs_)
         field->clear();
-    setWindowTitle(To_qt(Program_title));
-    DescripFld->setPlainText(To_qt(Description_text()));
+    setWindowTitle(Qt_text(Program_title));
+    DescripFld->setPlainText(Qt_text(Description_text()));
     for (std::size_t slot = 0; slot < Input_captions.size(); ++slot) {
-        labels_[slot]->setText(To_qt(Input_captions[slot]));
+        labels_[slot]->setText(Qt_text(Input_captions[slot]));
         inputs_[slot]->setAccessibleName(labels_[slot]->text());
     }
-    lblComments->setText(To_qt(Notes_caption));
+    lblComments->setText(Qt_text(Notes_caption));
     lblComments->adjustSize();
-    RadioGroup1->setTitle(To_qt(Limits_choice_caption));
+    RadioGroup1->setTitle(Qt_text(Limits_choice_caption));
     radio_items_[0]->setChecked(true);
 
     // Creation runs outside the event loop, so a failed read of the control

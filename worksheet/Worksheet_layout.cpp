@@ -12,17 +12,13 @@
 #include "Client_area.h"
 #include "Notes_box.h"
 #include "Program_strings.h"
+#include "Qt_text.h"
+#include "TemplateForm.h"
 #include "Title_buttons.h"
 #include "Window_fonts.h"
 #include "Window_keys.h"
-#include "TemplateForm.h"
 
 namespace {
-
-QString To_qt(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont Bold(QFont font)
 {
@@ -87,7 +83,7 @@ void TfrmTemplate::Build_controls()
     RadioGroup1 = Make<QGroupBox>(Panel1, "RadioGroup1", 16, 16, 185, 105);
     for (int i = 0; i < 3; ++i) {
         radio_items_[i] = Make<QRadioButton>(RadioGroup1, QString("RadioGroup1_%1").arg(i), 8, 22 + 27 * i, 170, 22);
-        radio_items_[i]->setText(To_qt(Limits_item_captions[static_cast<std::size_t>(i)]));
+        radio_items_[i]->setText(Qt_text(Limits_item_captions[static_cast<std::size_t>(i)]));
     }
     Build_input_slots(*Panel1);
 
@@ -99,7 +95,7 @@ void TfrmTemplate::Build_controls()
     memoComments->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memoComments->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Tab_leaves_text_box(*memoComments);
-    memoComments->setAccessibleName(To_qt(Notes_caption));
+    memoComments->setAccessibleName(Qt_text(Notes_caption));
     Limit_text_length(*memoComments, Notes_max_length);
     Show_whole_lines(*memoComments);
     memoComments->installEventFilter(this);
@@ -109,8 +105,8 @@ void TfrmTemplate::Build_controls()
     pan1 = Make_panel(client, "pan1", QFrame::Sunken, 12, 500, 768, 49);
     // Where the controls scroll, the window opens with its buttons whole.
     area->Keep_in_view_when_shown(*pan1);
-    cmdCompute = Make_button(client, "cmdCompute", To_qt(Compute_caption), 28, 165);
-    btnclearData = Make_button(client, "btnclearData", To_qt(Clear_data_caption), 220, 161);
+    cmdCompute = Make_button(client, "cmdCompute", Qt_text(Compute_caption), 28, 165);
+    btnclearData = Make_button(client, "btnclearData", Qt_text(Clear_data_caption), 220, 161);
     ExitBtn = Make_button(client, "ExitBtn", "Exit", 603, 161);
     connect(cmdCompute, &QPushButton::clicked, this, &TfrmTemplate::cmdComputeClick);
     connect(btnclearData, &QPushButton::clicked, this, &TfrmTemplate::btnclearDataClick);
