@@ -13,14 +13,6 @@ namespace {
 // whole run.
 constexpr std::size_t Names_bytes = std::size_t{64} * 1024;
 
-std::string Joined(const std::vector<std::string_view>& names)
-{
-    std::string text;
-    for (const std::string_view name : names)
-        text += (text.empty() ? "" : ", ") + std::string(name);
-    return text;
-}
-
 bool Is_result_name(std::string_view key, bool summary_columns)
 {
     return key == Error_column ||
@@ -29,6 +21,14 @@ bool Is_result_name(std::string_view key, bool summary_columns)
 }
 
 }  // namespace
+
+std::string Comma_separated(const std::vector<std::string_view>& names)
+{
+    std::string text;
+    for (const std::string_view name : names)
+        text += (text.empty() ? "" : ", ") + std::string(name);
+    return text;
+}
 
 std::string Column_key(std::string_view name)
 {
@@ -92,8 +92,8 @@ Table_layout Layout_of_header(const Csv_record& header, bool summary_columns)
     }
     if (!missing.empty())
         throw ETable_error("the first row must name the columns " +
-                          Joined({Input_columns.begin(), Input_columns.end()}) +
-                          "; it lacks " + Joined(missing));
+                          Comma_separated({Input_columns.begin(), Input_columns.end()}) +
+                          "; it lacks " + Comma_separated(missing));
     if (!layout.Limits_at)
         layout.Echoed_names.emplace_back(Limits_column);
     return layout;

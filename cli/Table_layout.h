@@ -35,6 +35,10 @@ struct Table_layout {
 // lower case.
 std::string Column_key(std::string_view name);
 
+// Column names with a comma and a blank between each two: "sd, n, case_a,
+// case_b", as messages and help name them.
+std::string Comma_separated(const std::vector<std::string_view>& names);
+
 // The layout that the first row gives; raises ETable_error when the row is
 // broken, has more columns than the reader keeps or more than 64 KiB of
 // names, lacks a required name

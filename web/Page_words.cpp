@@ -6,16 +6,15 @@
 #include "Description_text.h"
 #include "Page_summary.h"
 #include "Program_strings.h"
+#include "Table_layout.h"
 
 namespace {
 
 // The table's sentence: the columns that a table must name, then limits.
 std::string Table_columns_sentence()
 {
-    std::string columns;
-    for (const std::string_view column : Input_columns)
-        columns += (columns.empty() ? "" : ", ") + std::string(column);
-    return "A CSV file (or tab-separated) whose first row names the columns " + columns + " (and, if wanted, " +
+    return "A CSV file (or tab-separated) whose first row names the columns " +
+           Comma_separated({Input_columns.begin(), Input_columns.end()}) + " (and, if wanted, " +
            std::string(Limits_column) + "); other columns pass through. Choose one, or drop it on the page.";
 }
 
